@@ -1,0 +1,361 @@
+#include "hid_thread.h"
+
+#include "devicestate.h"
+#include "hidbackend.h"
+
+#include <QCoreApplication>
+#include <QMutexLocker>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QDebug>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+Hid_Thread::Hid_Thread(HidBackend *backend, QObject *owner)
+    : QThread(nullptr)
+    , m_owner(owner)
+    , m_backend(backend)
+    , m_listener(QtFuture::makeReadyFuture())
+    , m_sleep([](int ms) { QThread::msleep(ulong(ms)); })
+{
+}
+
+Hid_Thread::~Hid_Thread()
+{
+    // A pooled exchange or listener must not outlive the object it works on.
+    stopListener();
+    m_listener.waitForFinished();
+    m_lastSet.waitForFinished();
+}
+
+void Hid_Thread::setSleeper(Sleeper sleeper)
+{
+    m_sleep = std::move(sleeper);
+}
+
+QList<DeviceRecord> Hid_Thread::deviceList() const
+{
+    QMutexLocker lock(&m_listMutex);
+    return m_devices;
+}
+
+uchar Hid_Thread::hidCS(uchar *cmd)
+{
+    return Protocol::checksum(cmd);
+}
+
+// ---- device list -----------------------------------------------------------
+
+void Hid_Thread::updateDeviceList(const QList<DeviceDescription> &descriptions)
+{
+    QList<DeviceRecord> records;
+    for (int i = 0; i < descriptions.size(); ++i) {
+        const DeviceDescription &d = descriptions.at(i);
+        records.append(DeviceRecord{i, d.productName, d.type, QString(), QString(), d.reportLength});
+    }
+
+    // Only the mouse's description is searched; the other one stays absent.
+    if (descriptions.size() > 1) {
+        const DeviceDescription &d = descriptions.at(1);
+        QString commandPath, eventPath;
+        HidInterfaceInfo *list = m_backend->enumerate(d.vid, d.pid);
+        for (HidInterfaceInfo *it = list; it; it = it->next) {
+            if (it->usagePage == d.usagePage && it->usage == d.usage)
+                commandPath = QString::fromUtf8(it->path);
+            if (it->usagePage == d.usagePage2 && it->usage == d.usage2)
+                eventPath = QString::fromUtf8(it->path);
+            if (!commandPath.isEmpty() && !eventPath.isEmpty())
+                records[1] = DeviceRecord{1, d.productName, d.type, commandPath, eventPath, d.reportLength};
+        }
+        m_backend->freeEnumeration(list);
+    }
+
+    QMutexLocker lock(&m_listMutex);
+    m_devices = records;
+}
+
+uint Hid_Thread::reportLengthOf(uint index) const
+{
+    QMutexLocker lock(&m_listMutex);
+    return index < uint(m_devices.size()) ? m_devices.at(int(index)).reportLength : 0;
+}
+
+HidHandle *Hid_Thread::openInterface(uint index, bool command)
+{
+    QByteArray path;
+    {
+        QMutexLocker lock(&m_listMutex);
+        if (index >= uint(m_devices.size()))
+            return nullptr;
+        const DeviceRecord &r = m_devices.at(int(index));
+        path = (command ? r.commandPath : r.eventPath).toUtf8();
+    }
+    if (path.isEmpty())
+        return nullptr;
+
+    HidHandle *&handle = command ? m_commandHandle : m_eventHandle;
+    if (handle) {
+        m_backend->close(handle);
+        handle = nullptr;
+    }
+    handle = m_backend->openPath(path.constData());
+    if (handle)
+        m_backend->setNonblocking(handle, 0);
+    return handle;
+}
+
+HidHandle *Hid_Thread::openCommandInterface(uint index)
+{
+    return openInterface(index, true);
+}
+
+HidHandle *Hid_Thread::openEventInterface(uint index)
+{
+    return openInterface(index, false);
+}
+
+// ---- transport ---------------------------------------------------------------
+
+bool Hid_Thread::waitTransportFree()
+{
+    for (int attempt = 0; attempt < kTransportAttempts; ++attempt) {
+        bool expected = true;
+        if (m_transportFree.compare_exchange_strong(expected, false))
+            return true;
+        m_sleep(kTransportStepMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+    return false;
+}
+
+void Hid_Thread::releaseTransport()
+{
+    m_transportFree.store(true);
+}
+
+void Hid_Thread::closeCommandHandle()
+{
+    m_backend->close(m_commandHandle);
+    m_commandHandle = nullptr;
+}
+
+void Hid_Thread::settlePause()
+{
+    m_pauseFlag = false;
+    m_sleep(kSettleHalfMs);
+    m_pauseFlag = true;
+    m_sleep(kSettleHalfMs);
+}
+
+bool Hid_Thread::runSetExchange(int n, bool wait)
+{
+    const uint index = m_currentIndex;
+    if (!openCommandInterface(index)) {
+        releaseTransport();
+        return false;
+    }
+    HidHandle *h = openCommandInterface(index);
+    if (!h || m_backend->sendFeatureReport(h, m_io.request, Protocol::kFrameSize) < 0) {
+        closeCommandHandle();
+        releaseTransport();
+        return false;
+    }
+    if (wait)
+        settlePause();
+    if (n <= 0) {
+        closeCommandHandle();
+        releaseTransport();
+        return true;
+    }
+
+    const int reportLength = int(reportLengthOf(index));
+    const int chunk = std::min(n, reportLength);
+    if (chunk <= 0) { // a table without a report length could never finish
+        closeCommandHandle();
+        releaseTransport();
+        return false;
+    }
+    std::vector<uchar> report(size_t(reportLength) + 1, 0);
+    for (int offset = 0; offset < n; offset += chunk) {
+        report[0] = 0x00;
+        const int available = std::min(chunk, Protocol::kDataBufferSize - offset);
+        std::memcpy(report.data() + 1, m_io.data + offset, size_t(available));
+        HidHandle *out = openCommandInterface(index);
+        if (!out || m_backend->write(out, report.data(), report.size()) < 0) {
+            closeCommandHandle();
+            releaseTransport();
+            return false;
+        }
+        m_sleep(kReportGapMs);
+    }
+    if (wait)
+        settlePause();
+    closeCommandHandle();
+    releaseTransport();
+    return true;
+}
+
+bool Hid_Thread::runGetExchange(int n)
+{
+    const uint index = m_currentIndex;
+    if (!openCommandInterface(index)) {
+        releaseTransport();
+        return false;
+    }
+    HidHandle *h = openCommandInterface(index);
+    bool ok = h && m_backend->sendFeatureReport(h, m_io.request, Protocol::kFrameSize) >= 0;
+    if (ok) {
+        h = openCommandInterface(index);
+        m_io.reply[0] = 0x00;
+        ok = h && m_backend->getFeatureReport(h, m_io.reply, Protocol::kFrameSize) >= 0;
+    }
+    if (!ok || n <= 0) {
+        closeCommandHandle();
+        releaseTransport();
+        return ok;
+    }
+
+    const int reportLength = int(reportLengthOf(index));
+    const int chunk = std::min(n, reportLength);
+    std::vector<uchar> report(size_t(std::max(reportLength, 0)) + 1, 0);
+    // The data reports follow the reply at once; reading them on the handle
+    // that fetched the reply keeps any report that arrives before a reopen.
+    for (int offset = 0; ok && offset < n; offset += chunk) {
+        std::fill(report.begin(), report.end(), 0);
+        const int got = chunk > 0
+            ? m_backend->readTimeout(h, report.data(), report.size(), kInputReportTimeoutMs)
+            : -1;
+        if (got <= 0) {
+            ok = false;
+            break;
+        }
+        const int available = std::min(chunk, Protocol::kDataBufferSize - offset);
+        std::memcpy(m_io.data + offset, report.data(), size_t(available));
+    }
+    closeCommandHandle();
+    releaseTransport();
+    return ok;
+}
+
+void Hid_Thread::waitForPendingExchange()
+{
+    m_lastSet.waitForFinished();
+}
+
+// ---- command framing -----------------------------------------------------------
+
+void Hid_Thread::buildRequest(uchar code, const Params &params)
+{
+    uchar frame[Protocol::kFrameSize] = {};
+    frame[1] = code;
+    std::copy(std::begin(params.p), std::end(params.p), frame + 2);
+    frame[8] = hidCS(frame + 1);
+    std::memcpy(m_io.request, frame, sizeof frame);
+}
+
+void Hid_Thread::startSet(uchar code, const Params &params, bool wait, const uchar *block, int n)
+{
+    if (!waitTransportFree()) {
+        qDebug("cmd Failed %02X", unsigned(code));
+        return;
+    }
+    buildRequest(code, params);
+    if (block && n > 0)
+        std::memcpy(m_io.data, block, size_t(std::min(n, Protocol::kDataBufferSize)));
+    m_lastSet = QtConcurrent::run(&Hid_Thread::runSetExchange, this, n, wait);
+}
+
+Hid_Thread::GetResult Hid_Thread::runGet(const Params &params, uchar code, const Reply &fill, uchar *block, int n)
+{
+    if (!waitTransportFree()) {
+        qDebug("cmd Failed");
+        return GetResult::Busy;
+    }
+    buildRequest(code, params);
+    m_io.reply[0] = 0x00;
+    std::copy(std::begin(fill.r), std::end(fill.r), m_io.reply + 1);
+    n = std::min(n, Protocol::kDataBufferSize);
+    if (block && n > 0)
+        std::memcpy(m_io.data, block, size_t(n));
+    const bool ok = runGetExchange(n);
+    if (block && n > 0)
+        std::memcpy(block, m_io.data, size_t(n));
+    return ok ? GetResult::Done : GetResult::Failed;
+}
+
+// ---- connection and listener -----------------------------------------------------
+
+void Hid_Thread::swichCurDevice(uint did)
+{
+    if (did != m_currentIndex) {
+        m_currentIndex = did;
+        startListener(did);
+    }
+    connectStep();
+}
+
+void Hid_Thread::connectStep()
+{
+    {
+        QMutexLocker lock(&m_listMutex);
+        if (m_currentIndex >= uint(m_devices.size()))
+            return;
+        const DeviceRecord &r = m_devices.at(int(m_currentIndex));
+        if (r.commandPath.isEmpty() || r.eventPath.isEmpty())
+            return;
+    }
+    qDebug("Device Connect");
+    setDeviceReady(true);
+    emit balloonRequested(QStringLiteral("Info"), QStringLiteral("Detect Mouse"));
+    startListener(m_currentIndex);
+}
+
+void Hid_Thread::startListener(uint index)
+{
+    stopListener();
+    uchar byte1 = 0, byte2 = 0, byte3 = 0, byte4 = 0;
+    hid_83H_GetKeyboardoption(byte1, byte2, byte3, byte4);
+    hid_03H_SetKeyboardoption(byte1, byte2, byte3, uchar(byte4 | Protocol::kOptionReportDpiStage));
+    m_listening = true;
+    m_listener = QtConcurrent::run(&Hid_Thread::listenEvents, this, index);
+}
+
+void Hid_Thread::stopListener()
+{
+    if (!m_listening.exchange(false))
+        return;
+    m_listener.waitForFinished();
+}
+
+void Hid_Thread::listenEvents(uint index)
+{
+    {
+        QMutexLocker lock(&m_listMutex);
+        if (index >= uint(m_devices.size()) || m_devices.at(int(index)).eventPath.isEmpty()) {
+            m_listening = false;
+            return;
+        }
+    }
+    while (m_listening) {
+        HidHandle *h = openEventInterface(index);
+        if (!h) {
+            qDebug("Device removed");
+            QMutexLocker lock(&m_listMutex);
+            if (index < uint(m_devices.size()))
+                m_devices[int(index)].eventPath.clear();
+            m_listening = false;
+            return;
+        }
+        uchar report[Protocol::kNotificationSize] = {};
+        const int got = m_backend->readTimeout(h, report, sizeof report, kListenerReadTimeoutMs);
+        if (got == Protocol::kNotificationSize && report[0] == Protocol::kNotifyByte0
+            && report[1] == Protocol::kNotifyByte1) {
+            const QString text = DpiTables::balloonText(report[3]);
+            if (!text.isEmpty()) // stages outside 1..8 are ignored
+                emit balloonRequested(QStringLiteral("Info"), text);
+        }
+        m_backend->close(m_eventHandle);
+        m_eventHandle = nullptr;
+    }
+}

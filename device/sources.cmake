@@ -1,0 +1,9 @@
+target_sources(q530core PRIVATE
+    device/hidbackend.h
+    device/hidapibackend.h device/hidapibackend.cpp
+    device/protocol.h
+    device/devicetable.h device/devicetable.cpp
+    device/devicestate.h device/devicestate.cpp
+    device/hid_thread.h device/hid_thread.cpp
+    device/hid_commands.cpp
+)

@@ -1,0 +1,2 @@
+target_sources(q530core PRIVATE
+)
