@@ -1,2 +1,24 @@
+# The operating-system layer: one header per service, the system's source
+# file chosen here so nothing above this folder needs an #ifdef.
 target_sources(q530core PRIVATE
+    platform/callbackregistry.h platform/callbackregistry.cpp
+    platform/devicenotifier.h
+    platform/hookguard.h
+    platform/nativemessagefilter.h
+    platform/windowrestore.h
 )
+if(WIN32)
+    target_sources(q530core PRIVATE
+        platform/windows/devicenotifier_windows.cpp
+        platform/windows/hookguard_windows.cpp
+        platform/windows/nativemessagefilter_windows.cpp
+        platform/windows/windowrestore_windows.cpp
+    )
+else()
+    target_sources(q530core PRIVATE
+        platform/linux/devicenotifier_linux.cpp
+        platform/linux/hookguard_linux.cpp
+        platform/linux/nativemessagefilter_linux.cpp
+        platform/linux/windowrestore_linux.cpp
+    )
+endif()

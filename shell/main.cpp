@@ -1,7 +1,75 @@
-#include <QApplication>
+#include "device/hidapibackend.h"
+#include "platform/devicenotifier.h"
+#include "platform/hookguard.h"
+#include "platform/nativemessagefilter.h"
+#include "shell/hostcallbacks.h"
+#include "shell/screenshot.h"
+#include "shell/simulationmenu.h"
+#include "shell/singleapplication.h"
+#include "shell/startup.h"
+#include "shell/widget.h"
+#include "simulator/simulatedmouse.h"
+
+#include <QDir>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    SingleApplication app(argc, argv);
+    if (app.isRunning()) {
+        app.sendMessage(QString(), 5000);
+        return 1;
+    }
+
+    // Every data path is relative to the program's own folder.
+    QString folder = QCoreApplication::applicationFilePath();
+    const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
+    if (slash >= 0) {
+        folder.truncate(slash);
+        QDir::setCurrent(folder);
+    }
+
+    // --simulate, the only option: the whole program on the simulated mouse.
+    // Both outlive the window.
+    std::unique_ptr<SimulatedMouse> simulated;
+    std::unique_ptr<HidapiBackend> hidapi;
+    if (app.arguments().contains(QStringLiteral("--simulate")))
+        simulated = std::make_unique<SimulatedMouse>();
+    else
+        hidapi = std::make_unique<HidapiBackend>();
+    HidBackend *backend = simulated ? static_cast<HidBackend *>(simulated.get()) : hidapi.get();
+
+    int result = 0;
+    {
+        Widget window(backend);
+        QObject::connect(&app, &SingleApplication::messageReceived, &window, &Widget::receiveMessage);
+
+        std::unique_ptr<DeviceNotifier> notices;
+        if (simulated) {
+            QObject::connect(simulated.get(), &SimulatedMouse::plugged, &window, &Widget::onDeviceChange);
+            QObject::connect(simulated.get(), &SimulatedMouse::unplugged, &window, &Widget::onDeviceChange);
+            addSimulationEntries(window.trayIcon()->contextMenu(), window.quitAction(), simulated.get());
+        } else {
+            notices = std::make_unique<DeviceNotifier>();
+            QObject::connect(notices.get(), &DeviceNotifier::deviceChanged, &window, &Widget::onDeviceChange);
+        }
+
+        HookGuard hooks;
+        HostCallbacks callbacks(&window);
+        NativeMessageFilter filter;
+
+        // Read only by the run script, to picture the window without a display.
+        const QString screenshot = qEnvironmentVariable("Q530_SCREENSHOT");
+        if (simulated && !screenshot.isEmpty())
+            screenshotAndQuit(window, screenshot);
+
+        runFirstDeviceCheck(window);
+        result = app.exec();
+        // Leaving this block ends the filter, the callbacks and the hooks,
+        // then the window, which stops the listener first.
+    }
+    // The window controller was scheduled for deletion with the window.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return result;
 }

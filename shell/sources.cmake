@@ -1,2 +1,12 @@
 target_sources(q530core PRIVATE
+    shell/apptitle.h shell/apptitle.cpp
+    shell/copydatanotice.h shell/copydatanotice.cpp
+    shell/hostcallbacks.h shell/hostcallbacks.cpp
+    shell/screenshot.h shell/screenshot.cpp
+    shell/simulationmenu.h shell/simulationmenu.cpp
+    shell/singleapplication.h shell/singleapplication.cpp
+    shell/startup.h shell/startup.cpp
+    shell/ui_controler.h shell/ui_controler.cpp
+    shell/userevent.h
+    shell/widget.h shell/widget.cpp
 )

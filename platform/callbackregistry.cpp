@@ -1,0 +1,57 @@
+#include "callbackregistry.h"
+
+namespace {
+
+template<typename Callback>
+struct Slot
+{
+    Callback function = nullptr;
+    void *context = nullptr;
+};
+
+Slot<CallbackRegistry::KeyboardCallback> g_keyboard;
+Slot<CallbackRegistry::MouseCallback> g_mouse;
+Slot<CallbackRegistry::MessageCallback> g_message;
+
+} // namespace
+
+namespace CallbackRegistry {
+
+void setKeyboard(KeyboardCallback callback, void *context) { g_keyboard = {callback, context}; }
+void setMouse(MouseCallback callback, void *context) { g_mouse = {callback, context}; }
+void setMessage(MessageCallback callback, void *context) { g_message = {callback, context}; }
+
+void clear()
+{
+    g_keyboard = {};
+    g_mouse = {};
+    g_message = {};
+}
+
+bool hasMessage() { return g_message.function != nullptr; }
+
+bool callKeyboard(int usbCode, bool isDown)
+{
+    if (!g_keyboard.function)
+        return false;
+    g_keyboard.function(usbCode, isDown, g_keyboard.context);
+    return true;
+}
+
+bool callMouse(int buttonCode, bool isDown, int x, int y)
+{
+    if (!g_mouse.function)
+        return false;
+    g_mouse.function(buttonCode, isDown, x, y, g_mouse.context);
+    return true;
+}
+
+bool callMessage(const CopyDataRecord &record)
+{
+    if (!g_message.function)
+        return false;
+    g_message.function(record, g_message.context);
+    return true;
+}
+
+} // namespace CallbackRegistry

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QtGlobal>
+
+// One WM_COPYDATA-style notice from another process: a tag, a byte count and
+// the bytes. The data is only valid during the call that hands it over.
+struct CopyDataRecord
+{
+    quintptr tag = 0;
+    quint32 byteCount = 0;
+    const void *data = nullptr;
+};
+
+// Three process-wide slots through which the system's input hooks and the
+// native message filter reach the window. Filled at start-up, read on the GUI
+// thread only. A slot without a function is skipped.
+namespace CallbackRegistry {
+
+using KeyboardCallback = void (*)(int usbCode, bool isDown, void *context);
+using MouseCallback = void (*)(int buttonCode, bool isDown, int x, int y, void *context);
+using MessageCallback = void (*)(const CopyDataRecord &record, void *context);
+
+void setKeyboard(KeyboardCallback callback, void *context);
+void setMouse(MouseCallback callback, void *context);
+void setMessage(MessageCallback callback, void *context);
+void clear();
+
+bool hasMessage();
+
+// Each returns false when its slot is empty.
+bool callKeyboard(int usbCode, bool isDown);
+bool callMouse(int buttonCode, bool isDown, int x, int y);
+bool callMessage(const CopyDataRecord &record);
+
+} // namespace CallbackRegistry

@@ -1,0 +1,10 @@
+#include "apptitle.h"
+
+#include <QSettings>
+
+QString applicationTitle(const QString &apConfigPath)
+{
+    const QSettings config(apConfigPath, QSettings::IniFormat);
+    const bool chinese = config.value(QStringLiteral("common/language")).toString() == QLatin1String("ChineseSimplified");
+    return config.value(chinese ? QStringLiteral("common/name") : QStringLiteral("common/name0")).toString();
+}

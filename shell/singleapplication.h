@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+// The application object, allowing one running copy per user. The first copy
+// listens on a local server; a later copy finds it, can send it a message and
+// should then end.
+class SingleApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    explicit SingleApplication(int &argc, char **argv);
+    ~SingleApplication() override;
+
+    // True when another copy was already running at construction.
+    bool isRunning() const;
+    // Delivers `message` to the running copy; false if that took longer than
+    // `timeout` milliseconds or no copy answered.
+    bool sendMessage(const QString &message, int timeout);
+
+    // The local server's name for this user (or for the test key in
+    // Q530_INSTANCE_KEY).
+    static QString serverName();
+
+signals:
+    void messageReceived(const QString &message);
+
+private:
+    class Private;
+    std::unique_ptr<Private> d;
+};

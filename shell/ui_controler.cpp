@@ -1,0 +1,67 @@
+#include "ui_controler.h"
+
+#include "apptitle.h"
+#include "device/hid_thread.h"
+#include "viewmodel/myqquickview.h"
+
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QWidget>
+
+Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("Widget"));
+    m_window = window;
+    connect(window, &QWidget::windowTitleChanged, this, &Ui_Controler::windowTitleChanged);
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    window->setWindowOpacity(1.0);
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    m_view = new myQQuickView(window);
+    m_view->setObjectName(QStringLiteral("ui_View"));
+    m_view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    QQmlContext *context = m_view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), m_view);
+    context->setContextProperty(QStringLiteral("hid"), hid);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+
+    window->resize(m_view->size());
+    window->setWindowTitle(applicationTitle());
+}
+
+QString Ui_Controler::windowTitle() const
+{
+    return m_window ? m_window->windowTitle() : QString();
+}
+
+void Ui_Controler::onMinimize()
+{
+    if (m_window)
+        m_window->showMinimized();
+}
+
+void Ui_Controler::onClose()
+{
+    if (m_window)
+        m_window->setVisible(false);
+}
+
+void Ui_Controler::onXChanged(int x)
+{
+    if (m_window)
+        m_window->move(m_window->x() + x, m_window->y());
+}
+
+void Ui_Controler::onYChanged(int y)
+{
+    if (m_window)
+        m_window->move(m_window->x(), m_window->y() + y);
+}
+
+void Ui_Controler::setBusy(int busyTime)
+{
+    if (QQuickItem *root = m_view->rootObject())
+        QMetaObject::invokeMethod(root, "setProtectUI", Qt::DirectConnection, Q_ARG(QVariant, QVariant(busyTime)));
+}

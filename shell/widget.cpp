@@ -1,0 +1,142 @@
+#include "widget.h"
+
+#include "device/devicestate.h"
+#include "device/devicetable.h"
+#include "platform/windowrestore.h"
+#include "ui_controler.h"
+#include "userevent.h"
+#include "viewmodel/myqquickview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QMenu>
+
+namespace {
+constexpr int kPollIntervalMs = 2048;
+}
+
+Widget::Widget(HidBackend *backend, QWidget *parent)
+    : QWidget(parent)
+    , m_hid(backend, this)
+{
+    m_controler = new Ui_Controler(this, &m_hid);
+    view()->setHid(&m_hid);
+
+    m_pollTimer.setInterval(kPollIntervalMs);
+    m_pollTimer.setSingleShot(true);
+    connect(&m_pollTimer, &QTimer::timeout, this, &Widget::checkDevice);
+
+    // The listener asks from a pool thread; the automatic connection queues
+    // those requests to the tray on this thread.
+    connect(&m_hid, &Hid_Thread::balloonRequested, this, &Widget::showBalloon);
+
+    buildTray();
+
+    // A native window from the start, so system notices reach a window that
+    // has not been shown yet.
+    winId();
+}
+
+Widget::~Widget()
+{
+    m_hid.stopListener();
+    m_controler->deleteLater();
+}
+
+myQQuickView *Widget::view() const
+{
+    return m_controler->view();
+}
+
+void Widget::buildTray()
+{
+    m_tray = new QSystemTrayIcon(this);
+    m_quit = new QAction(tr("Quit (&Q)"), this);
+    connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+
+    auto *menu = new QMenu(this);
+    menu->addAction(m_quit);
+    menu->setStyleSheet(QStringLiteral(
+        "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+        "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+        "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+        "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+        "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+        "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+        "QMenu::indicator { width: 13px; height: 13px; } "
+        "QMenu::icon { padding-left: 2px; padding-right: 2px; } "));
+    m_tray->setContextMenu(menu);
+    m_tray->setToolTip(QStringLiteral("STELLARC VEYRA MOUSE Q530"));
+    m_tray->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
+    connect(m_tray, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    m_tray->setVisible(true);
+}
+
+void Widget::startUI()
+{
+    view()->initUI();
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));
+}
+
+void Widget::customEvent(QEvent *event)
+{
+    const auto *userEvent = dynamic_cast<const UserEvent *>(event);
+    if (!userEvent || userEvent->type() != UserEvent::kType || userEvent->code() != UserEvent::kRunUI)
+        return;
+    view()->runUI();
+    emit uiStarted();
+}
+
+bool Widget::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    if (WindowRestore::isRestoreMessage(eventType, message))
+        restoreWindow();
+    // Default processing goes on, so the system also lifts a minimised window.
+    return QWidget::nativeEvent(eventType, message, result);
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        requestRestore();
+}
+
+void Widget::receiveMessage(const QString &)
+{
+    requestRestore();
+}
+
+void Widget::requestRestore()
+{
+    // Until a mouse has been found the window has nothing to show.
+    if (deviceReady())
+        WindowRestore::post(this, [this] { restoreWindow(); });
+}
+
+void Widget::restoreWindow()
+{
+    setVisible(true);
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void Widget::checkDevice()
+{
+    m_hid.updateDeviceList(loadDeviceDescriptions());
+    m_hid.swichCurDevice(m_hid.currentDeviceIndex());
+    view()->syncFW();
+}
+
+void Widget::onDeviceChange()
+{
+    if (!m_hid.isListening())
+        m_pollTimer.start();
+}
+
+void Widget::showBalloon(const QString &title, const QString &text)
+{
+    m_tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+    emit balloonShown(title, text);
+}

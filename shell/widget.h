@@ -1,0 +1,64 @@
+#pragma once
+
+#include "device/hid_thread.h"
+
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+
+class HidBackend;
+class QAction;
+class Ui_Controler;
+class myQQuickView;
+
+// The program's one window: a frameless, translucent frame around the view,
+// the device link, the poll timer that looks for the mouse again after device
+// changes, and the tray icon that stays when the window is hidden.
+class Widget : public QWidget
+{
+    Q_OBJECT
+public:
+    // `backend` is not owned and must outlive the window.
+    explicit Widget(HidBackend *backend, QWidget *parent = nullptr);
+    ~Widget() override;
+
+    Hid_Thread &hid() { return m_hid; }
+    myQQuickView *view() const;
+    Ui_Controler *controler() const { return m_controler; }
+    QSystemTrayIcon *trayIcon() const { return m_tray; }
+    QAction *quitAction() const { return m_quit; }
+    bool devicePollPending() const { return m_pollTimer.isActive(); }
+
+    // Once the window is shown at start: queues the page's "initUI" now and
+    // its "run" from the event loop.
+    void startUI();
+
+public slots:
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void checkDevice();
+    void receiveMessage(const QString &msg);
+    // A device came or went: look again 2048 ms after the last such notice,
+    // unless the listener already watches a connected mouse.
+    void onDeviceChange();
+
+signals:
+    void balloonShown(const QString &title, const QString &text);
+    // The page's "run" has been queued.
+    void uiStarted();
+
+protected:
+    void customEvent(QEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+
+private:
+    void buildTray();
+    void showBalloon(const QString &title, const QString &text);
+    void requestRestore();
+    void restoreWindow();
+
+    QTimer m_pollTimer;
+    Hid_Thread m_hid;
+    Ui_Controler *m_controler = nullptr;
+    QSystemTrayIcon *m_tray = nullptr;
+    QAction *m_quit = nullptr;
+};
