@@ -6,6 +6,8 @@ target_sources(q530core PRIVATE
     platform/hookguard.h
     platform/nativemessagefilter.h
     platform/windowrestore.h
+    platform/pointersettings.h
+    platform/updater.h
 )
 if(WIN32)
     target_sources(q530core PRIVATE
@@ -13,6 +15,8 @@ if(WIN32)
         platform/windows/hookguard_windows.cpp
         platform/windows/nativemessagefilter_windows.cpp
         platform/windows/windowrestore_windows.cpp
+        platform/windows/pointersettings_windows.cpp
+        platform/windows/updater_windows.cpp
     )
 else()
     target_sources(q530core PRIVATE
@@ -20,5 +24,7 @@ else()
         platform/linux/hookguard_linux.cpp
         platform/linux/nativemessagefilter_linux.cpp
         platform/linux/windowrestore_linux.cpp
+        platform/linux/pointersettings_linux.cpp
+        platform/linux/updater_linux.cpp
     )
 endif()

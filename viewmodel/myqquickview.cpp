@@ -1,12 +1,52 @@
 #include "myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "platform/pointersettings.h"
+#include "platform/updater.h"
+#include "storage/languagefile.h"
+#include "storage/profileset.h"
+#include "storage/settingsvalues.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
 #include <QQmlError>
 #include <QQuickItem>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+const QString kApConfigPath = QStringLiteral("./modules/setting/apConfig.bin");
+const QString kApConfigDefaultPath = QStringLiteral("./modules/setting/apConfigD.bin");
+const QString kSkinFolder = QStringLiteral("./modules/img");
+const QString kChineseFile = QStringLiteral("./modules/i18n/lang_025044.ini");
+constexpr int kUpdaterDelayMs = 500;
+
+// Titles and texts of the three warning boxes, in the order the boxes read
+// them: macro too long, picture unreadable, confirmation.
+QStringList englishMessages()
+{
+    return {
+        QStringLiteral("Macro too long"),
+        QStringLiteral("The macro does not fit into the mouse's macro memory; its end was cut off."),
+        QStringLiteral("Picture"),
+        QStringLiteral("This picture cannot be opened: "),
+        QStringLiteral("Please confirm"),
+        QStringLiteral("Do you really want to do this?"),
+    };
+}
+
+} // namespace
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
+    , m_apConfig(new QSettings(kApConfigPath, QSettings::IniFormat))
+    , m_profiles(std::make_unique<ProfileSet>())
+    , m_pointer(PointerSettings::createForSystem())
 {
     setResizeMode(QQuickWidget::SizeViewToRootObject);
     // The window is translucent; the page draws its own rounded panel.
@@ -18,12 +58,37 @@ myQQuickView::myQQuickView(QWidget *parent)
         for (const QQmlError &error : errors())
             qWarning().noquote() << error.toString();
     });
+    loadMessageTexts();
+}
+
+myQQuickView::~myQQuickView()
+{
+    delete m_apConfig;
 }
 
 void myQQuickView::setHid(Hid_Thread *hid)
 {
     m_hid = hid;
 }
+
+void myQQuickView::loadMessageTexts()
+{
+    m_messages = englishMessages();
+    if (getLang().toString() != QLatin1String("ChineseSimplified"))
+        return;
+    const QStringList translated = LanguageFile::readLanguageTable(kChineseFile, QStringLiteral("messageBox"));
+    for (int i = 0; i < m_messages.size() && i < translated.size(); ++i)
+        if (!translated.at(i).isEmpty())
+            m_messages[i] = translated.at(i);
+}
+
+void myQQuickView::focusInEvent(QFocusEvent *event)
+{
+    repaint();
+    event->accept();
+}
+
+// ---- calls into QML ---------------------------------------------------------------
 
 void myQQuickView::initUI()
 {
@@ -33,14 +98,6 @@ void myQQuickView::initUI()
 void myQQuickView::runUI()
 {
     queueRootCall("run");
-}
-
-void myQQuickView::syncFW()
-{
-    // Only the 64-byte-report device keeps user pictures; the mouse has none.
-    if (!m_hid || m_hid->currentDeviceIndex() != 0)
-        return;
-    // Copying the pictures into the current profile waits for the profile store.
 }
 
 void myQQuickView::forwardKey(uchar isDown, uchar usbCode)
@@ -63,4 +120,120 @@ void myQQuickView::queueRootCall(const char *function, const QVariantList &argum
     for (int i = 0; i < arguments.size() && i < 4; ++i)
         a[i] = Q_ARG(QVariant, arguments.at(i));
     QMetaObject::invokeMethod(root, function, Qt::QueuedConnection, a[0], a[1], a[2], a[3]);
+}
+
+// ---- host duties -----------------------------------------------------------------
+
+void myQQuickView::syncFW()
+{
+    // Only the 64-byte-report device keeps user pictures.
+    if (!m_hid || m_hid->currentDeviceIndex() != 0)
+        return;
+    uchar picture[512] = {};
+    for (int i = 0; i < 5; ++i) {
+        m_hid->hid_92H_GetUserPicture(uchar(i), picture);
+        profile()->setValue(QStringLiteral("userPicture/") + QString::number(i), bytesToInts(picture, 512));
+    }
+}
+
+void myQQuickView::setEnableAudio(bool isEnable)
+{
+    m_audioEnabled = isEnable;
+}
+
+// The mouse has no sound; the pages still call these.
+void myQQuickView::playMedia_Index(uchar) {}
+void myQQuickView::playMedia_Background() {}
+void myQQuickView::clearAllMedia() {}
+
+QVariant myQQuickView::getLang()
+{
+    return m_apConfig->value(QStringLiteral("common/language"));
+}
+
+QVariant myQQuickView::getProfile()
+{
+    return m_apConfig->value(QStringLiteral("R8/profileNo"), 0);
+}
+
+void myQQuickView::setProfile(QVariant profileNo)
+{
+    m_apConfig->setValue(QStringLiteral("R8/profileNo"), profileNo.toUInt());
+}
+
+void myQQuickView::ui_02H_SetCurrentProfile(int profile)
+{
+    if (profile == m_profiles->currentIndex() || !ProfileSet::isValidIndex(profile))
+        return;
+    m_profiles->setCurrentIndex(profile);
+    m_apConfig->setValue(QStringLiteral("R8/profileNo"), profile);
+}
+
+void myQQuickView::saveApConfig(QVariantList apConfigs)
+{
+    m_apConfig->setValue(QStringLiteral("common/total"), apConfigs.size());
+    for (int i = 0; i < apConfigs.size(); ++i)
+        m_apConfig->setValue(QStringLiteral("common/") + QString::number(i), apConfigs.at(i));
+}
+
+QVariantList myQQuickView::loadApConfig()
+{
+    QVariantList entries;
+    for (int i = 0; i < m_apConfig->value(QStringLiteral("common/total"), 0).toInt(); ++i)
+        entries.append(m_apConfig->value(QStringLiteral("common/") + QString::number(i), 0));
+    return entries;
+}
+
+QVariantList myQQuickView::loadDeviceApConfig()
+{
+    return {m_apConfig->value(QStringLiteral("R8/colorMaxStage"), 8).toInt()};
+}
+
+void myQQuickView::resetApconfig()
+{
+    const QString file = m_apConfig->fileName();
+    // Pending writes go to the old file now, before it is replaced: written
+    // later they would land in the fresh copy.
+    m_apConfig->sync();
+    delete m_apConfig;
+    QFile::remove(file);
+    QFile::copy(kApConfigDefaultPath, file);
+    QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+    m_apConfig = new QSettings(kApConfigPath, QSettings::IniFormat);
+    loadMessageTexts();
+}
+
+bool myQQuickView::getIsSkinShow()
+{
+    return QDir(kSkinFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted).size() > 1;
+}
+
+void myQQuickView::openUpdateExe()
+{
+    if (m_hid)
+        m_hid->stopListener();
+    QThread::msleep(kUpdaterDelayMs);
+    auto *updater = new QProcess(this);
+    updater->start(Updater::programPath(), QStringList(), QIODevice::ReadWrite);
+}
+
+QString myQQuickView::getCustomFilePath()
+{
+    const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Image Files(*.png)"));
+    if (path.isEmpty())
+        return QString();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::warning(nullptr, m_messages.value(2), m_messages.value(3) + path, QMessageBox::Ok);
+        return QString();
+    }
+    return path;
+}
+
+bool myQQuickView::getMsgAns_FoolProofing()
+{
+    return QMessageBox::warning(nullptr, m_messages.value(4), m_messages.value(5),
+                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Ok;
 }

@@ -1,31 +1,136 @@
 #pragma once
 
 #include <QQuickWidget>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
 
 class Hid_Thread;
+class PointerSettings;
+class ProfileSet;
+class QSettings;
 
 // The view model and the view that shows the pages: QML reaches it as
-// "ui_View". It calls QML only by queueing functions of the root object.
+// "ui_View" and calls its public slots; it calls QML only by queueing
+// functions of the root object. It keeps the application configuration, the
+// ten profiles with the current one, and reaches the mouse through the device
+// link. Every profile read and write goes to the current profile.
 class myQQuickView : public QQuickWidget
 {
     Q_OBJECT
 public:
     explicit myQQuickView(QWidget *parent);
+    ~myQQuickView() override;
 
     void setHid(Hid_Thread *hid);
     Hid_Thread *hid() const { return m_hid; }
 
-    void initUI();  // queues the root's "initUI"
-    void runUI();   // queues the root's "run"
-    void syncFW();
+    // Replaces the system's pointer settings (tests record what it receives).
+    void setPointerSettings(std::unique_ptr<PointerSettings> pointer);
+
+    // Title/text pairs of the three warning boxes: too long macro data,
+    // unreadable picture, confirmation. Filled from the current language.
+    QStringList messageList() const { return m_messages; }
+
+    ProfileSet &profiles() const { return *m_profiles; }
+    QSettings *appConfig() const { return m_apConfig; }
 
     // Recorded input on its way to the macro editor: "detectKeyboard" and
     // "detectMouse" of the root, queued.
     void forwardKey(uchar isDown, uchar usbCode);
     void forwardMouse(uchar isDown, uint buttonCode, uint x, uint y);
 
+public slots:
+    // ---- host and application configuration
+    void initUI();
+    void runUI();
+    void syncFW();
+    void setEnableAudio(bool isEnable);
+    void playMedia_Index(uchar index);
+    void playMedia_Background();
+    void clearAllMedia();
+    QVariant getLang();
+    QVariant getProfile();
+    void setProfile(QVariant profileNo);
+    void ui_02H_SetCurrentProfile(int profile);
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig();
+    QVariantList loadDeviceApConfig();
+    void resetApconfig();
+    bool getIsSkinShow();
+    void openUpdateExe();
+    QString getCustomFilePath();
+    bool getMsgAns_FoolProofing();
+
+    // ---- device operations bridge
+    void ui_01H_SetReportRate(uchar rate);
+    void ui_02H_SetKeyMatrixNo(uchar keyMatrixNo);
+    void ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);
+    void ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
+    void ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color, uchar direction);
+    void ui_09H_SetKeyboardMode(uchar mode);
+    void ui_0EH_SetXYSensitive(QVariant par0, QVariant par1);
+    void ui_13H_SetRecoveryData();
+    void ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+    QString ui_80H_GetFWVersion();
+    QVariant ui_81H_GetReportRate();
+    QVariant ui_82H_GetCurrentProfile();
+    QVariantList ui_83H_GetKeyboardoption();
+    QVariantList ui_84H_GetButtonSensitivity();
+    QVariantList ui_88H_GetLEDType();
+    QVariant ui_89H_GetKeyboardMode();
+    QVariantList ui_92H_GetUserPicture(uchar index);
+    QVariantList ui_94H_GetColor(uchar index);
+
+    // ---- DPI, polling rate and lighting
+    QVariant getXYSensitive(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
+    QVariant getSensorType();
+    bool chkIsLogoLedWork();
+    void ui_0BH_SetCurrentDPIStage(uchar dpiStage);
+    void ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs);
+    void ui_10H_SetLED8StageColor(uchar type, QVariantList src24);
+    void ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex);
+    void ui_11H_SetDPISelect(QVariantList valueForIndex);
+    QVariant ui_8BH_GetCurrentDPIStage();
+    QVariantList ui_8DH_GetRGBLedEffect();
+    QVariantList ui_90H_GetLED8StageColor(uchar type);
+    uchar ui_91H_SyncDPI();
+    QVariantList ui_91H_GetDPISet();
+    QVariantList ui_91H_GetDPISelect();
+
+    // ---- system pointer settings
+    void setScrollPinSwap(bool isSwap);
+    bool getScrollPinSwap();
+    void setAcceleration(bool acceleration);
+    bool getAcceleration();
+    void setCursorSpeed(uint cursorSpeed);
+    uint getCursorSpeed();
+    void setVerticalScrollLines(uint lines);
+    uint getVerticalScrollLines();
+    void setDoubleClickSpeed(uint speed);
+    uint getDoubleClickSpeed();
+
+    // ---- languages and UI strings
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QVariant type, QString langCode);
+    QStringList getProductLayoutStrings_R8(QString langCode);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+
 private:
+    QSettings *profile() const;
+    bool mouseIsCurrent() const;
     void queueRootCall(const char *function, const QVariantList &arguments = {});
+    void loadMessageTexts();
 
     Hid_Thread *m_hid = nullptr;
+    bool m_audioEnabled = true;
+    QSettings *m_apConfig = nullptr;
+    std::unique_ptr<ProfileSet> m_profiles;
+    QStringList m_messages;
+    std::unique_ptr<PointerSettings> m_pointer;
 };

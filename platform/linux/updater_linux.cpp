@@ -1,0 +1,6 @@
+#include "platform/updater.h"
+
+QString Updater::programPath()
+{
+    return QStringLiteral("./update/update");
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The firmware updater: a separate program in "./update" beside this one.
+namespace Updater {
+
+QString programPath();
+
+} // namespace Updater

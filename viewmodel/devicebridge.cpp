@@ -1,0 +1,159 @@
+// The simple device wrappers: QML values become bytes, the profile keeps its
+// copy first, the device link runs the command, outputs come back as QML values.
+
+#include "myqquickview.h"
+
+#include "device/hid_thread.h"
+#include "storage/profileset.h"
+#include "storage/settingsvalues.h"
+
+#include <QSettings>
+
+namespace {
+
+QVariant byteValue(uchar b) { return QVariant(int(b)); }
+uchar lowByte(const QVariant &v) { return uchar(v.toUInt() & 0xFF); }
+
+} // namespace
+
+QSettings *myQQuickView::profile() const
+{
+    return m_profiles->current();
+}
+
+bool myQQuickView::mouseIsCurrent() const
+{
+    return m_hid && m_hid->currentDeviceIndex() == 1;
+}
+
+void myQQuickView::ui_01H_SetReportRate(uchar rate)
+{
+    if (mouseIsCurrent())
+        profile()->setValue(QStringLiteral("sensor/reportRate_R8"), int(rate));
+    if (m_hid)
+        m_hid->hid_01H_SetReportRate(rate);
+}
+
+void myQQuickView::ui_02H_SetKeyMatrixNo(uchar keyMatrixNo)
+{
+    if (m_hid)
+        m_hid->hid_02H_SetCurrentProfile(keyMatrixNo);
+}
+
+void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    if (m_hid)
+        m_hid->hid_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
+}
+
+void myQQuickView::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4)
+{
+    if (m_hid)
+        m_hid->hid_04H_SetGunData(par0, par1, par2, par3, par4);
+}
+
+void myQQuickView::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty)
+{
+    if (m_hid)
+        m_hid->hid_07H_SetControlIndicatorLight(effect, frequenty);
+}
+
+void myQQuickView::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
+                                     uchar direction)
+{
+    profile()->setValue(QStringLiteral("color/ledType"),
+                        QVariantList{int(effect), int(speed), int(light), int(color), int(direction)});
+    if (m_hid)
+        m_hid->hid_08H_SetLEDType(option, effect, speed, light, color, direction);
+}
+
+void myQQuickView::ui_09H_SetKeyboardMode(uchar mode)
+{
+    if (m_hid)
+        m_hid->hid_09H_SetKeyboardMode(mode);
+}
+
+void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
+{
+    if (m_hid)
+        m_hid->hid_0EH_SetXYSensitive(lowByte(par0), lowByte(par1));
+}
+
+void myQQuickView::ui_13H_SetRecoveryData()
+{
+    if (m_hid)
+        m_hid->hid_13H_SetRecoveryData();
+}
+
+void myQQuickView::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
+{
+    profile()->setValue(QStringLiteral("color/") + QString::number(index),
+                        QVariantList{int(rValue), int(gValue), int(bValue)});
+    if (m_hid)
+        m_hid->hid_14H_SetColor(index, rValue, gValue, bValue);
+}
+
+QString myQQuickView::ui_80H_GetFWVersion()
+{
+    QString version;
+    if (m_hid)
+        m_hid->hid_80H_GetFWVersion(version);
+    return version;
+}
+
+QVariant myQQuickView::ui_81H_GetReportRate()
+{
+    if (mouseIsCurrent())
+        return byteValue(lowByte(profile()->value(QStringLiteral("sensor/reportRate_R8"), 0)));
+    uchar rate = 0;
+    if (m_hid && m_hid->currentDeviceIndex() == 0)
+        m_hid->hid_81H_GetReportRate(rate);
+    return byteValue(rate);
+}
+
+QVariant myQQuickView::ui_82H_GetCurrentProfile()
+{
+    uchar value = 0;
+    if (m_hid)
+        m_hid->hid_82H_GetCurrentProfile(value);
+    return byteValue(value);
+}
+
+QVariantList myQQuickView::ui_83H_GetKeyboardoption()
+{
+    uchar b1 = 0, b2 = 0, b3 = 0, b4 = 0;
+    if (m_hid)
+        m_hid->hid_83H_GetKeyboardoption(b1, b2, b3, b4);
+    return {int(b1), int(b2), int(b3), int(b4)};
+}
+
+QVariantList myQQuickView::ui_84H_GetButtonSensitivity()
+{
+    uchar s1 = 0, s2 = 0, s3 = 0, s4 = 0;
+    if (m_hid)
+        m_hid->hid_84H_GetButtonSensitivity(s1, s2, s3, s4);
+    return {int(s1), int(s2), int(s3), int(s4)};
+}
+
+QVariantList myQQuickView::ui_88H_GetLEDType()
+{
+    return listValue(profile()->value(QStringLiteral("color/ledType")));
+}
+
+QVariant myQQuickView::ui_89H_GetKeyboardMode()
+{
+    uchar mode = 0;
+    if (m_hid)
+        m_hid->hid_89H_GetKeyboardMode(mode);
+    return byteValue(mode);
+}
+
+QVariantList myQQuickView::ui_92H_GetUserPicture(uchar index)
+{
+    return listValue(profile()->value(QStringLiteral("userPicture/") + QString::number(index)));
+}
+
+QVariantList myQQuickView::ui_94H_GetColor(uchar index)
+{
+    return listValue(profile()->value(QStringLiteral("color/") + QString::number(index)));
+}

@@ -1,0 +1,144 @@
+// DPI stages, X/Y sensitivity and lighting: stored in the current profile,
+// sent to the mouse, and the DPI values shared with the listener's balloon.
+
+#include "myqquickview.h"
+
+#include "device/devicestate.h"
+#include "device/hid_thread.h"
+#include "device/protocol.h"
+#include "storage/profileset.h"
+#include "storage/settingsvalues.h"
+
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColourBytes = 24;
+constexpr int kPackedType = 2; // eight 4-bit values, two to a byte
+
+// The DPI value table takes as many values as the list holds (at most eight);
+// the stages beyond a short list keep theirs.
+void shareDpiValues(const QVariantList &values)
+{
+    QList<uint> table;
+    for (int i = 0; i < DpiTables::kStages && i < values.size(); ++i)
+        table.append(values.at(i).toUInt());
+    DpiTables::setValues(table);
+}
+
+QVariantList asUInts(const QVariantList &values)
+{
+    QVariantList out;
+    for (const QVariant &v : values)
+        out.append(v.toUInt());
+    return out;
+}
+
+} // namespace
+
+void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex)
+{
+    profile()->setValue(QStringLiteral("sensor/dpi_R8"), valueForIndex);
+    shareDpiValues(valueForIndex);
+    uchar codes[Protocol::kDpiStages] = {};
+    fillBytes(src8, codes, Protocol::kDpiStages);
+    if (m_hid)
+        m_hid->hid_11H_SetDPISet(dpiStage, codes);
+}
+
+void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex)
+{
+    profile()->setValue(QStringLiteral("sensor/dpi_Select"), valueForIndex);
+}
+
+QVariantList myQQuickView::ui_91H_GetDPISet()
+{
+    const QVariantList values = listValue(profile()->value(QStringLiteral("sensor/dpi_R8")));
+    shareDpiValues(values);
+    return values;
+}
+
+QVariantList myQQuickView::ui_91H_GetDPISelect()
+{
+    return listValue(profile()->value(QStringLiteral("sensor/dpi_Select")));
+}
+
+uchar myQQuickView::ui_91H_SyncDPI()
+{
+    uchar stages = 0;
+    uchar codes[Protocol::kDpiStages] = {};
+    if (m_hid && m_hid->hid_91H_GetDPISet(stages, codes))
+        return stages;
+    return Protocol::kDpiStages;
+}
+
+void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
+{
+    profile()->setValue(QStringLiteral("sensor/stage_R8"), int(dpiStage));
+    if (m_hid)
+        m_hid->hid_0BH_SetCurrentDPIStage(dpiStage);
+}
+
+QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
+{
+    // Asking a mouse while the window sits in the tray would only block.
+    uchar stage = 0;
+    if (m_hid && isVisible())
+        m_hid->hid_8BH_GetCurrentDPIStage(stage);
+    return int(stage);
+}
+
+QVariant myQQuickView::getXYSensitive(QVariant index)
+{
+    return profile()->value(QStringLiteral("XYSensitive/") + index.toString(), 4);
+}
+
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
+{
+    profile()->setValue(QStringLiteral("XYSensitive/") + index.toString(), xyData);
+}
+
+void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
+{
+    profile()->setValue(QStringLiteral("color_R8/type") + QString::number(type), src24);
+    uchar buffer[kColourBytes] = {};
+    fillBytes(src24, buffer, kColourBytes); // a longer list is cut at 24
+    if (type == kPackedType)
+        for (int k = 0; k < 4; ++k)
+            buffer[k] = uchar((buffer[2 * k] & 0x0F) | (buffer[2 * k + 1] << 4));
+    if (m_hid)
+        m_hid->hid_10H_SetLED8StageColor(type, buffer);
+}
+
+QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type)
+{
+    return asUInts(listValue(profile()->value(QStringLiteral("color_R8/type") + QString::number(type))));
+}
+
+void myQQuickView::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs)
+{
+    profile()->setValue(QStringLiteral("color_R8/ledEffect"), configs);
+    if (m_hid)
+        m_hid->hid_0DH_SetRGBLedEffect(effect, option1, option2);
+}
+
+QVariantList myQQuickView::ui_8DH_GetRGBLedEffect()
+{
+    return asUInts(listValue(profile()->value(QStringLiteral("color_R8/ledEffect"))));
+}
+
+QVariant myQQuickView::getSensorType()
+{
+    uchar type = 0, option1 = 0, option2 = 0;
+    if (m_hid)
+        m_hid->hid_83H_GetFunctionOption(type, option1, option2);
+    return int(type);
+}
+
+bool myQQuickView::chkIsLogoLedWork()
+{
+    uchar option1 = 0, option2 = 0, option3 = 0;
+    return m_hid && m_hid->hid_87H_GetLEDInstructFunction(0, option1, option2, option3) && option1 == 0;
+}

@@ -1,0 +1,100 @@
+// The system's pointer settings, kept per profile, and the scroll-button swap
+// (a bit of the mouse's function option).
+
+#include "myqquickview.h"
+
+#include "device/hid_thread.h"
+#include "platform/pointersettings.h"
+#include "storage/profileset.h"
+
+#include <QDebug>
+#include <QSettings>
+
+namespace {
+
+constexpr uchar kScrollSwapBit = 0x40;
+
+int pointerSpeedFor(uint position) { return position == 0 ? 1 : int(2 * position); }
+uint doubleClickTimeFor(uint position) { return 900 - 70 * position; }
+
+} // namespace
+
+void myQQuickView::setPointerSettings(std::unique_ptr<PointerSettings> pointer)
+{
+    m_pointer = std::move(pointer);
+}
+
+void myQQuickView::setCursorSpeed(uint cursorSpeed)
+{
+    profile()->setValue(QStringLiteral("sensor/cursorSpeed_R8"), cursorSpeed);
+    if (!m_pointer->setMouseSpeed(pointerSpeedFor(cursorSpeed)))
+        qDebug("setCursorSpeed Failed");
+}
+
+uint myQQuickView::getCursorSpeed()
+{
+    return profile()->value(QStringLiteral("sensor/cursorSpeed_R8"), 0).toUInt();
+}
+
+void myQQuickView::setVerticalScrollLines(uint lines)
+{
+    profile()->setValue(QStringLiteral("sensor/verticalScrollLines_R8"), lines);
+    if (!m_pointer->setWheelScrollLines(lines))
+        qDebug("setVerticalScrollLines Failed");
+}
+
+uint myQQuickView::getVerticalScrollLines()
+{
+    return profile()->value(QStringLiteral("sensor/verticalScrollLines_R8"), 0).toUInt();
+}
+
+void myQQuickView::setDoubleClickSpeed(uint speed)
+{
+    profile()->setValue(QStringLiteral("sensor/doubleClickSpeed_R8"), speed);
+    if (!m_pointer->setDoubleClickTime(doubleClickTimeFor(speed)))
+        qDebug("setDoubleClickSpeed Failed");
+}
+
+uint myQQuickView::getDoubleClickSpeed()
+{
+    return profile()->value(QStringLiteral("sensor/doubleClickSpeed_R8"), 0).toUInt();
+}
+
+void myQQuickView::setAcceleration(bool acceleration)
+{
+    PointerSettings::MouseParams params{};
+    if (!m_pointer->mouseParams(params)) {
+        qDebug("setAcceleration Failed");
+        return;
+    }
+    params[2] = acceleration ? 1 : 0;
+    if (!m_pointer->setMouseParams(params))
+        qDebug("setAcceleration Failed");
+}
+
+bool myQQuickView::getAcceleration()
+{
+    PointerSettings::MouseParams params{};
+    if (!m_pointer->mouseParams(params)) {
+        qDebug("getAcceleration Failed");
+        return false;
+    }
+    return params[2] != 0;
+}
+
+void myQQuickView::setScrollPinSwap(bool isSwap)
+{
+    profile()->setValue(QStringLiteral("keydefine_R8/scrollswap"), isSwap);
+    if (!m_hid)
+        return;
+    uchar type = 0, option1 = 0, option2 = 0, rate = 0;
+    m_hid->hid_83H_GetFunctionOption(type, option1, option2);
+    m_hid->hid_81H_GetReportRate(rate);
+    option1 = uchar((option1 & ~kScrollSwapBit) | (isSwap ? kScrollSwapBit : 0));
+    m_hid->hid_03H_SetFunctionOption(type, rate, option1, option2);
+}
+
+bool myQQuickView::getScrollPinSwap()
+{
+    return profile()->value(QStringLiteral("keydefine_R8/scrollswap"), false).toBool();
+}
