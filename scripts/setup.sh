@@ -8,6 +8,7 @@ packages=(
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest
     libhidapi-dev libudev-dev
     xvfb xauth fonts-wqy-microhei
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -148,11 +148,6 @@ QVariant myQQuickView::ui_89H_GetKeyboardMode()
     return byteValue(mode);
 }
 
-QVariantList myQQuickView::ui_92H_GetUserPicture(uchar index)
-{
-    return listValue(profile()->value(QStringLiteral("userPicture/") + QString::number(index)));
-}
-
 QVariantList myQQuickView::ui_94H_GetColor(uchar index)
 {
     return listValue(profile()->value(QStringLiteral("color/") + QString::number(index)));

@@ -6,6 +6,7 @@
 #include "storage/languagefile.h"
 #include "storage/profileset.h"
 #include "storage/settingsvalues.h"
+#include "storageparts.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,7 @@ myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_apConfig(new QSettings(kApConfigPath, QSettings::IniFormat))
     , m_profiles(std::make_unique<ProfileSet>())
+    , m_storage(std::make_unique<StorageParts>(*m_profiles))
     , m_pointer(PointerSettings::createForSystem())
 {
     setResizeMode(QQuickWidget::SizeViewToRootObject);
@@ -59,6 +61,7 @@ myQQuickView::myQQuickView(QWidget *parent)
             qWarning().noquote() << error.toString();
     });
     loadMessageTexts();
+    m_storage->transfer.setOverflowWarning([this](int slotBytes, int macroBytes) { warnMacroCut(slotBytes, macroBytes); });
 }
 
 myQQuickView::~myQQuickView()
@@ -69,6 +72,7 @@ myQQuickView::~myQQuickView()
 void myQQuickView::setHid(Hid_Thread *hid)
 {
     m_hid = hid;
+    m_storage->link.hid = hid;
 }
 
 void myQQuickView::loadMessageTexts()

@@ -10,6 +10,7 @@ class Hid_Thread;
 class PointerSettings;
 class ProfileSet;
 class QSettings;
+struct StorageParts;
 
 // The view model and the view that shows the pages: QML reaches it as
 // "ui_View" and calls its public slots; it calls QML only by queueing
@@ -118,6 +119,82 @@ public slots:
     QStringList getGlobalStrings(QVariant type, QString langCode);
     QStringList getProductLayoutStrings_R8(QString langCode);
 
+    // ---- profiles
+    QVariantList loadDefaultProfile(uchar uiPageId);
+    bool loadProfile(int profile);
+    bool loadProfileMacroData(int profile);
+    bool loadProfileGunData(int profile);
+    void saveProfile(int profile, QStringList macroNameList, QStringList gunNameList);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
+
+    // ---- names, macro and gun files
+    QVariantList getNameList(QVariant type);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariant modifyMacroName(QVariant oldname, QVariant newname);
+    QVariant modifyGunName(QVariant oldname, QVariant newname);
+    QStringList isMacroUse(QVariant macroName);
+    QStringList isGunUse(QVariant macroName);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant createGunIni(QVariant name, QVariant gunIndex);
+    QVariant deleteMacroIni(QVariant name);
+    QVariant deleteGunIni(QVariant name);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariantList macroData, QVariant repeat);
+    QVariant saveGunIni(QVariant name, QStringList macros, QVariantList macroData, QVariant repeat);
+    QStringList loadMacroIni(QVariant name);
+    QStringList loadGunIni(QVariant name);
+    QVariant loadMacroType(QVariant name);
+    QVariant loadGunType(QVariant name);
+    QVariant loadMacroIndex(QVariant name);
+    QVariant loadGunIndex(QVariant name);
+    QVariantList loadMacroIniConfig(QVariant name);
+    void setMacroIniConfig(QVariant name, QVariantList config);
+    void setMacroIndex(QVariant name, QVariant macroIndex);
+    void setGunIndex(QVariant name, QVariant gunIndex);
+    void setMacroType(QVariant name, QVariant macroType);
+    void renameMacroIniFile(QVariant oldName, QVariant newName);
+    QVariant loadMacroIniFromFile(QVariant name);
+    void saveMacroIniToFile(QVariant name);
+    void changeMacroFileIndex(QVariant macroIndex);
+    void changeMacroFileType(QVariant macroIndex, QVariant macroType);
+
+    // ---- key assignment
+    QVariantList getKeydefine(QVariant matrixId);
+    QVariantList getGunKeydefine(QVariant keyMatrixIndex, QVariant matrixId);
+    void ui_12H_SetKeyMatrix(QVariantList src64);
+    void ui_12H_SetGunKeyMatrix(QVariantList src64, QVariant keyMatrixIndex);
+    QVariantList ui_92H_GetKeyMatrix();
+    void ui_0DH_SetKeyMatrix(QVariantList src512);
+    QVariantList ui_8DH_GetKeyMatrix();
+    void ui_0EH_SetKeyOnOff(QVariantList src21);
+    QVariantList ui_8EH_GetKeyOnOff();
+    void ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src512);
+
+    // ---- gun data
+    void saveGundata(QVariantList src6);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QStringList getGunDataKey();
+    QVariantList getselectGun();
+    void setSelectGun(QVariantList gunData);
+    QVariantList getselectGunKey();
+    void setSelectGunKey(QVariantList gunData);
+    void upDateDeleteGun(QVariant gunData);
+
+    // ---- macro encoding and transfer
+    QList<uchar> macroIncode(QStringList macros);
+    // The macro editor's and gun dialog's encoder: the stored action lines
+    // ("1,A", "0,100", "5,-3") and the repeat count as the mouse's bytes.
+    QVariantList encodeMacroActions(QStringList actions, QVariant repeat, QVariant gunVariant);
+    void setMacroKey(int index, QVariant macroName);
+    QVariant getMacroKey(int index);
+    QVariant sendMacroData(QVariantList macroData, QVariant macroIndex);
+    QVariant sendGunData(QVariantList gunData, QVariant gunIndex);
+    void ui_11H_SetMacroKey(QVariant macroId, QVariant name);
+    void ui_13H_SetMacroKey(QVariant macroId, QVariant name);
+    QVariantList ui_91H_GetMacroKey(uchar macroId);
+    QVariantList ui_93H_GetMacroKey(uchar macroId);
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
 
@@ -126,11 +203,13 @@ private:
     bool mouseIsCurrent() const;
     void queueRootCall(const char *function, const QVariantList &arguments = {});
     void loadMessageTexts();
+    void warnMacroCut(int slotBytes, int macroBytes);
 
     Hid_Thread *m_hid = nullptr;
     bool m_audioEnabled = true;
     QSettings *m_apConfig = nullptr;
     std::unique_ptr<ProfileSet> m_profiles;
+    std::unique_ptr<StorageParts> m_storage;
     QStringList m_messages;
     std::unique_ptr<PointerSettings> m_pointer;
 };

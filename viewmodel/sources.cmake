@@ -4,5 +4,7 @@ target_sources(q530core PRIVATE
     viewmodel/dpilighting.cpp
     viewmodel/systempointer.cpp
     viewmodel/languages.cpp
+    viewmodel/profilesandmacros.cpp
+    viewmodel/storageparts.h
     viewmodel/classiclocale.h viewmodel/classiclocale.cpp
 )

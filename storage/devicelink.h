@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QtGlobal>
+
+class Hid_Thread;
+
+// The device link as storage sees it. The window hands the link over after
+// the view model exists, so the pointer starts null; until then nothing is
+// sent and the device is taken to be the mouse (the link's start value).
+struct DeviceLink
+{
+    static constexpr uint kKeyboardIndex = 0;
+    static constexpr uint kMouseIndex = 1;
+
+    Hid_Thread *hid = nullptr;
+
+    uint deviceIndex() const;
+};

@@ -1,0 +1,96 @@
+#include "gunselection.h"
+
+#include "profileset.h"
+
+#include <QSettings>
+
+namespace {
+
+QString selectKey(int slot)
+{
+    return QStringLiteral("selectGun/") + QString::number(slot);
+}
+
+QString buttonKey(int slot)
+{
+    return QStringLiteral("selectGunKey/") + QString::number(slot);
+}
+
+QString typeKey(int slot)
+{
+    return QStringLiteral("selectGunKey/type") + QString::number(slot);
+}
+
+} // namespace
+
+GunSelection::GunSelection(ProfileSet &profiles)
+    : m_profiles(profiles)
+{
+}
+
+QVariantList GunSelection::getselectGun() const
+{
+    QVariantList out;
+    for (int s = 0; s < kGunSlots; ++s)
+        out.append(m_profiles.current()->value(selectKey(s), QString()));
+    return out;
+}
+
+void GunSelection::setSelectGun(const QVariantList &gunData)
+{
+    for (int s = 0; s < kGunSlots && s < gunData.size(); ++s)
+        m_profiles.current()->setValue(selectKey(s), gunData.at(s));
+}
+
+QVariantList GunSelection::getselectGunKey() const
+{
+    QVariantList out;
+    for (int s = 0; s < kGunSlots; ++s)
+        out.append(m_profiles.current()->value(buttonKey(s), QString()));
+    for (int s = 0; s < kGunSlots; ++s)
+        out.append(m_profiles.current()->value(typeKey(s), QString()));
+    return out;
+}
+
+void GunSelection::setSelectGunKey(const QVariantList &gunData)
+{
+    for (int s = 0; s < kGunSlots && s < gunData.size(); ++s)
+        m_profiles.current()->setValue(buttonKey(s), gunData.at(s));
+    for (int s = 0; s < kGunSlots && kGunSlots + s < gunData.size(); ++s)
+        m_profiles.current()->setValue(typeKey(s), gunData.at(kGunSlots + s));
+}
+
+void GunSelection::upDateDeleteGun(const QVariant &gunData)
+{
+    const uint deleted = gunData.toUInt();
+    for (int p = 0; p < kSearchedProfiles; ++p) {
+        if (p == m_profiles.currentIndex())
+            continue;
+        QSettings *profile = m_profiles.at(p);
+        for (int s = 0; s < kGunSlots; ++s) {
+            // A slot without a choice is not a choice of preset 0.
+            const QVariant chosen = profile->value(selectKey(s));
+            bool ok = false;
+            if (chosen.toUInt(&ok) != deleted || !ok)
+                continue;
+            profile->setValue(buttonKey(s), kNoButton);
+            profile->setValue(selectKey(s), kFallbackPreset);
+        }
+    }
+}
+
+QStringList GunSelection::isGunUse(const QVariant &macroName) const
+{
+    QStringList out{QStringLiteral("Name")};
+    const QString name = macroName.toString();
+    for (int p = 0; p < kSearchedProfiles; ++p) {
+        QSettings *profile = m_profiles.at(p);
+        profile->beginGroup(QStringLiteral("gun"));
+        for (const QString &key : profile->childKeys()) {
+            if (profile->value(key).toString() == name)
+                out.append(key);
+        }
+        profile->endGroup();
+    }
+    return out;
+}

@@ -1,0 +1,61 @@
+#include "nameregistry.h"
+
+#include "namelist.h"
+#include "settingsvalues.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+QString keyOf(uint type)
+{
+    switch (type) {
+    case NameRegistry::Macro: return QStringLiteral("macro/macroName");
+    case NameRegistry::Gun: return QStringLiteral("gun/gunName");
+    case NameRegistry::Profile: return QStringLiteral("profile/profileName");
+    case NameRegistry::SelectGun: return QStringLiteral("gun/selectGun");
+    default: return {};
+    }
+}
+
+} // namespace
+
+NameRegistry::NameRegistry(const QString &folder)
+    : m_file(folder + QStringLiteral("/name.bin"))
+{
+}
+
+QVariantList NameRegistry::getNameList(const QVariant &type) const
+{
+    const QString key = keyOf(type.toUInt());
+    if (key.isEmpty())
+        return {};
+    QVariantList out;
+    for (const QString &name : stringListValue(QSettings(m_file, QSettings::IniFormat).value(key)))
+        out.append(name);
+    return out;
+}
+
+QVariant NameRegistry::updataNameList(const QVariant &type, const QStringList &nameList)
+{
+    const QString key = keyOf(type.toUInt());
+    if (key.isEmpty())
+        return true;
+    QDir().mkpath(QFileInfo(m_file).path());
+    QSettings file(m_file, QSettings::IniFormat);
+    if (nameList.isEmpty())
+        file.remove(key);
+    else
+        file.setValue(key, withSentinel(nameList));
+    return true;
+}
+
+QStringList NameRegistry::names(Type type) const
+{
+    QStringList out;
+    for (const QVariant &v : getNameList(uint(type)))
+        out.append(v.toString());
+    return withoutSentinel(out);
+}

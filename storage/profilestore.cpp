@@ -1,0 +1,171 @@
+#include "profilestore.h"
+
+#include "buttonentry.h"
+#include "gunfiles.h"
+#include "macrofiles.h"
+#include "namelist.h"
+#include "nameregistry.h"
+#include "profileset.h"
+#include "safename.h"
+#include "settingsvalues.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+enum Page : uchar { kButtonPage = 0, kLightingPage = 2, kPerformancePage = 3 };
+
+// Defaults of the performance page when "pD.bin" lacks a value.
+constexpr int kDefaultReportRate = 2;
+constexpr int kDefaultCursorSpeed = 5;
+constexpr int kDefaultScrollLines = 2;
+constexpr int kDefaultDoubleClick = 5;
+constexpr int kDefaultDpiStage = 2;
+
+const QString kCarriedGroup = QStringLiteral("profile/");
+
+} // namespace
+
+ProfileStore::ProfileStore(ProfileSet &profiles, NameRegistry &names, MacroFiles &macros, GunFiles &guns,
+                           const QString &settingFolder)
+    : m_profiles(profiles)
+    , m_names(names)
+    , m_macros(macros)
+    , m_guns(guns)
+    , m_settingFolder(settingFolder)
+{
+}
+
+QString ProfileStore::factoryFile(int profile) const
+{
+    return m_settingFolder + (profile == 0 ? QStringLiteral("/pD.bin") : QStringLiteral("/pD_standard.bin"));
+}
+
+QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
+{
+    const QSettings factory(factoryFile(0), QSettings::IniFormat);
+    auto ints = [&factory](const QString &key, int maxCount) {
+        return intListValue(factory.value(key), maxCount);
+    };
+    auto number = [&factory](const QString &key, int fallback) { return intValue(factory.value(key), fallback); };
+
+    QVariantList out;
+    switch (uiPageId) {
+    case kButtonPage:
+        for (int b = 0; b < ButtonEntry::kMouseButtons; ++b) {
+            // An entry counts as four values, so the page finds button b at 4b.
+            const QVariant stored = factory.value(QStringLiteral("keydefine_R8/") + QString::number(b));
+            if (stored.isValid())
+                out += exactIntList(stored, ButtonEntry::kSize);
+        }
+        break;
+    case kLightingPage:
+        out += ints(QStringLiteral("color_R8/type0"), kColourBytes);
+        out += ints(QStringLiteral("color_R8/ledEffect"), kLedEffectValues);
+        break;
+    case kPerformancePage:
+        out << number(QStringLiteral("sensor/reportRate_R8"), kDefaultReportRate)
+            << number(QStringLiteral("sensor/cursorSpeed_R8"), kDefaultCursorSpeed)
+            << number(QStringLiteral("sensor/verticalScrollLines_R8"), kDefaultScrollLines)
+            << number(QStringLiteral("sensor/doubleClickSpeed_R8"), kDefaultDoubleClick);
+        out += ints(QStringLiteral("sensor/dpi_R8"), kDpiStages);
+        out << number(QStringLiteral("sensor/stage_R8"), kDefaultDpiStage);
+        out += ints(QStringLiteral("color_R8/type1"), kColourBytes);
+        out += ints(QStringLiteral("color_R8/type2"), kColourBytes);
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+bool ProfileStore::loadProfile(int profile, const QString &chosenFile)
+{
+    if (chosenFile.isEmpty())
+        return false;
+    m_profiles.replaceSlot(profile, chosenFile);
+    return true;
+}
+
+void ProfileStore::loadCarried(int profile, PresetFiles &files, uint registryType, const QString &kind)
+{
+    QSettings *imported = m_profiles.at(profile);
+    if (!imported)
+        return;
+    QStringList registry = m_names.names(NameRegistry::Type(registryType));
+    const QStringList carried = withoutSentinel(stringListValue(imported->value(kCarriedGroup + kind + QStringLiteral("Name"))));
+    for (int i = 0; i < carried.size(); ++i) {
+        const QString &name = carried.at(i);
+        if (!isSafeName(name))
+            continue;
+        if (!registry.contains(name))
+            registry.append(name);
+        // Also when the registry lists it but its file is gone: the import brings it back.
+        if (!files.exists(name))
+            files.create(name, 0);
+        // The stored form: the lines, then the repeat count.
+        const QStringList stored = stringListValue(imported->value(kCarriedGroup + kind + QString::number(i)));
+        if (stored.isEmpty())
+            continue; // nothing carried: a new macro stays empty, an existing one keeps its lines
+        const QStringList lines = stored.mid(0, qMin(int(stored.size()) - 1, PresetFiles::kMaxLines));
+        bool ok = false;
+        const int repeat = stored.last().toInt(&ok);
+        files.save(name, lines, ok ? qBound(0, repeat, PresetFiles::kMaxRepeat) : 1);
+    }
+    m_names.updataNameList(registryType, registry);
+}
+
+bool ProfileStore::loadProfileMacroData(int profile)
+{
+    loadCarried(profile, m_macros, NameRegistry::Macro, QStringLiteral("macro"));
+    return true;
+}
+
+bool ProfileStore::loadProfileGunData(int profile)
+{
+    loadCarried(profile, m_guns, NameRegistry::Gun, QStringLiteral("gun"));
+    return true;
+}
+
+bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QStringList &macroNameList,
+                               const QStringList &gunNameList)
+{
+    if (chosenFile.isEmpty() || !ProfileSet::isValidIndex(profile))
+        return false;
+    const QString source = m_profiles.fileName(profile);
+    const QString canonicalTarget = QFileInfo(chosenFile).canonicalFilePath();
+    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
+        return false;
+    // The file is copied from disk: pending writes go there first.
+    m_profiles.sync(profile);
+    QFile::remove(chosenFile);
+    QFile::copy(source, chosenFile);
+    QFile::setPermissions(chosenFile, QFile::permissions(chosenFile) | QFileDevice::WriteOwner);
+
+    QSettings exported(chosenFile, QSettings::IniFormat);
+    exported.remove(QStringLiteral("profile")); // what an earlier import carried
+    exported.setValue(kCarriedGroup + QStringLiteral("macroName"), macroNameList);
+    exported.setValue(kCarriedGroup + QStringLiteral("gunName"), gunNameList);
+    for (int i = 0; i < macroNameList.size(); ++i)
+        exported.setValue(kCarriedGroup + QStringLiteral("macro") + QString::number(i), m_macros.load(macroNameList.at(i)));
+    for (int i = 0; i < gunNameList.size(); ++i)
+        exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i), m_guns.load(gunNameList.at(i)));
+    exported.sync();
+    return exported.status() == QSettings::NoError;
+}
+
+void ProfileStore::resetProfile(int profile)
+{
+    m_profiles.replaceSlot(profile, factoryFile(profile));
+}
+
+void ProfileStore::copyProfile(int destprofile, int srcprofile)
+{
+    if (!ProfileSet::isValidIndex(srcprofile))
+        return;
+    // The file is copied from disk: pending writes go there first.
+    m_profiles.sync(srcprofile);
+    m_profiles.replaceSlot(destprofile, m_profiles.fileName(srcprofile));
+}

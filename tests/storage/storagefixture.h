@@ -1,0 +1,59 @@
+#pragma once
+
+#include "storage/devicelink.h"
+#include "storage/gundatafile.h"
+#include "storage/gunfiles.h"
+#include "storage/gunselection.h"
+#include "storage/keyassignment.h"
+#include "storage/macrobindings.h"
+#include "storage/macrofiles.h"
+#include "storage/macrotransfer.h"
+#include "storage/nameregistry.h"
+#include "storage/profileset.h"
+#include "storage/profilestore.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <memory>
+
+// A temporary program folder that is the current directory while it lives
+// (every path of the program is "./modules/..."), optionally with the data
+// that ships beside the program.
+class ProgramFolder
+{
+public:
+    enum Data { Empty, Shipped };
+    explicit ProgramFolder(Data data = Shipped);
+    ~ProgramFolder();
+
+    QString path(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Storage wired as the view model wires it.
+struct Storage
+{
+    explicit Storage(Hid_Thread *hid = nullptr);
+
+    DeviceLink link;
+    ProfileSet profiles;
+    NameRegistry names;
+    MacroFiles macros;
+    GunFiles guns;
+    MacroBindings bindings;
+    GunSelection gunSelection;
+    GunDataFile gunData;
+    ProfileStore store;
+    KeyAssignment keys;
+    MacroTransfer transfer;
+};
+
+QByteArray fileBytes(const QString &path);
+// One value of an INI file, read by a fresh settings object.
+QVariant iniValue(const QString &path, const QString &key);
+QVariantList ints(std::initializer_list<int> values);

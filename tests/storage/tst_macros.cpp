@@ -1,0 +1,229 @@
+// Macro and gun preset files, the name registry, where macros are bound, the
+// renumbering of macro buttons and the gun selection.
+
+#include "storagefixture.h"
+
+#include "storage/settingsvalues.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+class MacrosTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nameRegistry_data();
+    void nameRegistry();
+    void macroFileRoundTrip();
+    void missingOrUnsafeNames_data();
+    void missingOrUnsafeNames();
+    void isMacroUse();
+    void modifyMacroName_data();
+    void modifyMacroName();
+    void renumbering_data();
+    void renumbering();
+    void upDateDeleteGun();
+};
+
+namespace {
+
+QString entryKey(int button)
+{
+    return QStringLiteral("keydefine_R8/%1").arg(button);
+}
+
+} // namespace
+
+void MacrosTest::nameRegistry_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QVariantList>("read");
+    QTest::newRow("one name gets the sentinel") << 0 << QStringList{"A"} << QVariantList{"A", "loaderzentak"};
+    QTest::newRow("two names stay") << 1 << QStringList{"A", "B"} << QVariantList{"A", "B"};
+    QTest::newRow("empty list removes the key") << 2 << QStringList() << QVariantList();
+    QTest::newRow("unknown type stores nothing") << 7 << QStringList{"A", "B"} << QVariantList();
+}
+
+void MacrosTest::nameRegistry()
+{
+    QFETCH(int, type);
+    QFETCH(QStringList, stored);
+    QFETCH(QVariantList, read);
+    ProgramFolder folder(ProgramFolder::Empty);
+    NameRegistry names;
+    names.updataNameList(2, {QStringLiteral("old0"), QStringLiteral("old1")});
+    QCOMPARE(names.updataNameList(type, stored), QVariant(true));
+    QCOMPARE(names.getNameList(type), read);
+    if (type == 2)
+        QVERIFY(!QSettings(names.fileName(), QSettings::IniFormat).contains(QStringLiteral("profile/profileName")));
+}
+
+void MacrosTest::macroFileRoundTrip()
+{
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    QCOMPARE(s.macros.createMacroIni(QStringLiteral("M"), 2), QVariant(true));
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList{QStringLiteral("1")});
+    s.macros.saveMacroIni(QStringLiteral("M"), {"1,A", "0,10", "2,A"}, {}, 5);
+    QCOMPARE(s.macros.saveMacroIni(QStringLiteral("M"), {"1,A", "2,A"}, {}, 3), QVariant(true));
+    const QString file = folder.path(QStringLiteral("modules/macro/M.bin"));
+    QCOMPARE(iniValue(file, QStringLiteral("config/total")).toInt(), 2);
+    QVERIFY(!QSettings(file, QSettings::IniFormat).contains(QStringLiteral("macro/2")));
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,A", "2,A", "3"}));
+
+
+    // A damaged count never reads more than the file's lines allow.
+    QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("config/total"), 2000000000);
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")).size(), PresetFiles::kMaxLines + 1);
+}
+
+void MacrosTest::missingOrUnsafeNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no file") << "Nothing";
+    QTest::newRow("empty") << "";
+    QTest::newRow("parent folder") << "../setting/p1";
+    QTest::newRow("separator") << "a/b";
+    QTest::newRow("newline") << "a\nb";
+}
+
+void MacrosTest::missingOrUnsafeNames()
+{
+    QFETCH(QString, name);
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    s.profiles.at(0)->setValue(QStringLiteral("sensor/dpi_R8"), ints({800}));
+    s.profiles.sync(0);
+    const QByteArray p1 = fileBytes(s.profiles.fileName(0));
+
+    QCOMPARE(s.macros.saveMacroIni(name, {"1,A"}, {}, 1), QVariant(false));
+    QCOMPARE(s.macros.loadMacroIni(name), QStringList());
+    QCOMPARE(s.macros.loadMacroIndex(name), QVariant(0));
+    QCOMPARE(s.macros.deleteMacroIni(name), QVariant(false));
+    QCOMPARE(s.guns.modifyGunName(name, QStringLiteral("X")), QVariant(false));
+    QCOMPARE(s.macros.loadMacroIniFromFile(name, s.profiles.fileName(0)), QVariant(QStringLiteral(" ")));
+    if (name != QStringLiteral("Nothing"))
+        QCOMPARE(s.macros.createMacroIni(name, 0), QVariant(false));
+    QCOMPARE(fileBytes(s.profiles.fileName(0)), p1);
+    QVERIFY(QDir(folder.path(QStringLiteral("modules/macro"))).entryList(QDir::Files).isEmpty());
+}
+
+void MacrosTest::isMacroUse()
+{
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    QCOMPARE(s.bindings.isMacroUse(QStringLiteral("M")), QStringList{QStringLiteral("Name")});
+    s.profiles.at(0)->setValue(QStringLiteral("macro/3"), QStringLiteral("M"));
+    s.profiles.at(5)->setValue(QStringLiteral("macro/3"), QStringLiteral("M"));
+    s.profiles.at(2)->setValue(QStringLiteral("macro/1"), QStringLiteral("Other"));
+    s.profiles.at(6)->setValue(QStringLiteral("macro/4"), QStringLiteral("M")); // not a page profile
+    QCOMPARE(s.bindings.isMacroUse(QStringLiteral("M")), QStringList({"Name", "3", "3"}));
+    s.profiles.at(1)->setValue(QStringLiteral("gun/0"), QStringLiteral("G"));
+    QCOMPARE(s.gunSelection.isGunUse(QStringLiteral("G")), QStringList({"Name", "0"}));
+}
+
+void MacrosTest::modifyMacroName_data()
+{
+    QTest::addColumn<QString>("newName");
+    QTest::addColumn<bool>("renamed");
+    QTest::newRow("free name") << "Renamed" << true;
+    QTest::newRow("name that has a file") << "Taken" << false;
+    QTest::newRow("path") << "../Renamed" << false;
+}
+
+void MacrosTest::modifyMacroName()
+{
+    QFETCH(QString, newName);
+    QFETCH(bool, renamed);
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    s.macros.createMacroIni(QStringLiteral("Old"), 0);
+    s.macros.createMacroIni(QStringLiteral("Taken"), 1);
+    for (int p : {0, 5, 6})
+        s.profiles.at(p)->setValue(QStringLiteral("macro/2"), QStringLiteral("Old"));
+
+    QCOMPARE(s.bindings.modifyMacroName(QStringLiteral("Old"), newName), QVariant(renamed));
+    QCOMPARE(s.macros.exists(QStringLiteral("Old")), !renamed);
+    const QString bound = renamed ? newName : QStringLiteral("Old");
+    QCOMPARE(s.profiles.at(0)->value(QStringLiteral("macro/2")).toString(), bound);
+    QCOMPARE(s.profiles.at(5)->value(QStringLiteral("macro/2")).toString(), bound);
+    QCOMPARE(s.profiles.at(6)->value(QStringLiteral("macro/2")).toString(), QStringLiteral("Old"));
+    QCOMPARE(s.bindings.modifyMacroName(QStringLiteral("NoFile"), QStringLiteral("X")), QVariant(false));
+}
+
+void MacrosTest::renumbering_data()
+{
+    QTest::addColumn<bool>("typeChange");
+    QTest::addColumn<QVariantList>("slot5");   // button 1, plays slot 5
+    QTest::addColumn<QVariantList>("slot3");   // button 2, plays slot 3 (the changed one)
+    QTest::addColumn<QVariantList>("slot2");   // button 6, plays slot 2
+    QTest::newRow("slot 3 deleted: later slots move down, button 2 gets the middle button")
+        << false << ints({9, 0, 4, 0}) << ints({1, 0, 0xF2, 0}) << ints({9, 0, 2, 0});
+    QTest::newRow("slot 3 loops while held") << true << ints({9, 0, 5, 0}) << ints({9, 2, 3, 0})
+                                             << ints({9, 0, 2, 0});
+}
+
+void MacrosTest::renumbering()
+{
+    QFETCH(bool, typeChange);
+    QFETCH(QVariantList, slot5);
+    QFETCH(QVariantList, slot3);
+    QFETCH(QVariantList, slot2);
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    s.profiles.setCurrentIndex(3);
+    for (int p = 0; p < ProfileSet::kCount; ++p) {
+        QSettings *profile = s.profiles.at(p);
+        profile->setValue(entryKey(1), ints({9, 0, 5, 0}));
+        profile->setValue(entryKey(2), ints({9, 0, 3, 0}));
+        profile->setValue(entryKey(6), ints({9, 0, 2, 0}));
+        profile->setValue(entryKey(7), ints({9, 0, 3, 0}));  // beyond the renumbered buttons
+        profile->setValue(entryKey(4), ints({0, 0, 3, 0}));  // a key, not a macro
+        profile->setValue(entryKey(5), ints({9, 0}));        // damaged
+    }
+
+    if (typeChange)
+        s.bindings.changeMacroFileType(3, 1);
+    else
+        s.bindings.changeMacroFileIndex(3);
+
+    for (int p = 0; p < ProfileSet::kCount; ++p) {
+        QSettings *profile = s.profiles.at(p);
+        const bool touched = p < 5 && p != 3;
+        QCOMPARE(intListValue(profile->value(entryKey(1)), 4), touched ? slot5 : ints({9, 0, 5, 0}));
+        QCOMPARE(intListValue(profile->value(entryKey(2)), 4), touched ? slot3 : ints({9, 0, 3, 0}));
+        QCOMPARE(intListValue(profile->value(entryKey(6)), 4), touched ? slot2 : ints({9, 0, 2, 0}));
+        QCOMPARE(intListValue(profile->value(entryKey(7)), 4), ints({9, 0, 3, 0}));
+        QCOMPARE(intListValue(profile->value(entryKey(4)), 4), ints({0, 0, 3, 0}));
+        QCOMPARE(intListValue(profile->value(entryKey(5)), 4), ints({9, 0}));
+    }
+}
+
+void MacrosTest::upDateDeleteGun()
+{
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    s.profiles.setCurrentIndex(0);
+    for (int p : {0, 3, 7}) {
+        s.profiles.at(p)->setValue(QStringLiteral("selectGun/1"), 4);
+        s.profiles.at(p)->setValue(QStringLiteral("selectGunKey/1"), 6);
+    }
+    s.profiles.at(3)->setValue(QStringLiteral("selectGun/2"), 5);
+
+    s.gunSelection.upDateDeleteGun(4);
+
+    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGunKey/1")).toInt(), -1);
+    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGun/1")).toInt(), 2);
+    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGun/2")).toInt(), 5);
+    QCOMPARE(s.profiles.at(0)->value(QStringLiteral("selectGun/1")).toInt(), 4);  // current: the page's
+    QCOMPARE(s.profiles.at(7)->value(QStringLiteral("selectGun/1")).toInt(), 4);  // not a page profile
+    // Deleting preset 0 does not treat empty slots as a choice of it.
+    s.gunSelection.upDateDeleteGun(0);
+    QVERIFY(!s.profiles.at(1)->contains(QStringLiteral("selectGun/0")));
+}
+
+QTEST_GUILESS_MAIN(MacrosTest)
+#include "tst_macros.moc"

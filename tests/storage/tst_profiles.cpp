@@ -1,0 +1,286 @@
+// Whole profiles on disk: copy, reset, export and import of ".pf" files with
+// the macros and gun presets they carry, the factory values, shipped data.
+
+#include "storagefixture.h"
+
+#include "storage/buttonentry.h"
+#include "storage/editorencoder.h"
+#include "storage/namelist.h"
+
+#include <QFile>
+#include <QTest>
+
+class ProfilesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void copyProfile_data();
+    void copyProfile();
+    void resetProfile_data();
+    void resetProfile();
+    void exportThenImport();
+    void importSkipsNamesThatArePaths_data();
+    void importSkipsNamesThatArePaths();
+    void importOfNamesWithoutLines();
+    void loadDefaultProfile_data();
+    void loadDefaultProfile();
+    void shippedProfilesAndPresets();
+};
+
+namespace {
+
+const QString kMarker = QStringLiteral("test/marker");
+
+void verifyFileOrder(const ProfileSet &profiles)
+{
+    for (int i = 0; i < ProfileSet::kCount; ++i)
+        QVERIFY2(profiles.at(i)->fileName().endsWith(QStringLiteral("/p%1.bin").arg(i + 1)),
+                 qPrintable(profiles.at(i)->fileName()));
+}
+
+// Writes a marker into every profile without flushing: what is copied must
+// still be the latest value.
+void markProfiles(ProfileSet &profiles)
+{
+    for (int i = 0; i < ProfileSet::kCount; ++i)
+        profiles.at(i)->setValue(kMarker, i);
+}
+
+void writeIni(const QString &path, const QString &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.toUtf8());
+}
+
+} // namespace
+
+void ProfilesTest::copyProfile_data()
+{
+    QTest::addColumn<int>("dest");
+    QTest::addColumn<int>("src");
+    QTest::newRow("4 onto 2: source numbered after the destination") << 2 << 4;
+    QTest::newRow("1 onto 6") << 6 << 1;
+    QTest::newRow("onto itself keeps the profile") << 3 << 3;
+}
+
+void ProfilesTest::copyProfile()
+{
+    QFETCH(int, dest);
+    QFETCH(int, src);
+    ProgramFolder folder;
+    Storage s;
+    markProfiles(s.profiles);
+    s.profiles.at(dest)->setValue(QStringLiteral("test/onlyInDest"), true);
+
+    s.store.copyProfile(dest, src);
+
+    verifyFileOrder(s.profiles);
+    const QString destFile = s.profiles.fileName(dest);
+    QCOMPARE(iniValue(destFile, kMarker).toInt(), src);
+    QCOMPARE(s.profiles.at(dest)->value(kMarker).toInt(), src);
+    if (dest != src)
+        QVERIFY(!iniValue(destFile, QStringLiteral("test/onlyInDest")).isValid());
+    // The new settings object writes to the new file.
+    s.profiles.at(dest)->setValue(QStringLiteral("test/after"), 7);
+    s.profiles.sync(dest);
+    QCOMPARE(iniValue(destFile, QStringLiteral("test/after")).toInt(), 7);
+    QCOMPARE(iniValue(s.profiles.fileName(src), kMarker).toInt(), src);
+}
+
+void ProfilesTest::resetProfile_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QString>("factory");
+    QTest::newRow("0 from pD.bin") << 0 << "pD.bin";
+    for (int p = 1; p < ProfileSet::kCount; ++p)
+        QTest::addRow("%d from pD_standard.bin", p) << p << "pD_standard.bin";
+}
+
+void ProfilesTest::resetProfile()
+{
+    QFETCH(int, profile);
+    QFETCH(QString, factory);
+    ProgramFolder folder;
+    Storage s;
+    markProfiles(s.profiles);
+    s.profiles.at(profile)->setValue(QStringLiteral("sensor/dpi_R8"), ints({100}));
+
+    s.store.resetProfile(profile);
+
+    verifyFileOrder(s.profiles);
+    const QByteArray expected = fileBytes(folder.path(QStringLiteral("modules/setting/") + factory));
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(fileBytes(s.profiles.fileName(profile)), expected);
+    QCOMPARE(s.profiles.at(profile)->value(QStringLiteral("sensor/dpi_R8")),
+             iniValue(folder.path(QStringLiteral("modules/setting/") + factory), QStringLiteral("sensor/dpi_R8")));
+    QVERIFY(!s.profiles.at(profile)->contains(kMarker));
+    // Its neighbours keep their values.
+    const int other = (profile + 1) % ProfileSet::kCount;
+    QCOMPARE(s.profiles.at(other)->value(kMarker).toInt(), other);
+}
+
+void ProfilesTest::exportThenImport()
+{
+    ProgramFolder folder;
+    const QString pf = folder.path(QStringLiteral("out.pf"));
+    {
+        Storage s;
+        s.macros.createMacroIni(QStringLiteral("A"), 3);
+        s.macros.saveMacroIni(QStringLiteral("A"), {QStringLiteral("1,A"), QStringLiteral("2,A")}, {}, 4);
+        s.names.updataNameList(NameRegistry::Macro, {QStringLiteral("A")});
+        // Not flushed yet: the export must carry it all the same.
+        s.profiles.at(0)->setValue(QStringLiteral("sensor/cursorSpeed_R8"), 9);
+
+        QVERIFY(s.store.saveProfile(0, pf, {QStringLiteral("A"), kNameListSentinel},
+                                    {QStringLiteral("General"), kNameListSentinel}));
+        QCOMPARE(iniValue(pf, QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 9);
+        QCOMPARE(iniValue(pf, QStringLiteral("profile/macroName")).toStringList(),
+                 QStringList({QStringLiteral("A"), kNameListSentinel}));
+        QCOMPARE(iniValue(pf, QStringLiteral("profile/macro0")).toStringList(),
+                 QStringList({QStringLiteral("1,A"), QStringLiteral("2,A"), QStringLiteral("4")}));
+        QVERIFY(iniValue(pf, QStringLiteral("profile/macro1")).toStringList().isEmpty());
+        QCOMPARE(iniValue(pf, QStringLiteral("profile/gun0")).toStringList().size(), 8);
+        QVERIFY(!s.store.saveProfile(0, QString(), {}, {}));
+    }
+    // Another installation: neither the macro nor its registry entry exists.
+    QFile::remove(folder.path(QStringLiteral("modules/macro/A.bin")));
+    QFile::remove(folder.path(QStringLiteral("modules/gun/General.bin")));
+    QFile::remove(folder.path(QStringLiteral("modules/setting/name.bin")));
+    Storage s;
+    QVERIFY(!s.store.loadProfile(3, QString()));
+    QVERIFY(s.store.loadProfile(3, pf));
+    QVERIFY(s.store.loadProfileMacroData(3));
+    QVERIFY(s.store.loadProfileGunData(3));
+
+    verifyFileOrder(s.profiles);
+    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 9);
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("A")),
+             QStringList({QStringLiteral("1,A"), QStringLiteral("2,A"), QStringLiteral("4")}));
+    QCOMPARE(s.names.names(NameRegistry::Macro), QStringList{QStringLiteral("A")});
+    QCOMPARE(s.names.names(NameRegistry::Gun), QStringList{QStringLiteral("General")});
+    QCOMPARE(s.guns.loadGunIni(QStringLiteral("General")).size(), 8);
+    QVERIFY(!QFile::exists(folder.path(QStringLiteral("modules/macro/loaderzentak.bin"))));
+}
+
+void ProfilesTest::importSkipsNamesThatArePaths_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("escapee"); // where a file must not appear
+    QTest::newRow("parent folder") << "../escaped" << "modules/escaped.bin";
+    QTest::newRow("sub folder") << "setting/p1" << "modules/macro/setting/p1.bin";
+    QTest::newRow("backslash") << "..\\escaped" << "modules/macro/..\\escaped.bin";
+    QTest::newRow("control character") << "bad\x01name" << "modules/macro/bad\x01name.bin";
+    QTest::newRow("drive letter") << "C:name" << "modules/macro/C:name.bin";
+}
+
+void ProfilesTest::importSkipsNamesThatArePaths()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, escapee);
+    ProgramFolder folder;
+    const QString pf = folder.path(QStringLiteral("foreign.pf"));
+    {
+        QSettings foreign(pf, QSettings::IniFormat);
+        foreign.setValue(QStringLiteral("profile/macroName"), QStringList{name, QStringLiteral("Good")});
+        foreign.setValue(QStringLiteral("profile/macro0"), QStringList{QStringLiteral("1,A"), QStringLiteral("1")});
+        foreign.setValue(QStringLiteral("profile/macro1"), QStringList{QStringLiteral("1,B"), QStringLiteral("2")});
+    }
+    Storage s;
+    s.store.loadProfile(1, pf);
+    s.store.loadProfileMacroData(1);
+
+    QVERIFY(!QFile::exists(folder.path(escapee)));
+    QCOMPARE(s.names.names(NameRegistry::Macro), QStringList{QStringLiteral("Good")});
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Good")), QStringList({QStringLiteral("1,B"), QStringLiteral("2")}));
+    QCOMPARE(QDir(folder.path(QStringLiteral("modules/macro"))).entryList(QDir::Files),
+             QStringList{QStringLiteral("Good.bin")});
+}
+
+void ProfilesTest::importOfNamesWithoutLines()
+{
+    ProgramFolder folder;
+    Storage s;
+    s.macros.createMacroIni(QStringLiteral("Kept"), 5);
+    s.macros.saveMacroIni(QStringLiteral("Kept"), {QStringLiteral("1,K")}, {}, 2);
+    s.macros.createMacroIni(QStringLiteral("Replaced"), 6);
+    s.names.updataNameList(NameRegistry::Macro, {QStringLiteral("Kept"), QStringLiteral("Replaced")});
+    const QString pf = folder.path(QStringLiteral("foreign.pf"));
+    // Written by hand as another tool would: a one-element list is a plain
+    // string, a repeat count that is no number, names without lists.
+    writeIni(pf, QStringLiteral("[profile]\nmacroName=New, Kept, Replaced, Empty\n"
+                                "macro2=\"1,R\", \"2,R\", lots\nmacro3=7\n"));
+    s.store.loadProfile(0, pf);
+    s.store.loadProfileMacroData(0);
+
+    QCOMPARE(s.names.names(NameRegistry::Macro),
+             QStringList({QStringLiteral("Kept"), QStringLiteral("Replaced"), QStringLiteral("New"), QStringLiteral("Empty")}));
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("New")), QStringList{QStringLiteral("1")});
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Kept")), QStringList({QStringLiteral("1,K"), QStringLiteral("2")}));
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Replaced")),
+             QStringList({QStringLiteral("1,R"), QStringLiteral("2,R"), QStringLiteral("1")}));
+    QCOMPARE(s.macros.loadMacroIndex(QStringLiteral("Replaced")).toInt(), 6);
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Empty")), QStringList{QStringLiteral("7")});
+}
+
+void ProfilesTest::loadDefaultProfile_data()
+{
+    QTest::addColumn<QString>("pD");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QVariantList>("expected");
+    QTest::newRow("empty file, performance page: the defaults") << "" << 3 << ints({2, 5, 2, 5, 2});
+    QTest::newRow("page 1 has no factory values") << "[sensor]\nreportRate_R8=4\n" << 1 << QVariantList();
+    QTest::newRow("buttons: each entry four values, cut or padded")
+        << "[keydefine_R8]\n0=1, 0, 240, 0, 99, 99\n1=9, 1\n" << 0 << ints({1, 0, 240, 0, 9, 1, 0, 0});
+    QTest::newRow("performance: eight stages at most, bad number is the default")
+        << "[sensor]\nreportRate_R8=x\ncursorSpeed_R8=7\ndpi_R8=1, 2, 3, 4, 5, 6, 7, 8, 9, 10\n"
+        << 3 << ints({2, 7, 2, 5, 1, 2, 3, 4, 5, 6, 7, 8, 2});
+    QTest::newRow("lighting: type0 then the effect") << "[color_R8]\ntype0=1, 2, 3\nledEffect=3, 4, 2, 8\n"
+                                                     << 2 << ints({1, 2, 3, 3, 4, 2});
+}
+
+void ProfilesTest::loadDefaultProfile()
+{
+    QFETCH(QString, pD);
+    QFETCH(int, page);
+    QFETCH(QVariantList, expected);
+    ProgramFolder folder(ProgramFolder::Empty);
+    writeIni(folder.path(QStringLiteral("modules/setting/pD.bin")), pD);
+    Storage s;
+    QCOMPARE(s.store.loadDefaultProfile(uchar(page)), expected);
+}
+
+void ProfilesTest::shippedProfilesAndPresets()
+{
+    ProgramFolder folder;
+    Storage s;
+    QVariantList factory;
+    for (const ButtonEntry::Bytes &entry : ButtonEntry::kFactory)
+        factory += ints({entry[0], entry[1], entry[2], entry[3]});
+    QCOMPARE(s.store.loadDefaultProfile(0), factory);
+    QCOMPARE(s.store.loadDefaultProfile(2).size(), 24 + 3);
+    QCOMPARE(s.store.loadDefaultProfile(3).size(), 4 + 8 + 1 + 24 + 8);
+    s.store.resetProfile(1);
+    s.profiles.setCurrentIndex(1);
+    for (int b = 0; b < ButtonEntry::kMouseButtons; ++b)
+        QCOMPARE(s.keys.getKeydefine(b), factory.mid(b * 4, 4));
+
+    const QStringList presets = s.names.names(NameRegistry::Gun);
+    QCOMPARE(presets.size(), 3);
+    QCOMPARE(presets.first(), QStringLiteral("General"));
+    QCOMPARE(presets.last(), QStringLiteral("Three fire"));
+    int total = 0;
+    for (int i = 0; i < presets.size(); ++i) {
+        QCOMPARE(s.guns.loadGunIndex(presets.at(i)).toInt(), i);
+        const QByteArray bytes = EditorEncoder::encode(s.guns.lines(presets.at(i)), 1, EditorEncoder::Variant::Gun);
+        // A left press first, the end marker last.
+        QCOMPARE(bytes.mid(3, 1), QByteArray("\xF0", 1));
+        QVERIFY(bytes.endsWith(QByteArray(2, '\0')));
+        total += int(bytes.size());
+    }
+    QVERIFY(total < 896);
+}
+
+QTEST_GUILESS_MAIN(ProfilesTest)
+#include "tst_profiles.moc"

@@ -1,0 +1,234 @@
+// Storage against the simulated mouse: macro slots, the cut of a macro that
+// is longer than its slot (and its warning), gun presets with their lengths,
+// and the key matrix.
+
+#include "storagefixture.h"
+#include "../device/devicefixture.h"
+
+#include "storage/macrobytes.h"
+#include "storage/macroencoder.h"
+#include "storage/settingsvalues.h"
+
+#include <QTest>
+
+using Family = SimulatedMouse::Family;
+
+class TransferTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sendMacroData_data();
+    void sendMacroData();
+    void macroFromFile_data();
+    void macroFromFile();
+    void gunPresets_data();
+    void gunPresets();
+    void keyMatrix();
+};
+
+namespace {
+
+QVariantList byteValues(int count, int first = 1)
+{
+    QVariantList out;
+    for (int i = 0; i < count; ++i)
+        out.append((first + i) & 0xFF);
+    return out;
+}
+
+QByteArray asBytes(const QVariantList &values, int size)
+{
+    QByteArray out(size, '\0');
+    for (int i = 0; i < values.size() && i < size; ++i)
+        out[i] = char(values.at(i).toInt());
+    return out;
+}
+
+// Where the end marker is when walking whole items; -1 when there is none.
+int endMarkerAt(const QByteArray &slot)
+{
+    int pos = 2;
+    while (pos + 1 < slot.size()) {
+        const uchar b0 = uchar(slot[pos]), b1 = uchar(slot[pos + 1]);
+        if (b0 == 0 && b1 == 0)
+            return pos;
+        pos += (b0 == 0 && b1 >= 1 && b1 <= 3) ? 4 : 2;
+    }
+    return -1;
+}
+
+} // namespace
+
+void TransferTest::sendMacroData_data()
+{
+    QTest::addColumn<QVariant>("index");
+    QTest::addColumn<int>("slot"); // 0: nothing sent
+    QTest::newRow("index 0 to slot 1") << QVariant(0) << 1;
+    QTest::newRow("index 11 to slot 12") << QVariant(11) << 12;
+    QTest::newRow("index 12 refused") << QVariant(12) << 0;
+    QTest::newRow("index 256 is not slot 1") << QVariant(256) << 0;
+    QTest::newRow("negative index refused") << QVariant(-1) << 0;
+}
+
+void TransferTest::sendMacroData()
+{
+    QFETCH(QVariant, index);
+    QFETCH(int, slot);
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse;
+    Storage s(&mouse.link);
+    const QVariantList values = byteValues(130); // two more than a slot holds
+    QCOMPARE(s.transfer.sendMacroData(values, index), QVariant(true));
+    const bool nothingSent = mouse.frames().isEmpty();
+    const auto received = mouse.peer.state().macroSlots;
+    QCOMPARE(nothingSent, slot == 0);
+    if (slot == 0)
+        return;
+    QCOMPARE(received.keys(), QList<uint8_t>{uint8_t(slot)});
+    QCOMPARE(received.value(uint8_t(slot)), asBytes(values, 128));
+    QCOMPARE(s.transfer.ui_93H_GetMacroKey(uchar(slot)), values.mid(0, 128));
+}
+
+void TransferTest::macroFromFile_data()
+{
+    QTest::addColumn<bool>("keyboardType");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("repeat");
+    QTest::addColumn<int>("warnedSize");   // 0: no warning
+    QTest::newRow("fits: repeat from the file") << false << 3 << "3" << 0;
+    QTest::newRow("damaged repeat count is 1") << false << 3 << "lots" << 0;
+    QTest::newRow("31 presses: 128 bytes exactly") << false << 31 << "1" << 0;
+    QTest::newRow("40 presses and a pause: cut with a warning") << false << 40 << "1" << 2 + 40 * 4 + 4 + 2;
+    QTest::newRow("keyboard type: 192-byte slot") << true << 60 << "1" << 2 + 60 * 4 + 4 + 2;
+}
+
+void TransferTest::macroFromFile()
+{
+    QFETCH(bool, keyboardType);
+    QFETCH(int, presses);
+    QFETCH(QString, repeat);
+    QFETCH(int, warnedSize);
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse(keyboardType ? Family::KeyboardClass : Family::Mouse);
+    Storage s(&mouse.link);
+    QList<QPair<int, int>> warnings;
+    s.transfer.setOverflowWarning([&warnings](int slotBytes, int macroBytes) { warnings.append({slotBytes, macroBytes}); });
+
+    QStringList lines;
+    for (int i = 0; i < presses; ++i)
+        lines << QStringLiteral("A    [Down]") << QStringLiteral("A      [Up]");
+    if (warnedSize)
+        lines.insert(1, QStringLiteral("9000   [Delay]")); // a four-byte pause near the start
+    s.macros.createMacroIni(QStringLiteral("M"), 0);
+    s.macros.saveMacroIni(QStringLiteral("M"), lines, {}, repeat);
+
+    const int slotBytes = keyboardType ? MacroBytes::kKeyboardSlotBytes : MacroBytes::kMouseSlotBytes;
+    QByteArray slot;
+    if (keyboardType) {
+        s.transfer.ui_11H_SetMacroKey(2, QStringLiteral("M"));
+        mouse.frames();
+        slot = mouse.peer.state().macros192.value(2);
+    } else {
+        s.transfer.ui_13H_SetMacroKey(2, QStringLiteral("M"));
+        mouse.frames();
+        slot = mouse.peer.state().macroSlots.value(2);
+    }
+    QCOMPARE(slot.size(), slotBytes);
+    if (!warnedSize) {
+        QVERIFY(warnings.isEmpty());
+        const int r = repeat.toInt() > 0 ? repeat.toInt() : 1;
+        QCOMPARE(uchar(slot[0]), uchar(r >> 8));
+        QCOMPARE(uchar(slot[1]), uchar(r & 0xFF));
+        QCOMPARE(slot.mid(2, 4), QByteArray::fromHex("01048104"));
+        QCOMPARE(slot.mid(2 + presses * 4, 2), QByteArray(2, '\0'));
+        return;
+    }
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings.first(), qMakePair(slotBytes, warnedSize));
+    // As many whole items as fit, then the end marker.
+    const QByteArray full = MacroEncoder::encode(lines, DeviceLink::kMouseIndex);
+    QCOMPARE(int(full.size()), warnedSize);
+    QCOMPARE(endMarkerAt(slot), slotBytes - 2);
+    QCOMPARE(slot.mid(2, slotBytes - 4), full.mid(2, slotBytes - 4));
+}
+
+void TransferTest::gunPresets_data()
+{
+    QTest::addColumn<QList<int>>("presses"); // key presses per preset
+    QTest::addColumn<bool>("sent");
+    // A preset of n presses encodes to 2 + 2n + 2 bytes.
+    QTest::newRow("894 bytes: sent from slot 6") << QList<int>{147, 147, 147} << true;
+    QTest::newRow("896 bytes: only the lengths") << QList<int>{148, 147, 147} << false;
+    QTest::newRow("small presets") << QList<int>{1, 2, 3} << true;
+}
+
+void TransferTest::gunPresets()
+{
+    QFETCH(QList<int>, presses);
+    QFETCH(bool, sent);
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse;
+    Storage s(&mouse.link);
+    QStringList names;
+    QByteArray all;
+    QList<int> words;
+    for (int g = 0; g < presses.size(); ++g) {
+        const QString name = QStringLiteral("Gun_%1").arg(g);
+        QStringList lines;
+        QByteArray bytes("\x00\x02", 2);
+        for (int i = 0; i < presses[g]; ++i) {
+            lines << QStringLiteral("1,B");
+            bytes += QByteArray("\x0A\x05", 2);
+        }
+        bytes += QByteArray(2, '\0');
+        s.guns.createGunIni(name, g);
+        s.guns.saveGunIni(name, lines, {}, 2);
+        names << name;
+        all += bytes;
+        words << int(bytes.size() + 1) / 2;
+    }
+    QCOMPARE(s.transfer.sendGunPresets(names), QVariant(sent));
+    mouse.frames();
+    const MouseState state = mouse.peer.state();
+    for (int g = 0; g < 3; ++g)
+        QCOMPARE(int(state.gunLengths[size_t(g)]), words[g]);
+    if (!sent) {
+        QVERIFY(state.macroSlots.isEmpty());
+        return;
+    }
+    QByteArray received;
+    for (uint8_t slot = 6; slot < 6 + (all.size() + 127) / 128; ++slot)
+        received += state.macroSlots.value(slot);
+    QCOMPARE(received.left(all.size()), all);
+    QCOMPARE(state.macroSlots.size(), int((all.size() + 127) / 128));
+}
+
+void TransferTest::keyMatrix()
+{
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse;
+    Storage s(&mouse.link);
+    QVariantList matrix = byteValues(64, 0);
+    for (int i = 12; i < 16; ++i)
+        matrix[i] = ints({0x0F, 0, 0x2E, 0})[i - 12];
+    matrix[5] = 0x0F; // a value 15 that is not a type byte
+    s.keys.ui_12H_SetKeyMatrix(matrix);
+    QVariantList shortGunMatrix = ints({9, 2, 6, 0, 0x0F, 0, 5});
+    s.keys.ui_12H_SetGunKeyMatrix(shortGunMatrix, 3);
+    mouse.frames();
+
+    QCOMPARE(s.keys.getKeydefine(3), ints({15, 0, 46, 0}));
+    QByteArray expected = asBytes(matrix, 64);
+    expected[12] = 0x00;
+    QCOMPARE(mouse.peer.state().keyMatrices[0], expected);
+    QCOMPARE(s.keys.ui_92H_GetKeyMatrix(), bytesToInts(reinterpret_cast<const uchar *>(expected.constData()), 64));
+
+    QCOMPARE(s.keys.getGunKeydefine(3, 1), ints({15, 0, 5, 0}));
+    QCOMPARE(s.keys.getGunKeydefine(3, 15), ints({0, 0, 0, 0}));
+    QCOMPARE(mouse.peer.state().keyMatrices[2], QByteArray::fromHex("0902060000000500") + QByteArray(56, '\0'));
+    QCOMPARE(s.keys.getKeydefine(20), QVariantList());
+}
+
+QTEST_GUILESS_MAIN(TransferTest)
+#include "tst_transfer.moc"
