@@ -1,127 +1,794 @@
 import QtQuick
+import "basic"
 import "common"
+import "R8"
 
-// The host page: a dark panel with its own title bar (the window has no
-// frame). The settings pages will live in the body.
+// The main page: one fixed dashboard with every setting panel, the mouse in
+// the middle and the dialogs over a dimming mask. The view model calls the
+// root functions initUI, run, setProtectUI, detectKeyboard and detectMouse
+// by name.
 Item {
     id: mainIten
+
+    property bool isScrollRateFocus: false
+    property var mainLang: ["Axis Sensitivity", "x-Axis", "y-Axis", "DPI Setting", "Lighting",
+        "Static", "Breath", "RGB", "Finger \nTapping", "Polling Rate",
+        "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow", "Fast",
+        "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Config",
+        "New", "Delete", "Edit", "Copy", "Load",
+        "Save", "Reset", "Reset Factroy Setting", "OK", "Cancel",
+        "", "", "", "", ""]
+    property int language: 1   // 0 English, 1 Chinese
+    // The page is designed for 微软雅黑; where it is missing a CJK font that
+    // is installed takes its place, so Chinese texts still render.
+    property string fontFamily: {
+        var installed = Qt.fontFamilies()
+        var wanted = ["微软雅黑", "Microsoft YaHei", "WenQuanYi Micro Hei", "Noto Sans CJK SC"]
+        for (var i = 0; i < wanted.length; ++i)
+            if (installed.indexOf(wanted[i]) >= 0)
+                return wanted[i]
+        return ""
+    }
+    property int fontNormalSize: 12
+    property int fontMaxSize: 16
+    property int fontMiddleSize: 14
+    property int fontMinSize: 10
+    property color fontColor: "#ffffff"
+    property int skin_No: 1
+    property int animation_speed: 300
+
+    property int profileNo: 0
+    property bool isProfileChanged: false
+    // True once the start-up lock has ended and the page replaced the splash.
+    readonly property bool mainPageShown: !powerOnLogo.visible
+
+    readonly property string skinIndex: "qrc:/index/modules/img/skin" + skin_No + "/index/"
+    readonly property string skinProfile: "qrc:/profile/modules/img/skin" + skin_No + "/profile/"
+    property url sourcePowerOn: skinIndex + "powerOn.png"
+    property url sourceMainLogo: skinIndex + "mainLogo.png"
+    property url sourceFlickableBar: skinIndex + "flickableBar.png"
+    property url sourceSureBg: skinIndex + "sureBg.png"
+    property url sourceProfileStartBtn: skinProfile + "profileStartBtn.png"
+    property url sourceProfileStartBtnH: skinProfile + "profileStartBtnH.png"
+    property url sourceProfileStartBtnS: skinProfile + "profileStartBtnS.png"
+
+    // Panels and dialogs of the key-assignment, macro, gun and profile pages.
+    // Each takes the place of its line here once it exists (same id, in the
+    // slot named beside it); until then every call to it is skipped.
+    property Item keyMatrixMain: null    // in keyMatrixSlot of the left column
+    property Item macroEditorMain: null  // dialog, over mainMask
+    property Item gunControlMain: null   // dialog, over mainMask
+    property Item keyMenuMain: null      // beside the clicked key
+    property Item profileMain: null      // dialog, opened by profileBtn
+    property Item singleKeyMain: null    // dialog, over mainMask
+    property Item macroKeyMain: null     // dialog, over mainMask
+
+    signal emptyAreaPressed()
+    signal msg_KB(bool isDown, int usbCode)
+    signal msg_MS(bool isDown, int vornCode, int x, int y)
+
+    // ---- called by the view model and the window controller
+
+    function initUI() {
+        setProtectUI(1000)
+        language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
+        profileNo = parseInt(ui_View.getProfile()) || 0
+        ui_View.ui_02H_SetCurrentProfile(profileNo)
+        if (language === 1)
+            loadChineseTexts()
+
+        if (keyMatrixMain) keyMatrixMain.init(false)
+        if (macroEditorMain) macroEditorMain.init()
+        if (gunControlMain) gunControlMain.init(false)
+        if (profileMain) profileMain.init()
+        if (keyMenuMain) keyMenuMain.init()
+        initPanels(false)
+
+        if (gunControlMain) {
+            gunControlMain.inited()
+            gunControlMain.setGunMenuName()
+        }
+        if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
+    }
+
+    function run() {
+    }
+
+    // Locks the page for `interval` ms (0: until the next pass of the event
+    // loop); a new lock replaces the running one.
+    function setProtectUI(interval) {
+        protectUIItem.setBusy(true)
+        ui_View.setEnabled(false)
+        tmrProtectUI.interval = interval
+        tmrProtectUI.restart()
+    }
+
+    function detectKeyboard(isDown, usbCode) {
+        msg_KB(isDown, usbCode)
+    }
+
+    function detectMouse(isDown, vornCode, x, y) {
+        msg_MS(isDown, vornCode, x, y)
+    }
+
+    // ---- the page's own work
+
+    // A language file without a table leaves the English texts in place.
+    function loadChineseTexts() {
+        var langFile = "lang_025044"
+        var texts = ui_View.getGlobalStrings(0, langFile)
+        if (texts.length > 0)
+            mainLang = texts
+        if (keyMatrixMain) keyMatrixMain.keyMatrixLang = ui_View.getGlobalStrings(1, langFile)
+        if (keyMenuMain) keyMenuMain.keyMenuLang = ui_View.getGlobalStrings(2, langFile)
+        if (macroEditorMain) macroEditorMain.macroEditorLang = ui_View.getGlobalStrings(3, langFile)
+        if (gunControlMain) gunControlMain.macroEditorLang = ui_View.getGlobalStrings(4, langFile)
+        if (macroKeyMain) macroKeyMain.macroKeyLang = ui_View.getGlobalStrings(5, langFile)
+        // The page shows none of these; reading them gives the tray's DPI
+        // notices their Chinese texts.
+        ui_View.getGlobalStrings(6, langFile)
+    }
+
+    // The eight setting panels, from the current profile; with isSendData the
+    // mouse and the system get the values too.
+    function initPanels(isSendData) {
+        if (keyMatrixMain) keyMatrixMain.init(isSendData)
+        xySettingMain.init(isSendData)
+        dpiSettingMain.init(isSendData)
+        lightControlMain.init(isSendData)
+        reprotRateMain.init(isSendData)
+        mouseRateMain.init(isSendData)
+        doubleRateMain.init(isSendData)
+        scrollRateMain.init(isSendData)
+    }
+
+    function showMainPage() {
+        powerOnLogo.visible = false
+        envItem.visible = true
+        mainLogo.visible = true
+        panelleft.visible = true
+        profileBtn.visible = true
+        flickableBar.visible = true
+        panelRightItem.visible = true
+        downItem.visible = true
+        upItem.visible = true
+        mouseMain.visible = true
+    }
+
+    // Closes whatever small pop-up is open: a click anywhere else on the page
+    // means the user is done with it.
+    function focusControl() {
+        if (scrollRateMain.editing) {
+            scrollRateMain.dropFocus()
+            isScrollRateFocus = false
+        }
+        if (keyMenuMain && keyMenuMain.visible) {
+            keyMenuMain.visible = false
+            mouseMain.selectKey = -1
+        }
+        if (colorBar.visible)
+            colorBar.visible = false
+        if (askMenu.visible)
+            askMenu.visible = false
+    }
+
+    // Effect 1 (static): level 0 is off, then 2, 4, 6, 10; effect 2 (breath):
+    // 5 - level; effects 3 and 4: 6 to 30 in steps of 6. -1 stands for off.
+    function ledDeviceValue(effect, level) {
+        if (effect === 1)
+            return [-1, 2, 4, 6, 10][level]
+        if (effect === 2)
+            return 5 - level
+        return 6 * (level + 1)
+    }
+
+    function sendLighting(effect, option1, option2) {
+        var configs = [effect, option1, option2]
+        var value = ledDeviceValue(effect, option1)
+        if (value < 0)
+            ui_View.ui_0DH_SetRGBLedEffect(0, 0, 0, configs)
+        else
+            ui_View.ui_0DH_SetRGBLedEffect(effect, value, option2, configs)
+    }
+
+    function sendDpiTable() {
+        ui_View.ui_11H_SetDPISet(dpiSettingMain.stageCount, dpiSettingMain.dpiCodes(), dpiSettingMain.dpiTable())
+    }
+
+    function openColorBar(stage, color) {
+        colorBar.open(color, [25, 61, 98, -17, 20, 58][stage])
+    }
+
+    function openFactoryDialog() {
+        focusControl()
+        factorysure.x = (width - factorysure.width) / 2
+        factorysure.y = (height - factorysure.height) / 2
+        factorysure.visible = true
+        mainMask.visible = true
+    }
+
+    function closeFactoryDialog() {
+        factorysure.visible = false
+        mainMask.visible = false
+    }
+
+    function factoryReset() {
+        closeFactoryDialog()
+        setProtectUI(1500)
+        ui_View.resetProfile(profileNo)
+        initPanels(true)
+        if (gunControlMain) {
+            gunControlMain.readGunData()
+            gunControlMain.setGunMenuName()
+        }
+        if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
+        if (gunControlMain)
+            gunControlMain.sendMacro(5, gunControlMain.getMacroName(0), gunControlMain.getMacroName(1),
+                                     gunControlMain.getMacroName(2))
+    }
+
+    function toggleProfileDialog() {
+        if (!profileMain)
+            return
+        focusControl()
+        profileMain.visible = !profileMain.visible
+        mainMask.visible = profileMain.visible
+    }
+
+    // The profile dialog's changeProfile: show the other profile at once; the
+    // mouse gets it when the dialog closes.
+    function changeProfile(tmpProfileNo) {
+        if (tmpProfileNo === profileNo)
+            return
+        profileNo = tmpProfileNo
+        ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
+        isProfileChanged = true
+        initPanels(false)
+    }
+
+    // The profile dialog's closeUI.
+    function profileDialogClosed() {
+        if (!isProfileChanged)
+            return
+        setProtectUI(1500)
+        isProfileChanged = false
+        initPanels(true)
+        if (gunControlMain) {
+            gunControlMain.init(true)
+            gunControlMain.setGunMenuName()
+        }
+        if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
+        ui_View.ui_02H_SetKeyMatrixNo(0)
+    }
+
+    // A press on the mask first lets the open dialogs drop their own pop-ups.
+    function dialogsFocus() {
+        if (macroEditorMain && macroEditorMain.visible) macroEditorMain.macroEditorFocus()
+        if (profileMain && profileMain.visible) profileMain.profileEditorFocus()
+        if (gunControlMain && gunControlMain.visible) gunControlMain.macroEditorFocus()
+        if (macroKeyMain && macroKeyMain.visible) macroKeyMain.macroKeyFocus()
+    }
+
     width: 1000
     height: 640
 
-    readonly property color accent: "#8f2020"
-    readonly property color accentDeep: "#761212"
-
-    function initUI() {}
-    function run() { emblemSpin.start() }
-    function setProtectUI(busyTime) { busy.lock(busyTime) }
-    function detectKeyboard(isDown, usbCode) {}
-    function detectMouse(isDown, vornCode, x, y) {}
-
-    // A soft edge around the panel.
-    Rectangle {
-        anchors.fill: panel
-        anchors.margins: -6
-        radius: panel.radius + 6
-        color: "#000000"
-        opacity: 0.35
+    onMsg_KB: (isDown, usbCode) => {
+        if (macroEditorMain && macroEditorMain.isInputting)
+            macroEditorMain.detectKeyboard(isDown, usbCode)
+        if (gunControlMain && gunControlMain.isInputting)
+            gunControlMain.detectKeyboard(isDown, usbCode)
+        if (gunControlMain && gunControlMain.isInsertting)
+            gunControlMain.detectInput(isDown, usbCode)
+        if (singleKeyMain && singleKeyMain.visible)
+            singleKeyMain.detectKeyboard(isDown, usbCode)
     }
 
-    Rectangle {
-        id: panel
+    // Empty page: pressing here moves the window and closes pop-ups.
+    MouseArea {
+        id: dragRegion
+        objectName: "dragRegion"
+        property point pressedAt
+
         anchors.fill: parent
-        anchors.margins: 8
-        radius: 14
-        border.color: "#2c2c2c"
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#1f1f1f" }
-            GradientStop { position: 1.0; color: "#1a1a1a" }
+        onPressed: (mouse) => {
+            mainIten.emptyAreaPressed()
+            pressedAt = Qt.point(mouse.x, mouse.y)
+            mainIten.focusControl()
         }
-        clip: true
-
-        TitleBar {
-            id: titleBar
-            anchors { left: parent.left; right: parent.right; top: parent.top }
+        // The window moves with the pointer, so the press point stays under it.
+        onPositionChanged: (mouse) => {
+            ui_Ctl.onXChanged(mouse.x - pressedAt.x)
+            ui_Ctl.onYChanged(mouse.y - pressedAt.y)
         }
+    }
 
+    Image {
+        id: powerOnLogo
+        objectName: "powerOnLogo"
+        anchors.centerIn: parent
+        source: mainIten.sourcePowerOn
+    }
+
+    BusyIndicator {
+        id: protectUIItem
+        objectName: "protectUIItem"
+        anchors.centerIn: parent
+        z: 99
+        fontFamily: mainIten.fontFamily
+        fontSize: mainIten.fontNormalSize
+        fontColor: mainIten.fontColor
+    }
+
+    Timer {
+        id: tmrProtectUI
+        interval: 1000
+        onTriggered: {
+            ui_View.setEnabled(true)
+            protectUIItem.setBusy(false)
+            // The page appears once, when the start-up lock ends.
+            if (powerOnLogo.visible)
+                mainIten.showMainPage()
+        }
+    }
+
+    Environment {
+        id: envItem
+        objectName: "envItem"
+        visible: false
+    }
+
+    Image {
+        id: mainLogo
+        objectName: "mainLogo"
+        x: 18
+        y: 32
+        visible: false
+        source: mainIten.sourceMainLogo
+    }
+
+    Column {
+        id: panelleft
+        objectName: "panelleft"
+        x: 18
+        y: 106
+        spacing: 5
+        visible: false
+
+        // The key matrix panel (title bar and 183 px of rows) goes here.
         Item {
-            id: body
-            anchors { left: parent.left; right: parent.right; top: titleBar.bottom; bottom: parent.bottom }
+            id: keyMatrixSlot
+            width: 242
+            height: 201
+        }
 
-            // Rings behind the emblem; a dot circles the outer one once the page runs.
-            Repeater {
-                model: 3
-                Rectangle {
-                    anchors.centerIn: parent
-                    width: 220 + index * 90
-                    height: width
-                    radius: width / 2
-                    color: "transparent"
-                    border.width: index === 0 ? 2 : 1
-                    border.color: index === 0 ? mainIten.accent : "#2a2a2a"
-                    opacity: 1 - index * 0.25
+        // The macro and gun launcher box goes here, between the key matrix and
+        // the axis panel, once its two dialogs exist.
+
+        XySetting {
+            id: xySettingMain
+            objectName: "xySettingMain"
+            title: mainIten.mainLang[0]
+            xText: mainIten.mainLang[1]
+            yText: mainIten.mainLang[2]
+            fontFamily: mainIten.fontFamily
+            fontSize: mainIten.fontNormalSize
+            fontColor: mainIten.fontColor
+            skinNo: mainIten.skin_No
+            animationSpeed: mainIten.animation_speed
+            onClickFrame: mainIten.focusControl()
+        }
+    }
+
+    Button {
+        id: profileBtn
+        objectName: "profileBtn"
+        anchors.left: parent.left
+        anchors.leftMargin: 20
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 6
+        visible: false
+        source: mainIten.sourceProfileStartBtn
+        hoverSource: mainIten.sourceProfileStartBtnH
+        pressedSource: mainIten.sourceProfileStartBtnS
+        text: mainIten.mainLang[19]
+        fontFamily: mainIten.fontFamily
+        fontSize: mainIten.fontNormalSize
+        textColor: mainIten.fontColor
+        onClicked: mainIten.toggleProfileDialog()
+    }
+
+    Image {
+        id: flickableBar
+        objectName: "flickableBar"
+        anchors.right: parent.right
+        anchors.rightMargin: 9
+        y: 32
+        visible: false
+        source: mainIten.sourceFlickableBar
+    }
+
+    Item {
+        id: panelRightItem
+        objectName: "panelRightItem"
+        readonly property int columnHeight: 563
+
+        x: 734
+        y: 32
+        width: mainIten.width - 9 - x
+        height: columnHeight
+        visible: false
+
+        Flickable {
+            id: panelRight
+            objectName: "panelRight"
+            width: 242
+            height: Math.min(contentHeight, panelRightItem.columnHeight)
+            contentWidth: 242
+            contentHeight: rightColumn.height
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+            // A control being dragged must not scroll the column.
+            interactive: !(dpiSettingMain.controlPressed || lightControlMain.controlPressed
+                           || reprotRateMain.controlPressed || mouseRateMain.controlPressed
+                           || doubleRateMain.controlPressed)
+
+            MouseArea {
+                width: panelRight.contentWidth
+                height: rightColumn.height
+                onClicked: mainIten.focusControl()
+            }
+
+            Column {
+                id: rightColumn
+                spacing: 5
+
+                DpiSetting {
+                    id: dpiSettingMain
+                    objectName: "dpiSettingMain"
+                    title: mainIten.mainLang[3]
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    onClickDpiSetting: mainIten.focusControl()
+                    onDpiValueChange: mainIten.sendDpiTable()
+                    onDpiSelectChange: {
+                        ui_View.ui_11H_SetDPISelect(dpiSettingMain.selectFlags())
+                        mainIten.sendDpiTable()
+                    }
+                    // Every colour change goes out twice in a row.
+                    onDpiColorChange: {
+                        var bytes = dpiSettingMain.colourBytes()
+                        ui_View.ui_10H_SetLED8StageColor(1, bytes)
+                        ui_View.ui_10H_SetLED8StageColor(1, bytes)
+                    }
+                    onOpenColorBar: (stage, color) => mainIten.openColorBar(stage, color)
+                }
+
+                LightControl {
+                    id: lightControlMain
+                    objectName: "lightControlMain"
+                    title: mainIten.mainLang[4]
+                    labels: [mainIten.mainLang[5], mainIten.mainLang[6], mainIten.mainLang[7], mainIten.mainLang[8]]
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    onSetLED: (effect, option1, option2) => mainIten.sendLighting(effect, option1, option2)
+                }
+
+                ReportRate {
+                    id: reprotRateMain
+                    objectName: "reprotRateMain"
+                    title: mainIten.mainLang[9]
+                    language: mainIten.language
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    // Also when init changes it: the mouse follows what is shown.
+                    onReportValueChanged: ui_View.ui_01H_SetReportRate(reportValue)
+                }
+
+                MouseRate {
+                    id: mouseRateMain
+                    objectName: "mouseRateMain"
+                    title: mainIten.mainLang[10]
+                    slowText: mainIten.mainLang[13]
+                    fastText: mainIten.mainLang[14]
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    onMouseRateChange: (value) => ui_View.setCursorSpeed(value)
+                }
+
+                DoubleRate {
+                    id: doubleRateMain
+                    objectName: "doubleRateMain"
+                    title: mainIten.mainLang[11]
+                    slowText: mainIten.mainLang[13]
+                    fastText: mainIten.mainLang[14]
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    onDoubleRateChange: (value) => ui_View.setDoubleClickSpeed(value)
+                }
+
+                ScrollRate {
+                    id: scrollRateMain
+                    objectName: "scrollRateMain"
+                    title: mainIten.mainLang[12]
+                    rowsText: mainIten.mainLang[15]
+                    screenText: mainIten.mainLang[16]
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    onEditingChanged: mainIten.isScrollRateFocus = editing
+                    onLinesChange: (n) => ui_View.setVerticalScrollLines(n)
                 }
             }
-            Item {
-                id: orbit
-                anchors.centerIn: parent
-                width: 400
-                height: 400
-                Rectangle {
-                    width: 10; height: 10; radius: 5
-                    color: mainIten.accent
-                    x: parent.width / 2 - width / 2
-                    y: -height / 2
-                }
-                RotationAnimation on rotation {
-                    id: emblemSpin
-                    running: false
-                    from: 0; to: 360
-                    duration: 12000
-                    loops: Animation.Infinite
-                }
+        }
+
+        // The scroll handle over the track picture: its length is the visible
+        // share of the column, dragging it moves the content pixel by pixel.
+        Rectangle {
+            id: scrollHandle
+            objectName: "scrollHandle"
+            x: panelRightItem.width - width
+            y: panelRight.visibleArea.yPosition * panelRightItem.columnHeight
+            width: 8
+            height: Math.min(1, panelRight.visibleArea.heightRatio) * panelRightItem.columnHeight
+            radius: 4
+            border.width: 1
+            border.color: "#60000000"
+            gradient: Gradient {
+                GradientStop { position: 0.0; color: "#767676" }
+                GradientStop { position: 1.0; color: "#303030" }
             }
 
-            // A mouse drawn from plain shapes.
             Rectangle {
-                id: mouseBody
-                anchors.centerIn: parent
-                width: 96
-                height: 150
-                radius: 48
-                color: "#232323"
-                border.color: "#3a3a3a"
-                border.width: 2
-                Rectangle {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: 0
-                    width: 2
-                    height: 58
-                    color: "#3a3a3a"
+                anchors.fill: parent
+                radius: parent.radius
+                color: "#20ffffff"
+                visible: handleArea.containsMouse || handleArea.pressed
+            }
+
+            MouseArea {
+                id: handleArea
+                property real lastY: 0
+
+                anchors.fill: parent
+                hoverEnabled: true
+                onPressed: (mouse) => lastY = mapToItem(panelRightItem, mouse.x, mouse.y).y
+                onPositionChanged: (mouse) => {
+                    var y = mapToItem(panelRightItem, mouse.x, mouse.y).y
+                    var d = y - lastY
+                    lastY = y
+                    if (d > 0 && panelRight.atYEnd)
+                        return
+                    var end = Math.max(0, panelRight.contentHeight - panelRight.height)
+                    panelRight.contentY = Math.max(0, Math.min(end, panelRight.contentY + d))
                 }
-                Rectangle {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: 22
-                    width: 12
-                    height: 26
-                    radius: 6
-                    color: mainIten.accent
-                }
-                Rectangle {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    anchors.bottom: parent.bottom
-                    anchors.bottomMargin: 26
-                    width: 34
-                    height: 4
-                    radius: 2
-                    color: mainIten.accentDeep
-                }
+            }
+        }
+
+        // Follows the DPI panel when the column scrolls; outside the
+        // Flickable so the pickers of the right-hand stages are not clipped.
+        ColorPicker {
+            id: colorBar
+            objectName: "colorBar"
+            y: 252 - panelRight.contentY
+            skinNo: mainIten.skin_No
+            fontFamily: mainIten.fontFamily
+            fontColor: mainIten.fontColor
+            onColorPicked: (color) => dpiSettingMain.setColor(color)
+        }
+    }
+
+    Menu_Down {
+        id: downItem
+        objectName: "downItem"
+        x: 913
+        y: 604
+        visible: false
+        skinNo: mainIten.skin_No
+        text: mainIten.mainLang[26]
+        fontFamily: mainIten.fontFamily
+        fontSize: mainIten.fontNormalSize
+        textColor: mainIten.fontColor
+        onClicked: mainIten.openFactoryDialog()
+    }
+
+    Menu_Up {
+        id: upItem
+        objectName: "upItem"
+        x: 935
+        y: 5
+        visible: false
+        skinNo: mainIten.skin_No
+        onAskClicked: {
+            var open = !askMenu.visible
+            mainIten.focusControl()
+            askMenu.visible = open
+        }
+        onMinimizeClicked: ui_Ctl.onMinimize()
+        onCloseClicked: ui_Ctl.onClose()
+    }
+
+    Mouse {
+        id: mouseMain
+        objectName: "mouseMain"
+        anchors.fill: parent
+        visible: false
+        skinNo: mainIten.skin_No
+        topText: mainIten.mainLang[17]
+        sideText: mainIten.mainLang[18]
+        fontFamily: mainIten.fontFamily
+        fontSize: mainIten.fontNormalSize
+        fontColor: mainIten.fontColor
+        onViewButtonClicked: mainIten.focusControl()
+    }
+
+    // Dims the page behind a dialog and keeps clicks from reaching it; the
+    // window can still be dragged by it.
+    Rectangle {
+        id: mainMask
+        objectName: "mainMask"
+        anchors.fill: parent
+        color: "#90000000"
+        visible: false
+
+        MouseArea {
+            property point pressedAt
+
+            anchors.fill: parent
+            onPressed: (mouse) => {
+                mainIten.dialogsFocus()
+                mainIten.emptyAreaPressed()
+                pressedAt = Qt.point(mouse.x, mouse.y)
+                mainIten.focusControl()
+            }
+            onPositionChanged: (mouse) => {
+                ui_Ctl.onXChanged(mouse.x - pressedAt.x)
+                ui_Ctl.onYChanged(mouse.y - pressedAt.y)
             }
         }
     }
 
-    BusyOverlay {
-        id: busy
-        anchors.fill: panel
-        radius: panel.radius
+    // The macro editor, gun, key menu, profile, single-key and macro-key
+    // dialogs go here, in this order, above the mask.
+
+    Image {
+        id: factorysure
+        objectName: "factorysure"
+        visible: false
+        source: mainIten.sourceSureBg
+
+        // The title bar drags the dialog, inside the page.
+        MouseArea {
+            width: parent.width
+            height: 30
+            drag.target: factorysure
+            drag.minimumX: 0
+            drag.maximumX: mainIten.width - factorysure.width
+            drag.minimumY: 0
+            drag.maximumY: mainIten.height - factorysure.height
+        }
+        Text {
+            x: 12
+            height: 30
+            verticalAlignment: Text.AlignVCenter
+            text: mainIten.mainLang[26]
+            color: mainIten.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontNormalSize
+            font.bold: true
+        }
+        Text {
+            x: 20
+            y: 30
+            width: parent.width - 40
+            height: 90
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            wrapMode: Text.WordWrap
+            text: mainIten.mainLang[27]
+            color: mainIten.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontMiddleSize
+            font.bold: true
+        }
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: parent.height - 42
+            spacing: 30
+
+            Button {
+                objectName: "factoryOk"
+                width: 88
+                height: 25
+                text: mainIten.mainLang[28]
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                textColor: mainIten.fontColor
+                onClicked: mainIten.factoryReset()
+            }
+            Button {
+                objectName: "factoryCancel"
+                width: 88
+                height: 25
+                text: mainIten.mainLang[29]
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                textColor: mainIten.fontColor
+                onClicked: mainIten.closeFactoryDialog()
+            }
+        }
+    }
+
+    Rectangle {
+        id: askMenu
+        objectName: "askMenu"
+        readonly property string webAddress: "www.stellarc.example"
+
+        x: 790
+        y: 24
+        width: 159
+        height: 64
+        color: "#6f2929"
+        border.color: "#8f2020"
+        visible: false
+
+        Column {
+            x: 1
+            y: 1
+
+            Repeater {
+                model: [askMenu.webAddress, "update", "verison:1.0"]
+
+                Rectangle {
+                    objectName: "askRow" + index
+                    width: askMenu.width - 2
+                    height: 21
+                    color: rowArea.containsMouse ? "#8f2020" : "transparent"
+
+                    Text {
+                        x: 8
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: modelData
+                        color: mainIten.fontColor
+                        font.family: mainIten.fontFamily
+                        font.pixelSize: mainIten.fontNormalSize
+                    }
+                    MouseArea {
+                        id: rowArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            askMenu.visible = false
+                            if (index === 0)
+                                Qt.openUrlExternally("https://" + askMenu.webAddress)
+                            else if (index === 1)
+                                ui_View.openUpdateExe()
+                        }
+                    }
+                }
+            }
+        }
     }
 }

@@ -1,0 +1,110 @@
+import QtQuick
+
+// Lighting: one of four effects, each with a five-step level. The page keeps
+// its own numbers (effect 1 to 4, level 0 to 4); the main page translates
+// them into what the mouse expects.
+Frame {
+    id: lightControl
+
+    property var labels: ["Static", "Breath", "RGB", "Finger \nTapping"]
+    property int selModel: 0
+    readonly property bool controlPressed: {
+        for (var i = 0; i < levels.count; ++i)
+            if (levels.itemAt(i) && levels.itemAt(i).pressed)
+                return true
+        return false
+    }
+    readonly property string skin: "qrc:/lightControl/modules/img/skin" + skinNo + "/lightControl/"
+    readonly property var captions: ["lightControlTxt0.png", "lightControlTxt1.png", "lightControlTxt2.png", "lightControlTxt2.png"]
+    readonly property int defaultOption2: 2
+
+    signal setLED(int effect, int option1, int option2)
+
+    function level(row) {
+        return levels.itemAt(row).value
+    }
+
+    function selectRow(row) {
+        selModel = row
+        setLED(row + 1, level(row), defaultOption2)
+    }
+
+    function init(isSendData) {
+        var stored = ui_View.ui_8DH_GetRGBLedEffect()
+        for (var i = 0; i < levels.count; ++i)
+            levels.itemAt(i).value = 4
+        var effect = stored.length > 0 ? parseInt(stored[0]) : 0
+        // Anything but static, breath or RGB shows as finger tapping.
+        selModel = effect >= 1 && effect <= 3 ? effect - 1 : 3
+        var storedLevel = stored.length > 1 ? parseInt(stored[1]) : 4
+        if (!isNaN(storedLevel))
+            levels.itemAt(selModel).value = Math.max(0, Math.min(4, storedLevel))
+        var option2 = stored.length > 2 ? parseInt(stored[2]) : defaultOption2
+        if (isSendData)
+            setLED(selModel + 1, level(selModel), isNaN(option2) ? defaultOption2 : option2)
+    }
+
+    contentHeight: 149
+
+    Column {
+        x: 9
+        y: 15
+        spacing: 16
+
+        Repeater {
+            model: 4
+
+            Item {
+                objectName: "lightRow" + index
+                width: 84
+                height: 16
+
+                Image {
+                    source: lightControl.skin + (lightControl.selModel === index ? "lightControlBtn1.png" : "lightControlBtn0.png")
+                }
+                Text {
+                    x: 22
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: lightControl.labels[index]
+                    color: lightControl.selModel === index ? "#ffffff" : "#b4b4b4"
+                    font.family: lightControl.fontFamily
+                    font.pixelSize: lightControl.fontSize
+                    lineHeight: 0.9
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    anchors.margins: -4
+                    onClicked: lightControl.selectRow(index)
+                }
+            }
+        }
+    }
+
+    Column {
+        x: 100
+        y: 15
+        spacing: 21
+
+        Repeater {
+            id: levels
+            model: 4
+
+            StepSlider {
+                objectName: "lightLevel" + index
+                value: 4
+                centres: [4, 34, 63, 93, 122]
+                thresholds: [34, 63, 93, 122]
+                trackPrefix: lightControl.skin + "lightControl"
+                knobSource: "qrc:/xySetting/modules/img/skin" + lightControl.skinNo + "/xySetting/xyBtn.png"
+                acceptsInput: lightControl.selModel === index
+                opacity: acceptsInput ? 1.0 : 0.45
+                onStepReported: (step) => lightControl.setLED(index + 1, step, lightControl.defaultOption2)
+
+                Image {
+                    y: -11
+                    source: lightControl.skin + lightControl.captions[index]
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,14 @@
+import QtQuick
+
+// The system's pointer speed, 0 to 10.
+RateDial {
+    signal mouseRateChange(int value)
+
+    function init(isSendData) {
+        value = clampValue(ui_View.getCursorSpeed())
+        if (isSendData)
+            ui_View.setCursorSpeed(value)
+    }
+
+    onValueReported: (value) => mouseRateChange(value)
+}

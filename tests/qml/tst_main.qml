@@ -1,0 +1,241 @@
+import QtQuick
+import QtTest
+
+// The main page: the lock, start-up with the language switch, the factory
+// reset, the profile switch, pop-ups, the scroll bar and the window calls.
+PageTestCase {
+    name: "Main"
+
+    SignalSpy { id: pressedSpy; signalName: "emptyAreaPressed" }
+
+    function locked(page) {
+        return !ui_View.enabled && item(page, "protectUIItem").visible
+    }
+
+    function pageShown(page) {
+        return ["envItem", "mainLogo", "panelleft", "profileBtn", "flickableBar", "panelRightItem",
+                "downItem", "upItem", "mouseMain"].every(function (name) { return item(page, name).visible })
+               && !item(page, "powerOnLogo").visible
+    }
+
+    // One profile filled with distinct values, to see where the panels read.
+    function storeProfile(profile, v) {
+        var keys = { "XYSensitive/0": v.x, "XYSensitive/1": v.y, "sensor/reportRate_R8": v.rate,
+                     "sensor/dpi_R8": v.dpi.concat([250, 250]), "sensor/dpi_Select": [1, 1, 1, 1, 1, 1, 0, 0],
+                     "color_R8/ledEffect": v.light, "sensor/cursorSpeed_R8": v.speed,
+                     "sensor/doubleClickSpeed_R8": v.doubleClick, "sensor/verticalScrollLines_R8": v.lines }
+        for (var key in keys)
+            testRig.setStored(profile, key, keys[key])
+    }
+
+    function shownValues(page) {
+        var light = item(page, "lightControlMain")
+        return { x: item(page, "xySettingMain").xValue, y: item(page, "xySettingMain").yValue,
+                 rate: item(page, "reprotRateMain").reportValue, dpi: item(page, "dpiSettingMain").dpiValues,
+                 light: [light.selModel + 1, item(page, "lightLevel" + light.selModel).value, 2],
+                 speed: item(page, "mouseRateMain").value, doubleClick: item(page, "doubleRateMain").value,
+                 lines: item(page, "scrollRateMain").lines }
+    }
+
+    function deviceSettingsSent() {
+        return testRig.framesSent(0x0e) + testRig.framesSent(0x11) + testRig.framesSent(0x10) + testRig.framesSent(0x0d)
+    }
+
+    function test_lock_data() {
+        return [
+            { tag: "0 unlocks on the next pass and shows the page", first: 0 },
+            { tag: "a new lock restarts with its own interval", first: 600000 },
+        ]
+    }
+
+    function test_lock(data) {
+        var page = newPage()
+        page.setProtectUI(data.first)
+        page.setProtectUI(0)
+        verify(locked(page))
+        verify(!pageShown(page))
+        tryVerify(function () { return ui_View.enabled })
+        verify(!item(page, "protectUIItem").visible)
+        verify(pageShown(page))
+    }
+
+    // Later locks cover the page; the splash belongs to the start alone.
+    function test_pageIsShownOnlyOnce() {
+        var page = openPage()
+        page.setProtectUI(600000)
+        verify(locked(page))
+        verify(pageShown(page))
+    }
+
+    function test_startUpShowsTheStoredProfileWithoutSending() {
+        var values = { x: 7, y: 2, rate: 1, dpi: [400, 800, 1600, 3200, 6400, 8000], light: [2, 3, 2],
+                       speed: 8, doubleClick: 1, lines: 1000 }
+        storeProfile(2, values)
+        testRig.setAppConfig("R8/profileNo", 2)
+        var page = newPage()
+        testRig.clearMouseRecords()
+        testRig.clearPointer()
+
+        page.initUI()
+        verify(locked(page))
+        compare(testRig.currentProfile(), 2)
+        compare(shownValues(page), values)
+        compare(deviceSettingsSent(), 0)
+        compare(testRig.pointerSpeeds().length + testRig.doubleClickTimes().length + testRig.wheelLines().length, 0)
+        tryVerify(function () { return pageShown(page) })
+    }
+
+    // Chinese comes last: the notice texts stay for the rest of the run.
+    function test_languageSwitch_data() {
+        return [
+            { tag: "English", language: "English", code: 0, title: "DPI Setting", tapping: "Finger \nTapping",
+              picture: "/reportRateEn3.png", notice: "DPI Switch to" },
+            { tag: "any other is English", language: "German", code: 0, title: "DPI Setting", tapping: "Finger \nTapping",
+              picture: "/reportRateEn3.png", notice: "DPI Switch to" },
+            { tag: "Chinese", language: "ChineseSimplified", code: 1, title: "DPI 设置", tapping: "点击\n触发",
+              picture: "/reportRate3.png", notice: "DPI 切换至" },
+        ]
+    }
+
+    function test_languageSwitch(data) {
+        testRig.setAppConfig("common/language", data.language)
+        var page = newPage()
+        page.initUI()
+        testRig.setAppConfig("common/language", "English")
+        compare(page.language, data.code)
+        compare(page.mainLang.length, 35)
+        compare(item(page, "dpiSettingMain").title, data.title)
+        compare(item(page, "lightControlMain").labels[3], data.tapping)
+        verify(item(page, "reportPicture").source.toString().endsWith(data.picture))
+        compare(testRig.dpiNotice(8), data.notice)
+    }
+
+    function test_factoryResetSendsEveryPanel() {
+        var page = openPage()
+        storeProfile(testRig.currentProfile(), { x: 1, y: 6, rate: 2, dpi: [500, 900, 1700, 3300, 5200, 7800],
+                                                 light: [3, 1, 2], speed: 4, doubleClick: 9, lines: 3 })
+        testRig.clearMouseRecords()
+        mouseClick(item(page, "downItem"))
+        mouseClick(item(page, "factoryCancel"))
+        verify(!item(page, "mainMask").visible)
+        compare(deviceSettingsSent(), 0)
+
+        mouseClick(item(page, "downItem"))
+        verify(item(page, "factorysure").visible && item(page, "mainMask").visible)
+        testRig.clearPointer()
+        mouseClick(item(page, "factoryOk"))
+        verify(!item(page, "factorysure").visible && !item(page, "mainMask").visible)
+        verify(locked(page))
+        // The panels show, and the mouse and the system get, what the profile
+        // holds after the reset.
+        var shown = shownValues(page)
+        compare(shown.x, Number(ui_View.getXYSensitive(0)))
+        var mouse = testRig.mouseState()
+        compare(mouse.xySensitivity, [(shown.x + 1) * 20, (shown.y + 1) * 20])
+        compare(mouse.reportRate, shown.rate)
+        compare(mouse.dpiCodes, item(page, "dpiSettingMain").dpiCodes())
+        compare([testRig.framesSent(0x10), testRig.framesSent(0x0d)], [1, 1])
+        compare(testRig.doubleClickTimes(), [900 - 70 * shown.doubleClick])
+        compare(testRig.wheelLines(), [shown.lines])
+    }
+
+    function test_profileSwitchShowsAtOnceAndSendsOnClose() {
+        var values = { x: 3, y: 8, rate: 4, dpi: [300, 700, 1500, 3100, 4900, 7700], light: [1, 2, 2],
+                       speed: 6, doubleClick: 2, lines: 15 }
+        storeProfile(3, values)
+        var page = openPage()
+        var before = page.profileNo
+        testRig.clearMouseRecords()
+        testRig.clearPointer()
+
+        page.changeProfile(3)
+        compare(testRig.currentProfile(), 3)
+        compare(shownValues(page), values)
+        compare(deviceSettingsSent(), 0)
+
+        page.profileDialogClosed()
+        verify(locked(page))
+        var mouse = testRig.mouseState()
+        compare(mouse.xySensitivity, [80, 180])
+        compare(mouse.reportRate, 4)
+        compare(mouse.dpiCodes, [2, 6, 14, 30, 48, 0x40 | 38, 0x80, 0x80])
+        compare(mouse.rgbEffect, [1, 4, 2])
+        compare([testRig.pointerSpeeds(), testRig.doubleClickTimes(), testRig.wheelLines()], [[12], [760], [15]])
+        verify(testRig.framesSent(0x02) > 0)
+
+        // Without a switch, closing sends nothing.
+        tryVerify(function () { return ui_View.enabled })
+        testRig.clearMouseRecords()
+        page.changeProfile(3)
+        page.profileDialogClosed()
+        compare(deviceSettingsSent(), 0)
+        verify(ui_View.enabled)
+        page.changeProfile(before)
+    }
+
+    function test_popUpsCloseOnAClickElsewhere_data() {
+        return [
+            { tag: "help menu, page background", open: "askButton", popup: "askMenu", close: "" },
+            { tag: "colour picker, page background", open: "dpiColor2", popup: "colorBar", close: "" },
+            { tag: "help menu, panel title", open: "askButton", popup: "askMenu", close: "frameTitle" },
+            { tag: "help menu, view button", open: "askButton", popup: "askMenu", close: "sideViewButton" },
+            { tag: "help menu, one of its rows", open: "askButton", popup: "askMenu", close: "askRow2" },
+        ]
+    }
+
+    function test_popUpsCloseOnAClickElsewhere(data) {
+        var page = openPage()
+        mouseClick(item(page, data.open))
+        verify(item(page, data.popup).visible)
+        if (data.close === "")
+            clickBackground(page)
+        else
+            mouseClick(item(page, data.close))
+        verify(!item(page, data.popup).visible)
+    }
+
+    // Dragged by d pixels, the column moves by d pixels, within its ends.
+    function test_scrollBarMovesTheColumn() {
+        var page = openPage()
+        var column = item(page, "panelRight")
+        var handle = item(page, "scrollHandle")
+        var dragBar = function (from, to) {
+            mousePress(page, 987, from)
+            mouseMove(page, 987, (from + to) / 2)
+            mouseMove(page, 987, to)
+            mouseRelease(page, 987, to)
+        }
+        dragBar(50, 110)
+        compare(column.contentY, 60)
+        dragBar(110, 10)
+        compare(column.contentY, 0)
+        dragBar(50, 590)
+        compare(column.contentY, column.contentHeight - column.height)
+        compare(handle.y + handle.height, 563)
+    }
+
+    function test_windowCalls_data() {
+        return [
+            { tag: "drag on the background", drag: true, calls: ["onXChanged 35", "onYChanged 12"] },
+            { tag: "minimise", button: "minimizeButton", calls: ["onMinimize"] },
+            { tag: "close to the tray", button: "closeButton", calls: ["onClose"] },
+        ]
+    }
+
+    function test_windowCalls(data) {
+        var page = openPage()
+        pressedSpy.target = page
+        pressedSpy.clear()
+        ui_Ctl.clear()
+        if (data.drag) {
+            mousePress(page, 300, 600)
+            mouseMove(page, 320, 605)
+            mouseMove(page, 335, 612)
+            mouseRelease(page, 335, 612)
+            compare(pressedSpy.count, 1)
+        } else {
+            mouseClick(item(page, data.button))
+        }
+        compare(ui_Ctl.calls.slice(-data.calls.length), data.calls)
+    }
+}
