@@ -15,21 +15,6 @@
 
 namespace {
 
-QList<DeviceDescription> tableFor(const SimulatedMouse &peer)
-{
-    const SimulatedMouse::Identity id = peer.identity();
-    DeviceDescription searched;
-    searched.type = 1;
-    searched.vid = id.vid;
-    searched.pid = id.pid;
-    searched.usagePage = id.commandUsagePage;
-    searched.usage = id.commandUsage;
-    searched.usagePage2 = id.eventUsagePage;
-    searched.usage2 = id.eventUsage;
-    searched.reportLength = uint(id.reportLength);
-    return {DeviceDescription{}, searched};
-}
-
 double medianMs(int runs, const std::function<void()> &body)
 {
     std::vector<double> times;
@@ -62,7 +47,7 @@ int main(int argc, char *argv[])
 
     SimulatedMouse mouse;
     Hid_Thread link(&mouse);
-    link.updateDeviceList(tableFor(mouse));
+    link.updateDeviceList(mouse.deviceTable());
 
     report("SET command until the transport is free", medianMs(runs, [&] {
                link.hid_0BH_SetCurrentDPIStage(2);
@@ -80,7 +65,7 @@ int main(int argc, char *argv[])
     SimulatedMouse pad(SimulatedMouse::Family::KeyboardClass);
     pad.setReportLength(32);
     Hid_Thread padLink(&pad);
-    padLink.updateDeviceList(tableFor(pad));
+    padLink.updateDeviceList(pad.deviceTable());
     uchar table[512] = {};
     report("512-byte table on a 32-byte device", medianMs(runs, [&] {
                padLink.hid_0DH_SetKeyMatrix(table);

@@ -58,6 +58,27 @@ SimulatedMouse::Identity SimulatedMouse::identityOf(Family family)
     return {0x04d9, 0xa1ee, 0xff00, 0xff00, 0xff01, 0xff01, 32};
 }
 
+QList<DeviceDescription> SimulatedMouse::deviceTable() const
+{
+    QMutexLocker lock(&m_mutex);
+    DeviceDescription other;
+    other.type = 0;
+    other.vid = 0x04d9;
+    other.pid = 0x8008;
+    other.reportLength = 64;
+    DeviceDescription searched;
+    searched.type = 1;
+    searched.vid = m_identity.vid;
+    searched.pid = m_identity.pid;
+    searched.usagePage = m_identity.commandUsagePage;
+    searched.usage = m_identity.commandUsage;
+    searched.usagePage2 = m_identity.eventUsagePage;
+    searched.usage2 = m_identity.eventUsage;
+    searched.productName = QStringLiteral("Simulated");
+    searched.reportLength = uint(m_identity.reportLength);
+    return {other, searched};
+}
+
 void SimulatedMouse::setReportLength(int length)
 {
     QMutexLocker lock(&m_mutex);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/devicetable.h"
 #include "device/hidbackend.h"
 #include "mousestate.h"
 
@@ -64,6 +65,9 @@ public:
 
     static Identity identityOf(Family family);
     Identity identity() const { return m_identity; }
+    // A device table whose second description, the one the link searches,
+    // is this peer; the first is the other family's, never searched.
+    QList<DeviceDescription> deviceTable() const;
     void setReportLength(int length);
     // The enumeration lists every interface twice (as some hubs do).
     void setListedTwice(bool twice);

@@ -20,4 +20,5 @@ target_sources(q530core PRIVATE
     storage/profilestore.h storage/profilestore.cpp
     storage/safename.h storage/safename.cpp
     storage/settingsvalues.h storage/settingsvalues.cpp
+    storage/storageparts.h
 )

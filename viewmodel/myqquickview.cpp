@@ -6,7 +6,7 @@
 #include "storage/languagefile.h"
 #include "storage/profileset.h"
 #include "storage/settingsvalues.h"
-#include "storageparts.h"
+#include "storage/storageparts.h"
 
 #include <QDir>
 #include <QFile>

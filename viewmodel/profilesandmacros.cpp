@@ -5,7 +5,7 @@
 
 #include "storage/editorencoder.h"
 #include "storage/profileset.h"
-#include "storageparts.h"
+#include "storage/storageparts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -5,6 +5,5 @@ target_sources(q530core PRIVATE
     viewmodel/systempointer.cpp
     viewmodel/languages.cpp
     viewmodel/profilesandmacros.cpp
-    viewmodel/storageparts.h
     viewmodel/classiclocale.h viewmodel/classiclocale.cpp
 )

@@ -37,27 +37,6 @@ void DebugCapture::clear()
     g_captured.clear();
 }
 
-QList<DeviceDescription> descriptionsFor(const SimulatedMouse &peer)
-{
-    const SimulatedMouse::Identity id = peer.identity();
-    DeviceDescription other;
-    other.type = 0;
-    other.vid = 0x04d9;
-    other.pid = 0x8008;
-    other.reportLength = 64;
-    DeviceDescription searched;
-    searched.type = 1;
-    searched.vid = id.vid;
-    searched.pid = id.pid;
-    searched.usagePage = id.commandUsagePage;
-    searched.usage = id.commandUsage;
-    searched.usagePage2 = id.eventUsagePage;
-    searched.usage2 = id.eventUsage;
-    searched.productName = QStringLiteral("Simulated");
-    searched.reportLength = uint(id.reportLength);
-    return {other, searched};
-}
-
 LinkOnSimulator::LinkOnSimulator(SimulatedMouse::Family family, int reportLength)
     : peer(family)
     , link(&peer)
@@ -67,7 +46,7 @@ LinkOnSimulator::LinkOnSimulator(SimulatedMouse::Family family, int reportLength
     // The protocol's waits at an eighth of their length: fast, but a command
     // still waits for the exchange before it.
     link.setSleeper([](int ms) { QThread::usleep(ulong(ms) * 1000 / 8); });
-    link.updateDeviceList(descriptionsFor(peer));
+    link.updateDeviceList(peer.deviceTable());
 }
 
 LinkOnSimulator::~LinkOnSimulator()

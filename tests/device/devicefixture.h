@@ -24,10 +24,6 @@ private:
     QtMessageHandler m_previous;
 };
 
-// Device descriptions whose second entry (the one that is searched) is the
-// simulated peer.
-QList<DeviceDescription> descriptionsFor(const SimulatedMouse &peer);
-
 // A device link on a simulated peer, found and ready, with the transport's
 // fixed waits shortened.
 struct LinkOnSimulator

@@ -145,7 +145,7 @@ void TransportTest::tableWithOneDescriptionLeavesMouseAbsent()
     SimulatedMouse peer;
     Hid_Thread link(&peer);
     link.setSleeper([](int) {});
-    link.updateDeviceList(descriptionsFor(peer).mid(0, 1));
+    link.updateDeviceList(peer.deviceTable().mid(0, 1));
     QCOMPARE(link.deviceList().size(), 1);
     QVERIFY(!link.openCommandInterface(1));
 
@@ -175,7 +175,7 @@ void TransportTest::enumerationListingTwiceKeepsLastPair()
 {
     LinkOnSimulator sim;
     sim.peer.setListedTwice(true);
-    sim.link.updateDeviceList(descriptionsFor(sim.peer));
+    sim.link.updateDeviceList(sim.peer.deviceTable());
     const DeviceRecord mouse = sim.link.deviceList().at(1);
     QCOMPARE(mouse.commandPath, QStringLiteral("sim:q530/if1-2"));
     QCOMPARE(mouse.eventPath, QStringLiteral("sim:q530/if2-2"));
@@ -184,7 +184,7 @@ void TransportTest::enumerationListingTwiceKeepsLastPair()
 void TransportTest::enumerationWithoutEventInterfaceLeavesRecordAbsent()
 {
     LinkOnSimulator sim;
-    QList<DeviceDescription> table = descriptionsFor(sim.peer);
+    QList<DeviceDescription> table = sim.peer.deviceTable();
     table[1].usage2 = 0x1234;
     sim.link.updateDeviceList(table);
     QVERIFY(sim.link.deviceList().at(1).commandPath.isEmpty());

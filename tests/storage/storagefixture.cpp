@@ -33,13 +33,7 @@ QString ProgramFolder::path(const QString &relative) const
 }
 
 Storage::Storage(Hid_Thread *hid)
-    : macros(link)
-    , guns(link)
-    , bindings(profiles, macros)
-    , gunSelection(profiles)
-    , store(profiles, names, macros, guns)
-    , keys(profiles, link)
-    , transfer(link, macros, guns)
+    : StorageParts(profiles)
 {
     link.hid = hid;
 }

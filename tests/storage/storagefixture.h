@@ -1,16 +1,7 @@
 #pragma once
 
-#include "storage/devicelink.h"
-#include "storage/gundatafile.h"
-#include "storage/gunfiles.h"
-#include "storage/gunselection.h"
-#include "storage/keyassignment.h"
-#include "storage/macrobindings.h"
-#include "storage/macrofiles.h"
-#include "storage/macrotransfer.h"
-#include "storage/nameregistry.h"
 #include "storage/profileset.h"
-#include "storage/profilestore.h"
+#include "storage/storageparts.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -35,22 +26,15 @@ private:
     QString m_previous;
 };
 
-// Storage wired as the view model wires it.
-struct Storage
+// Storage wired as the view model wires it, owning its profiles.
+struct OwnedProfiles
+{
+    ProfileSet profiles;
+};
+
+struct Storage : OwnedProfiles, StorageParts
 {
     explicit Storage(Hid_Thread *hid = nullptr);
-
-    DeviceLink link;
-    ProfileSet profiles;
-    NameRegistry names;
-    MacroFiles macros;
-    GunFiles guns;
-    MacroBindings bindings;
-    GunSelection gunSelection;
-    GunDataFile gunData;
-    ProfileStore store;
-    KeyAssignment keys;
-    MacroTransfer transfer;
 };
 
 QByteArray fileBytes(const QString &path);

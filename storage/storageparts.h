@@ -1,19 +1,19 @@
 #pragma once
 
-#include "storage/devicelink.h"
-#include "storage/gundatafile.h"
-#include "storage/gunfiles.h"
-#include "storage/gunselection.h"
-#include "storage/keyassignment.h"
-#include "storage/macrobindings.h"
-#include "storage/macrofiles.h"
-#include "storage/macrotransfer.h"
-#include "storage/nameregistry.h"
-#include "storage/profilestore.h"
+#include "devicelink.h"
+#include "gundatafile.h"
+#include "gunfiles.h"
+#include "gunselection.h"
+#include "keyassignment.h"
+#include "macrobindings.h"
+#include "macrofiles.h"
+#include "macrotransfer.h"
+#include "nameregistry.h"
+#include "profilestore.h"
 
 class ProfileSet;
 
-// The files behind the view model's profile, macro, gun and key methods, in
+// The files behind the profile, macro, gun and key methods of the view model, in
 // the order they depend on each other.
 struct StorageParts
 {
