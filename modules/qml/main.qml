@@ -7,6 +7,11 @@ import "R8"
 // the middle and the dialogs over a dimming mask. The view model calls the
 // root functions initUI, run, setProtectUI, detectKeyboard and detectMouse
 // by name.
+//
+// The first frame shows only the splash and the busy text, and the start-up
+// lock hides the dashboard for a second anyway; so the root holds just those
+// and the dashboard (pictures, panels, dialogs) is made during that lock,
+// after the first frame, where its cost does not delay the window.
 Item {
     id: mainIten
 
@@ -41,6 +46,8 @@ Item {
     property bool isProfileChanged: false
     // True once the start-up lock has ended and the page replaced the splash.
     readonly property bool mainPageShown: !powerOnLogo.visible
+    // initUI came before the dashboard existed; the dashboard finishes it.
+    property bool initPending: false
 
     readonly property string skinIndex: "qrc:/index/modules/img/skin" + skin_No + "/index/"
     readonly property string skinProfile: "qrc:/profile/modules/img/skin" + skin_No + "/profile/"
@@ -52,9 +59,34 @@ Item {
     property url sourceProfileStartBtnH: skinProfile + "profileStartBtnH.png"
     property url sourceProfileStartBtnS: skinProfile + "profileStartBtnS.png"
 
+    // The dashboard once it is made, null before. Its parts keep their ids
+    // inside it; the page's functions reach them through these names.
+    readonly property Item dashboard: dashboardLoader.item
+    readonly property Item envItem: dashboard ? dashboard.envItem : null
+    readonly property Item mainLogo: dashboard ? dashboard.mainLogo : null
+    readonly property Item panelleft: dashboard ? dashboard.panelleft : null
+    readonly property Item profileBtn: dashboard ? dashboard.profileBtn : null
+    readonly property Item flickableBar: dashboard ? dashboard.flickableBar : null
+    readonly property Item panelRightItem: dashboard ? dashboard.panelRightItem : null
+    readonly property Item downItem: dashboard ? dashboard.downItem : null
+    readonly property Item upItem: dashboard ? dashboard.upItem : null
+    readonly property Item mouseMain: dashboard ? dashboard.mouseMain : null
+    readonly property Item mainMask: dashboard ? dashboard.mainMask : null
+    readonly property Item factorysure: dashboard ? dashboard.factorysure : null
+    readonly property Item askMenu: dashboard ? dashboard.askMenu : null
+    readonly property Item colorBar: dashboard ? dashboard.colorBar : null
+    readonly property Item xySettingMain: dashboard ? dashboard.xySettingMain : null
+    readonly property Item dpiSettingMain: dashboard ? dashboard.dpiSettingMain : null
+    readonly property Item lightControlMain: dashboard ? dashboard.lightControlMain : null
+    readonly property Item reprotRateMain: dashboard ? dashboard.reprotRateMain : null
+    readonly property Item mouseRateMain: dashboard ? dashboard.mouseRateMain : null
+    readonly property Item doubleRateMain: dashboard ? dashboard.doubleRateMain : null
+    readonly property Item scrollRateMain: dashboard ? dashboard.scrollRateMain : null
+
     // Panels and dialogs of the key-assignment, macro, gun and profile pages.
-    // Each takes the place of its line here once it exists (same id, in the
-    // slot named beside it); until then every call to it is skipped.
+    // Each goes into the dashboard once it exists (same id, in the slot named
+    // beside it) and its line here then points to it like the ones above;
+    // until then every call to it is skipped.
     property Item keyMatrixMain: null    // in keyMatrixSlot of the left column
     property Item macroEditorMain: null  // dialog, over mainMask
     property Item gunControlMain: null   // dialog, over mainMask
@@ -69,8 +101,44 @@ Item {
 
     // ---- called by the view model and the window controller
 
+    // The lock starts at once; filling the panels waits for the dashboard,
+    // and the page is not shown before they are filled.
     function initUI() {
         setProtectUI(1000)
+        if (!dashboard) {
+            initPending = true
+            return
+        }
+        fillFromProfile()
+    }
+
+    function run() {
+    }
+
+    // Locks the page for `interval` ms (0: until the next pass of the event
+    // loop); a new lock replaces the running one.
+    function setProtectUI(interval) {
+        protectUIItem.setBusy(true)
+        ui_View.setEnabled(false)
+        tmrProtectUI.interval = interval
+        tmrProtectUI.restart()
+        if (!dashboardLoader.active)
+            dashboardDelay.start()
+    }
+
+    function detectKeyboard(isDown, usbCode) {
+        msg_KB(isDown, usbCode)
+    }
+
+    function detectMouse(isDown, vornCode, x, y) {
+        msg_MS(isDown, vornCode, x, y)
+    }
+
+    // ---- the page's own work
+
+    // initUI once the lock is on: language, profile, texts and every panel,
+    // without sending anything to the mouse.
+    function fillFromProfile() {
         language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
         profileNo = parseInt(ui_View.getProfile()) || 0
         ui_View.ui_02H_SetCurrentProfile(profileNo)
@@ -91,27 +159,29 @@ Item {
         if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
     }
 
-    function run() {
+    // The end of a lock. The first one also replaces the splash with the
+    // page, but only once the dashboard exists (and so has been filled by an
+    // initUI that came early); until then the lock stays and the dashboard
+    // ends it when it is ready.
+    function endProtectUI() {
+        if (powerOnLogo.visible && !dashboard)
+            return
+        ui_View.setEnabled(true)
+        protectUIItem.setBusy(false)
+        if (powerOnLogo.visible)
+            showMainPage()
     }
 
-    // Locks the page for `interval` ms (0: until the next pass of the event
-    // loop); a new lock replaces the running one.
-    function setProtectUI(interval) {
-        protectUIItem.setBusy(true)
-        ui_View.setEnabled(false)
-        tmrProtectUI.interval = interval
-        tmrProtectUI.restart()
+    // A start-up call that came early is finished now, and a lock that ran
+    // out meanwhile ends.
+    function dashboardReady() {
+        if (initPending) {
+            initPending = false
+            fillFromProfile()
+        }
+        if (protectUIItem.busy && !tmrProtectUI.running)
+            endProtectUI()
     }
-
-    function detectKeyboard(isDown, usbCode) {
-        msg_KB(isDown, usbCode)
-    }
-
-    function detectMouse(isDown, vornCode, x, y) {
-        msg_MS(isDown, vornCode, x, y)
-    }
-
-    // ---- the page's own work
 
     // A language file without a table leaves the English texts in place.
     function loadChineseTexts() {
@@ -158,6 +228,8 @@ Item {
     // Closes whatever small pop-up is open: a click anywhere else on the page
     // means the user is done with it.
     function focusControl() {
+        if (!dashboard)
+            return
         if (scrollRateMain.editing) {
             scrollRateMain.dropFocus()
             isScrollRateFocus = false
@@ -322,469 +394,510 @@ Item {
     Timer {
         id: tmrProtectUI
         interval: 1000
-        onTriggered: {
-            ui_View.setEnabled(true)
-            protectUIItem.setBusy(false)
-            // The page appears once, when the start-up lock ends.
-            if (powerOnLogo.visible)
-                mainIten.showMainPage()
-        }
+        onTriggered: mainIten.endProtectUI()
     }
 
-    Environment {
-        id: envItem
-        objectName: "envItem"
-        visible: false
+    Loader {
+        id: dashboardLoader
+        objectName: "dashboardLoader"
+        anchors.fill: parent
+        active: false
+        sourceComponent: dashboardComponent
+        onLoaded: mainIten.dashboardReady()
     }
 
-    Image {
-        id: mainLogo
-        objectName: "mainLogo"
-        x: 18
-        y: 32
-        visible: false
-        source: mainIten.sourceMainLogo
+    // The dashboard is made a moment into the start-up lock: late enough for
+    // the first frame (splash and busy text) to reach the screen first, even
+    // on a first start with cold caches, and long before the lock ends.
+    Timer {
+        id: dashboardDelay
+        interval: 250
+        onTriggered: dashboardLoader.active = true
     }
 
-    Column {
-        id: panelleft
-        objectName: "panelleft"
-        x: 18
-        y: 106
-        spacing: 5
-        visible: false
+    // Everything of the page but the splash, the busy text, the lock and the
+    // background drag area. The names the root points to are aliases here.
+    Component {
+        id: dashboardComponent
 
-        // The key matrix panel (title bar and 183 px of rows) goes here.
         Item {
-            id: keyMatrixSlot
-            width: 242
-            height: 201
-        }
+            property alias envItem: envItem
+            property alias mainLogo: mainLogo
+            property alias panelleft: panelleft
+            property alias profileBtn: profileBtn
+            property alias flickableBar: flickableBar
+            property alias panelRightItem: panelRightItem
+            property alias downItem: downItem
+            property alias upItem: upItem
+            property alias mouseMain: mouseMain
+            property alias mainMask: mainMask
+            property alias factorysure: factorysure
+            property alias askMenu: askMenu
+            property alias colorBar: colorBar
+            property alias xySettingMain: xySettingMain
+            property alias dpiSettingMain: dpiSettingMain
+            property alias lightControlMain: lightControlMain
+            property alias reprotRateMain: reprotRateMain
+            property alias mouseRateMain: mouseRateMain
+            property alias doubleRateMain: doubleRateMain
+            property alias scrollRateMain: scrollRateMain
 
-        // The macro and gun launcher box goes here, between the key matrix and
-        // the axis panel, once its two dialogs exist.
+            Environment {
+                id: envItem
+                objectName: "envItem"
+                visible: false
+            }
 
-        XySetting {
-            id: xySettingMain
-            objectName: "xySettingMain"
-            title: mainIten.mainLang[0]
-            xText: mainIten.mainLang[1]
-            yText: mainIten.mainLang[2]
-            fontFamily: mainIten.fontFamily
-            fontSize: mainIten.fontNormalSize
-            fontColor: mainIten.fontColor
-            skinNo: mainIten.skin_No
-            animationSpeed: mainIten.animation_speed
-            onClickFrame: mainIten.focusControl()
-        }
-    }
-
-    Button {
-        id: profileBtn
-        objectName: "profileBtn"
-        anchors.left: parent.left
-        anchors.leftMargin: 20
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 6
-        visible: false
-        source: mainIten.sourceProfileStartBtn
-        hoverSource: mainIten.sourceProfileStartBtnH
-        pressedSource: mainIten.sourceProfileStartBtnS
-        text: mainIten.mainLang[19]
-        fontFamily: mainIten.fontFamily
-        fontSize: mainIten.fontNormalSize
-        textColor: mainIten.fontColor
-        onClicked: mainIten.toggleProfileDialog()
-    }
-
-    Image {
-        id: flickableBar
-        objectName: "flickableBar"
-        anchors.right: parent.right
-        anchors.rightMargin: 9
-        y: 32
-        visible: false
-        source: mainIten.sourceFlickableBar
-    }
-
-    Item {
-        id: panelRightItem
-        objectName: "panelRightItem"
-        readonly property int columnHeight: 563
-
-        x: 734
-        y: 32
-        width: mainIten.width - 9 - x
-        height: columnHeight
-        visible: false
-
-        Flickable {
-            id: panelRight
-            objectName: "panelRight"
-            width: 242
-            height: Math.min(contentHeight, panelRightItem.columnHeight)
-            contentWidth: 242
-            contentHeight: rightColumn.height
-            boundsBehavior: Flickable.StopAtBounds
-            clip: true
-            // A control being dragged must not scroll the column.
-            interactive: !(dpiSettingMain.controlPressed || lightControlMain.controlPressed
-                           || reprotRateMain.controlPressed || mouseRateMain.controlPressed
-                           || doubleRateMain.controlPressed)
-
-            MouseArea {
-                width: panelRight.contentWidth
-                height: rightColumn.height
-                onClicked: mainIten.focusControl()
+            Image {
+                id: mainLogo
+                objectName: "mainLogo"
+                x: 18
+                y: 32
+                visible: false
+                source: mainIten.sourceMainLogo
             }
 
             Column {
-                id: rightColumn
+                id: panelleft
+                objectName: "panelleft"
+                x: 18
+                y: 106
                 spacing: 5
+                visible: false
 
-                DpiSetting {
-                    id: dpiSettingMain
-                    objectName: "dpiSettingMain"
-                    title: mainIten.mainLang[3]
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
-                    onClickFrame: mainIten.focusControl()
-                    onClickDpiSetting: mainIten.focusControl()
-                    onDpiValueChange: mainIten.sendDpiTable()
-                    onDpiSelectChange: {
-                        ui_View.ui_11H_SetDPISelect(dpiSettingMain.selectFlags())
-                        mainIten.sendDpiTable()
-                    }
-                    // Every colour change goes out twice in a row.
-                    onDpiColorChange: {
-                        var bytes = dpiSettingMain.colourBytes()
-                        ui_View.ui_10H_SetLED8StageColor(1, bytes)
-                        ui_View.ui_10H_SetLED8StageColor(1, bytes)
-                    }
-                    onOpenColorBar: (stage, color) => mainIten.openColorBar(stage, color)
+                // The key matrix panel (title bar and 183 px of rows) goes here.
+                Item {
+                    id: keyMatrixSlot
+                    width: 242
+                    height: 201
                 }
 
-                LightControl {
-                    id: lightControlMain
-                    objectName: "lightControlMain"
-                    title: mainIten.mainLang[4]
-                    labels: [mainIten.mainLang[5], mainIten.mainLang[6], mainIten.mainLang[7], mainIten.mainLang[8]]
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
-                    onClickFrame: mainIten.focusControl()
-                    onSetLED: (effect, option1, option2) => mainIten.sendLighting(effect, option1, option2)
-                }
+                // The macro and gun launcher box goes here, between the key matrix and
+                // the axis panel, once its two dialogs exist.
 
-                ReportRate {
-                    id: reprotRateMain
-                    objectName: "reprotRateMain"
-                    title: mainIten.mainLang[9]
-                    language: mainIten.language
+                XySetting {
+                    id: xySettingMain
+                    objectName: "xySettingMain"
+                    title: mainIten.mainLang[0]
+                    xText: mainIten.mainLang[1]
+                    yText: mainIten.mainLang[2]
                     fontFamily: mainIten.fontFamily
                     fontSize: mainIten.fontNormalSize
                     fontColor: mainIten.fontColor
                     skinNo: mainIten.skin_No
                     animationSpeed: mainIten.animation_speed
                     onClickFrame: mainIten.focusControl()
-                    // Also when init changes it: the mouse follows what is shown.
-                    onReportValueChanged: ui_View.ui_01H_SetReportRate(reportValue)
-                }
-
-                MouseRate {
-                    id: mouseRateMain
-                    objectName: "mouseRateMain"
-                    title: mainIten.mainLang[10]
-                    slowText: mainIten.mainLang[13]
-                    fastText: mainIten.mainLang[14]
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
-                    onClickFrame: mainIten.focusControl()
-                    onMouseRateChange: (value) => ui_View.setCursorSpeed(value)
-                }
-
-                DoubleRate {
-                    id: doubleRateMain
-                    objectName: "doubleRateMain"
-                    title: mainIten.mainLang[11]
-                    slowText: mainIten.mainLang[13]
-                    fastText: mainIten.mainLang[14]
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
-                    onClickFrame: mainIten.focusControl()
-                    onDoubleRateChange: (value) => ui_View.setDoubleClickSpeed(value)
-                }
-
-                ScrollRate {
-                    id: scrollRateMain
-                    objectName: "scrollRateMain"
-                    title: mainIten.mainLang[12]
-                    rowsText: mainIten.mainLang[15]
-                    screenText: mainIten.mainLang[16]
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
-                    onClickFrame: mainIten.focusControl()
-                    onEditingChanged: mainIten.isScrollRateFocus = editing
-                    onLinesChange: (n) => ui_View.setVerticalScrollLines(n)
                 }
             }
-        }
 
-        // The scroll handle over the track picture: its length is the visible
-        // share of the column, dragging it moves the content pixel by pixel.
-        Rectangle {
-            id: scrollHandle
-            objectName: "scrollHandle"
-            x: panelRightItem.width - width
-            y: panelRight.visibleArea.yPosition * panelRightItem.columnHeight
-            width: 8
-            height: Math.min(1, panelRight.visibleArea.heightRatio) * panelRightItem.columnHeight
-            radius: 4
-            border.width: 1
-            border.color: "#60000000"
-            gradient: Gradient {
-                GradientStop { position: 0.0; color: "#767676" }
-                GradientStop { position: 1.0; color: "#303030" }
+            Button {
+                id: profileBtn
+                objectName: "profileBtn"
+                anchors.left: parent.left
+                anchors.leftMargin: 20
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 6
+                visible: false
+                source: mainIten.sourceProfileStartBtn
+                hoverSource: mainIten.sourceProfileStartBtnH
+                pressedSource: mainIten.sourceProfileStartBtnS
+                text: mainIten.mainLang[19]
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                textColor: mainIten.fontColor
+                onClicked: mainIten.toggleProfileDialog()
+            }
+
+            Image {
+                id: flickableBar
+                objectName: "flickableBar"
+                anchors.right: parent.right
+                anchors.rightMargin: 9
+                y: 32
+                visible: false
+                source: mainIten.sourceFlickableBar
+            }
+
+            Item {
+                id: panelRightItem
+                objectName: "panelRightItem"
+                readonly property int columnHeight: 563
+
+                x: 734
+                y: 32
+                width: mainIten.width - 9 - x
+                height: columnHeight
+                visible: false
+
+                Flickable {
+                    id: panelRight
+                    objectName: "panelRight"
+                    width: 242
+                    height: Math.min(contentHeight, panelRightItem.columnHeight)
+                    contentWidth: 242
+                    contentHeight: rightColumn.height
+                    boundsBehavior: Flickable.StopAtBounds
+                    clip: true
+                    // A control being dragged must not scroll the column.
+                    interactive: !(dpiSettingMain.controlPressed || lightControlMain.controlPressed
+                                   || reprotRateMain.controlPressed || mouseRateMain.controlPressed
+                                   || doubleRateMain.controlPressed)
+
+                    MouseArea {
+                        width: panelRight.contentWidth
+                        height: rightColumn.height
+                        onClicked: mainIten.focusControl()
+                    }
+
+                    Column {
+                        id: rightColumn
+                        spacing: 5
+
+                        DpiSetting {
+                            id: dpiSettingMain
+                            objectName: "dpiSettingMain"
+                            title: mainIten.mainLang[3]
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            fontColor: mainIten.fontColor
+                            skinNo: mainIten.skin_No
+                            animationSpeed: mainIten.animation_speed
+                            onClickFrame: mainIten.focusControl()
+                            onClickDpiSetting: mainIten.focusControl()
+                            onDpiValueChange: mainIten.sendDpiTable()
+                            onDpiSelectChange: {
+                                ui_View.ui_11H_SetDPISelect(dpiSettingMain.selectFlags())
+                                mainIten.sendDpiTable()
+                            }
+                            // Every colour change goes out twice in a row.
+                            onDpiColorChange: {
+                                var bytes = dpiSettingMain.colourBytes()
+                                ui_View.ui_10H_SetLED8StageColor(1, bytes)
+                                ui_View.ui_10H_SetLED8StageColor(1, bytes)
+                            }
+                            onOpenColorBar: (stage, color) => mainIten.openColorBar(stage, color)
+                        }
+
+                        LightControl {
+                            id: lightControlMain
+                            objectName: "lightControlMain"
+                            title: mainIten.mainLang[4]
+                            labels: [mainIten.mainLang[5], mainIten.mainLang[6], mainIten.mainLang[7], mainIten.mainLang[8]]
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            fontColor: mainIten.fontColor
+                            skinNo: mainIten.skin_No
+                            animationSpeed: mainIten.animation_speed
+                            onClickFrame: mainIten.focusControl()
+                            onSetLED: (effect, option1, option2) => mainIten.sendLighting(effect, option1, option2)
+                        }
+
+                        ReportRate {
+                            id: reprotRateMain
+                            objectName: "reprotRateMain"
+                            title: mainIten.mainLang[9]
+                            language: mainIten.language
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            fontColor: mainIten.fontColor
+                            skinNo: mainIten.skin_No
+                            animationSpeed: mainIten.animation_speed
+                            onClickFrame: mainIten.focusControl()
+                            // Also when init changes it: the mouse follows what is shown.
+                            onReportValueChanged: ui_View.ui_01H_SetReportRate(reportValue)
+                        }
+
+                        MouseRate {
+                            id: mouseRateMain
+                            objectName: "mouseRateMain"
+                            title: mainIten.mainLang[10]
+                            slowText: mainIten.mainLang[13]
+                            fastText: mainIten.mainLang[14]
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            fontColor: mainIten.fontColor
+                            skinNo: mainIten.skin_No
+                            animationSpeed: mainIten.animation_speed
+                            onClickFrame: mainIten.focusControl()
+                            onMouseRateChange: (value) => ui_View.setCursorSpeed(value)
+                        }
+
+                        DoubleRate {
+                            id: doubleRateMain
+                            objectName: "doubleRateMain"
+                            title: mainIten.mainLang[11]
+                            slowText: mainIten.mainLang[13]
+                            fastText: mainIten.mainLang[14]
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            fontColor: mainIten.fontColor
+                            skinNo: mainIten.skin_No
+                            animationSpeed: mainIten.animation_speed
+                            onClickFrame: mainIten.focusControl()
+                            onDoubleRateChange: (value) => ui_View.setDoubleClickSpeed(value)
+                        }
+
+                        ScrollRate {
+                            id: scrollRateMain
+                            objectName: "scrollRateMain"
+                            title: mainIten.mainLang[12]
+                            rowsText: mainIten.mainLang[15]
+                            screenText: mainIten.mainLang[16]
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            fontColor: mainIten.fontColor
+                            skinNo: mainIten.skin_No
+                            animationSpeed: mainIten.animation_speed
+                            onClickFrame: mainIten.focusControl()
+                            onEditingChanged: mainIten.isScrollRateFocus = editing
+                            onLinesChange: (n) => ui_View.setVerticalScrollLines(n)
+                        }
+                    }
+                }
+
+                // The scroll handle over the track picture: its length is the visible
+                // share of the column, dragging it moves the content pixel by pixel.
+                Rectangle {
+                    id: scrollHandle
+                    objectName: "scrollHandle"
+                    x: panelRightItem.width - width
+                    y: panelRight.visibleArea.yPosition * panelRightItem.columnHeight
+                    width: 8
+                    height: Math.min(1, panelRight.visibleArea.heightRatio) * panelRightItem.columnHeight
+                    radius: 4
+                    border.width: 1
+                    border.color: "#60000000"
+                    gradient: Gradient {
+                        GradientStop { position: 0.0; color: "#767676" }
+                        GradientStop { position: 1.0; color: "#303030" }
+                    }
+
+                    Rectangle {
+                        anchors.fill: parent
+                        radius: parent.radius
+                        color: "#20ffffff"
+                        visible: handleArea.containsMouse || handleArea.pressed
+                    }
+
+                    MouseArea {
+                        id: handleArea
+                        property real lastY: 0
+
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onPressed: (mouse) => lastY = mapToItem(panelRightItem, mouse.x, mouse.y).y
+                        onPositionChanged: (mouse) => {
+                            var y = mapToItem(panelRightItem, mouse.x, mouse.y).y
+                            var d = y - lastY
+                            lastY = y
+                            if (d > 0 && panelRight.atYEnd)
+                                return
+                            var end = Math.max(0, panelRight.contentHeight - panelRight.height)
+                            panelRight.contentY = Math.max(0, Math.min(end, panelRight.contentY + d))
+                        }
+                    }
+                }
+
+                // Follows the DPI panel when the column scrolls; outside the
+                // Flickable so the pickers of the right-hand stages are not clipped.
+                ColorPicker {
+                    id: colorBar
+                    objectName: "colorBar"
+                    y: 252 - panelRight.contentY
+                    skinNo: mainIten.skin_No
+                    fontFamily: mainIten.fontFamily
+                    fontColor: mainIten.fontColor
+                    onColorPicked: (color) => dpiSettingMain.setColor(color)
+                }
+            }
+
+            Menu_Down {
+                id: downItem
+                objectName: "downItem"
+                x: 913
+                y: 604
+                visible: false
+                skinNo: mainIten.skin_No
+                text: mainIten.mainLang[26]
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                textColor: mainIten.fontColor
+                onClicked: mainIten.openFactoryDialog()
+            }
+
+            Menu_Up {
+                id: upItem
+                objectName: "upItem"
+                x: 935
+                y: 5
+                visible: false
+                skinNo: mainIten.skin_No
+                onAskClicked: {
+                    var open = !askMenu.visible
+                    mainIten.focusControl()
+                    askMenu.visible = open
+                }
+                onMinimizeClicked: ui_Ctl.onMinimize()
+                onCloseClicked: ui_Ctl.onClose()
+            }
+
+            Mouse {
+                id: mouseMain
+                objectName: "mouseMain"
+                anchors.fill: parent
+                visible: false
+                skinNo: mainIten.skin_No
+                topText: mainIten.mainLang[17]
+                sideText: mainIten.mainLang[18]
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onViewButtonClicked: mainIten.focusControl()
+            }
+
+            // Dims the page behind a dialog and keeps clicks from reaching it; the
+            // window can still be dragged by it.
+            Rectangle {
+                id: mainMask
+                objectName: "mainMask"
+                anchors.fill: parent
+                color: "#90000000"
+                visible: false
+
+                MouseArea {
+                    property point pressedAt
+
+                    anchors.fill: parent
+                    onPressed: (mouse) => {
+                        mainIten.dialogsFocus()
+                        mainIten.emptyAreaPressed()
+                        pressedAt = Qt.point(mouse.x, mouse.y)
+                        mainIten.focusControl()
+                    }
+                    onPositionChanged: (mouse) => {
+                        ui_Ctl.onXChanged(mouse.x - pressedAt.x)
+                        ui_Ctl.onYChanged(mouse.y - pressedAt.y)
+                    }
+                }
+            }
+
+            // The macro editor, gun, key menu, profile, single-key and macro-key
+            // dialogs go here, in this order, above the mask.
+
+            Image {
+                id: factorysure
+                objectName: "factorysure"
+                visible: false
+                source: mainIten.sourceSureBg
+
+                // The title bar drags the dialog, inside the page.
+                MouseArea {
+                    width: parent.width
+                    height: 30
+                    drag.target: factorysure
+                    drag.minimumX: 0
+                    drag.maximumX: mainIten.width - factorysure.width
+                    drag.minimumY: 0
+                    drag.maximumY: mainIten.height - factorysure.height
+                }
+                Text {
+                    x: 12
+                    height: 30
+                    verticalAlignment: Text.AlignVCenter
+                    text: mainIten.mainLang[26]
+                    color: mainIten.fontColor
+                    font.family: mainIten.fontFamily
+                    font.pixelSize: mainIten.fontNormalSize
+                    font.bold: true
+                }
+                Text {
+                    x: 20
+                    y: 30
+                    width: parent.width - 40
+                    height: 90
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    wrapMode: Text.WordWrap
+                    text: mainIten.mainLang[27]
+                    color: mainIten.fontColor
+                    font.family: mainIten.fontFamily
+                    font.pixelSize: mainIten.fontMiddleSize
+                    font.bold: true
+                }
+                Row {
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    y: parent.height - 42
+                    spacing: 30
+
+                    Button {
+                        objectName: "factoryOk"
+                        width: 88
+                        height: 25
+                        text: mainIten.mainLang[28]
+                        fontFamily: mainIten.fontFamily
+                        fontSize: mainIten.fontNormalSize
+                        textColor: mainIten.fontColor
+                        onClicked: mainIten.factoryReset()
+                    }
+                    Button {
+                        objectName: "factoryCancel"
+                        width: 88
+                        height: 25
+                        text: mainIten.mainLang[29]
+                        fontFamily: mainIten.fontFamily
+                        fontSize: mainIten.fontNormalSize
+                        textColor: mainIten.fontColor
+                        onClicked: mainIten.closeFactoryDialog()
+                    }
+                }
             }
 
             Rectangle {
-                anchors.fill: parent
-                radius: parent.radius
-                color: "#20ffffff"
-                visible: handleArea.containsMouse || handleArea.pressed
-            }
+                id: askMenu
+                objectName: "askMenu"
+                readonly property string webAddress: "www.stellarc.example"
 
-            MouseArea {
-                id: handleArea
-                property real lastY: 0
+                x: 790
+                y: 24
+                width: 159
+                height: 64
+                color: "#6f2929"
+                border.color: "#8f2020"
+                visible: false
 
-                anchors.fill: parent
-                hoverEnabled: true
-                onPressed: (mouse) => lastY = mapToItem(panelRightItem, mouse.x, mouse.y).y
-                onPositionChanged: (mouse) => {
-                    var y = mapToItem(panelRightItem, mouse.x, mouse.y).y
-                    var d = y - lastY
-                    lastY = y
-                    if (d > 0 && panelRight.atYEnd)
-                        return
-                    var end = Math.max(0, panelRight.contentHeight - panelRight.height)
-                    panelRight.contentY = Math.max(0, Math.min(end, panelRight.contentY + d))
-                }
-            }
-        }
+                Column {
+                    x: 1
+                    y: 1
 
-        // Follows the DPI panel when the column scrolls; outside the
-        // Flickable so the pickers of the right-hand stages are not clipped.
-        ColorPicker {
-            id: colorBar
-            objectName: "colorBar"
-            y: 252 - panelRight.contentY
-            skinNo: mainIten.skin_No
-            fontFamily: mainIten.fontFamily
-            fontColor: mainIten.fontColor
-            onColorPicked: (color) => dpiSettingMain.setColor(color)
-        }
-    }
+                    Repeater {
+                        model: [askMenu.webAddress, "update", "verison:1.0"]
 
-    Menu_Down {
-        id: downItem
-        objectName: "downItem"
-        x: 913
-        y: 604
-        visible: false
-        skinNo: mainIten.skin_No
-        text: mainIten.mainLang[26]
-        fontFamily: mainIten.fontFamily
-        fontSize: mainIten.fontNormalSize
-        textColor: mainIten.fontColor
-        onClicked: mainIten.openFactoryDialog()
-    }
+                        Rectangle {
+                            objectName: "askRow" + index
+                            width: askMenu.width - 2
+                            height: 21
+                            color: rowArea.containsMouse ? "#8f2020" : "transparent"
 
-    Menu_Up {
-        id: upItem
-        objectName: "upItem"
-        x: 935
-        y: 5
-        visible: false
-        skinNo: mainIten.skin_No
-        onAskClicked: {
-            var open = !askMenu.visible
-            mainIten.focusControl()
-            askMenu.visible = open
-        }
-        onMinimizeClicked: ui_Ctl.onMinimize()
-        onCloseClicked: ui_Ctl.onClose()
-    }
-
-    Mouse {
-        id: mouseMain
-        objectName: "mouseMain"
-        anchors.fill: parent
-        visible: false
-        skinNo: mainIten.skin_No
-        topText: mainIten.mainLang[17]
-        sideText: mainIten.mainLang[18]
-        fontFamily: mainIten.fontFamily
-        fontSize: mainIten.fontNormalSize
-        fontColor: mainIten.fontColor
-        onViewButtonClicked: mainIten.focusControl()
-    }
-
-    // Dims the page behind a dialog and keeps clicks from reaching it; the
-    // window can still be dragged by it.
-    Rectangle {
-        id: mainMask
-        objectName: "mainMask"
-        anchors.fill: parent
-        color: "#90000000"
-        visible: false
-
-        MouseArea {
-            property point pressedAt
-
-            anchors.fill: parent
-            onPressed: (mouse) => {
-                mainIten.dialogsFocus()
-                mainIten.emptyAreaPressed()
-                pressedAt = Qt.point(mouse.x, mouse.y)
-                mainIten.focusControl()
-            }
-            onPositionChanged: (mouse) => {
-                ui_Ctl.onXChanged(mouse.x - pressedAt.x)
-                ui_Ctl.onYChanged(mouse.y - pressedAt.y)
-            }
-        }
-    }
-
-    // The macro editor, gun, key menu, profile, single-key and macro-key
-    // dialogs go here, in this order, above the mask.
-
-    Image {
-        id: factorysure
-        objectName: "factorysure"
-        visible: false
-        source: mainIten.sourceSureBg
-
-        // The title bar drags the dialog, inside the page.
-        MouseArea {
-            width: parent.width
-            height: 30
-            drag.target: factorysure
-            drag.minimumX: 0
-            drag.maximumX: mainIten.width - factorysure.width
-            drag.minimumY: 0
-            drag.maximumY: mainIten.height - factorysure.height
-        }
-        Text {
-            x: 12
-            height: 30
-            verticalAlignment: Text.AlignVCenter
-            text: mainIten.mainLang[26]
-            color: mainIten.fontColor
-            font.family: mainIten.fontFamily
-            font.pixelSize: mainIten.fontNormalSize
-            font.bold: true
-        }
-        Text {
-            x: 20
-            y: 30
-            width: parent.width - 40
-            height: 90
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            wrapMode: Text.WordWrap
-            text: mainIten.mainLang[27]
-            color: mainIten.fontColor
-            font.family: mainIten.fontFamily
-            font.pixelSize: mainIten.fontMiddleSize
-            font.bold: true
-        }
-        Row {
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: parent.height - 42
-            spacing: 30
-
-            Button {
-                objectName: "factoryOk"
-                width: 88
-                height: 25
-                text: mainIten.mainLang[28]
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                textColor: mainIten.fontColor
-                onClicked: mainIten.factoryReset()
-            }
-            Button {
-                objectName: "factoryCancel"
-                width: 88
-                height: 25
-                text: mainIten.mainLang[29]
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                textColor: mainIten.fontColor
-                onClicked: mainIten.closeFactoryDialog()
-            }
-        }
-    }
-
-    Rectangle {
-        id: askMenu
-        objectName: "askMenu"
-        readonly property string webAddress: "www.stellarc.example"
-
-        x: 790
-        y: 24
-        width: 159
-        height: 64
-        color: "#6f2929"
-        border.color: "#8f2020"
-        visible: false
-
-        Column {
-            x: 1
-            y: 1
-
-            Repeater {
-                model: [askMenu.webAddress, "update", "verison:1.0"]
-
-                Rectangle {
-                    objectName: "askRow" + index
-                    width: askMenu.width - 2
-                    height: 21
-                    color: rowArea.containsMouse ? "#8f2020" : "transparent"
-
-                    Text {
-                        x: 8
-                        anchors.verticalCenter: parent.verticalCenter
-                        text: modelData
-                        color: mainIten.fontColor
-                        font.family: mainIten.fontFamily
-                        font.pixelSize: mainIten.fontNormalSize
-                    }
-                    MouseArea {
-                        id: rowArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onClicked: {
-                            askMenu.visible = false
-                            if (index === 0)
-                                Qt.openUrlExternally("https://" + askMenu.webAddress)
-                            else if (index === 1)
-                                ui_View.openUpdateExe()
+                            Text {
+                                x: 8
+                                anchors.verticalCenter: parent.verticalCenter
+                                text: modelData
+                                color: mainIten.fontColor
+                                font.family: mainIten.fontFamily
+                                font.pixelSize: mainIten.fontNormalSize
+                            }
+                            MouseArea {
+                                id: rowArea
+                                anchors.fill: parent
+                                hoverEnabled: true
+                                onClicked: {
+                                    askMenu.visible = false
+                                    if (index === 0)
+                                        Qt.openUrlExternally("https://" + askMenu.webAddress)
+                                    else if (index === 1)
+                                        ui_View.openUpdateExe()
+                                }
+                            }
                         }
                     }
                 }

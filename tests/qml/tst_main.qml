@@ -3,6 +3,8 @@ import QtTest
 
 // The main page: the lock, start-up with the language switch, the factory
 // reset, the profile switch, pop-ups, the scroll bar and the window calls.
+// The dashboard is made during the first lock, so a page that has not been
+// locked yet holds the splash alone.
 PageTestCase {
     name: "Main"
 
@@ -13,8 +15,10 @@ PageTestCase {
     }
 
     function pageShown(page) {
-        return ["envItem", "mainLogo", "panelleft", "profileBtn", "flickableBar", "panelRightItem",
-                "downItem", "upItem", "mouseMain"].every(function (name) { return item(page, name).visible })
+        // Before the page is shown its dashboard may not exist yet.
+        return page.mainPageShown
+               && ["envItem", "mainLogo", "panelleft", "profileBtn", "flickableBar", "panelRightItem",
+                   "downItem", "upItem", "mouseMain"].every(function (name) { return item(page, name).visible })
                && !item(page, "powerOnLogo").visible
     }
 
@@ -67,22 +71,43 @@ PageTestCase {
         verify(pageShown(page))
     }
 
-    function test_startUpShowsTheStoredProfileWithoutSending() {
+    // initUI comes before the dashboard exists: the lock starts at once, the
+    // panels are filled once the dashboard is there, and only then, when the
+    // lock is over, does the page replace the splash.
+    function test_startUpShowsTheStoredProfileWithoutSending_data() {
+        return [
+            { tag: "the lock outlasts the making of the dashboard", lockRunsOutFirst: false },
+            { tag: "the lock runs out before the dashboard exists", lockRunsOutFirst: true },
+        ]
+    }
+
+    function test_startUpShowsTheStoredProfileWithoutSending(data) {
         var values = { x: 7, y: 2, rate: 1, dpi: [400, 800, 1600, 3200, 6400, 8000], light: [2, 3, 2],
                        speed: 8, doubleClick: 1, lines: 1000 }
         storeProfile(2, values)
         testRig.setAppConfig("R8/profileNo", 2)
         var page = newPage()
+        var shownAtFirst = null
+        page.mainPageShownChanged.connect(function () { shownAtFirst = shownValues(page) })
         testRig.clearMouseRecords()
         testRig.clearPointer()
 
         page.initUI()
         verify(locked(page))
+        verify(page.dashboard === null)
+        if (data.lockRunsOutFirst) {
+            page.endProtectUI() // what the lock's timer does when it runs out
+            verify(locked(page))
+            verify(!page.mainPageShown)
+        }
+        tryVerify(function () { return page.dashboard !== null })
         compare(testRig.currentProfile(), 2)
         compare(shownValues(page), values)
         compare(deviceSettingsSent(), 0)
         compare(testRig.pointerSpeeds().length + testRig.doubleClickTimes().length + testRig.wheelLines().length, 0)
         tryVerify(function () { return pageShown(page) })
+        verify(!locked(page))
+        compare(shownAtFirst, values)
     }
 
     // Chinese comes last: the notice texts stay for the rest of the run.
@@ -101,6 +126,7 @@ PageTestCase {
         testRig.setAppConfig("common/language", data.language)
         var page = newPage()
         page.initUI()
+        tryVerify(function () { return page.dashboard !== null })
         testRig.setAppConfig("common/language", "English")
         compare(page.language, data.code)
         compare(page.mainLang.length, 35)

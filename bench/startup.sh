@@ -1,0 +1,234 @@
+#!/usr/bin/env bash
+# Start-up time, memory and idle CPU of `q530 --simulate` against the floor,
+# bench/minimal_quick (the same window kind showing one rectangle), on a
+# virtual display of its own. Prints figures; asserts nothing.
+#
+#   bash bench/startup.sh            # N=5 runs of each program
+#   N=9 BUILD_DIR=/tmp/b bash bench/startup.sh
+#
+# Per run, for each program:
+#   frame   wall time from exec until the first frame with content is on the
+#           screen, seen from outside in the display's screen file
+#           (bench/screenwatch); both programs are measured alike and
+#           neither carries any measuring code
+#   CPU ms to frame
+#           CPU time the whole process used until the first frame, and how
+#           long its GUI thread waited for a CPU meanwhile, read by the
+#           watcher from /proc at the moment it sees the frame; on a busy
+#           machine these tell slow work from waiting
+#   RSS     VmRSS from /proc/PID/status 5 s after the first frame
+#   CPU     utime+stime from /proc/PID/stat over the following 10 s, as %
+#           of one core; "fine" is the same from the per-thread schedstat
+#           (nanoseconds), "X" the display server's own CPU over those 10 s
+# Each program first gets one uncounted warm-up run (WARMUP=0 skips it) so
+# every counted run finds the shader and QML caches of its fresh HOME filled.
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build-bench}"
+runs="${N:-5}"
+warmup="${WARMUP:-1}"
+idle_rss_s=5
+idle_cpu_s=10
+
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$root" -B "$build" -G Ninja >/dev/null
+fi
+ninja -C "$build" -j2 q530 minimal_quick screenwatch >/dev/null
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/q530-startup.XXXXXX")"
+xvfb_pid=""
+app_pid=""
+watch_pid=""
+cleanup() {
+    local pid
+    for pid in "$app_pid" "$watch_pid" "$xvfb_pid"; do
+        if [ -n "$pid" ]; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+cd "$work"
+
+# One display for every run; its screen lives in a file the watcher reads.
+mkdir -p "$work/fb"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -fbdir "$work/fb" -nolisten tcp \
+    3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$work/display")"
+screen_file="$work/fb/Xvfb_screen0"
+ticks_per_s="$(getconf CLK_TCK)"
+
+# utime+stime of a process in clock ticks (fields 14 and 15; the name in
+# field 2 may hold spaces).
+cpu_ticks() {
+    local stat rest
+    stat="$(cat "/proc/$1/stat")"
+    rest="${stat##*) }"
+    read -ra f <<<"$rest"
+    echo $((f[11] + f[12]))
+}
+
+# Time on CPU of all live threads of a process, in nanoseconds.
+cpu_ns() {
+    local sum=0 t a
+    for t in /proc/"$1"/task/*/schedstat; do
+        read -r a _ <"$t" 2>/dev/null || continue
+        sum=$((sum + a))
+    done
+    echo "$sum"
+}
+
+# Microseconds since the epoch from bash's own clock (no fork).
+now_us() {
+    local t="$EPOCHREALTIME"
+    echo "${t/./}"
+}
+
+# run_once <label> <run> <counted 0|1> <program and arguments...>
+# Appends "label screen_ms rss_kb cpu_pct fine_pct x_pct cpu_to_frame_ms
+# main_wait_ms" to results.
+run_once() {
+    local label="$1" run="$2" counted="$3"
+    shift 3
+    local dir="$work/$label-$run"
+    mkdir -p "$dir"
+    local home="$work/home-$label"
+    mkdir -p "$home/runtime"
+    chmod 700 "$home/runtime"
+
+    rm -f "$dir/ready" "$dir/pid"
+    "$build/bench/screenwatch" "$screen_file" "$dir/ready" 30000 --pid-file "$dir/pid" >"$dir/watch" &
+    watch_pid=$!
+    while [ ! -e "$dir/ready" ]; do
+        kill -0 "$watch_pid" 2>/dev/null || { echo "screenwatch failed" >&2; exit 1; }
+        sleep 0.005
+    done
+
+    (
+        export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
+            XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home" \
+            Q530_INSTANCE_KEY="startup-$$-$label-$run"
+        echo "$EPOCHREALTIME" >"$dir/exec"
+        exec "$@"
+    ) >"$dir/stdout" 2>"$dir/stderr" &
+    app_pid=$!
+    # The subshell became the program, so this is the program's own id.
+    echo "$app_pid" >"$dir/pid"
+
+    local screen_ms="n/a" rss_kb="n/a" cpu="n/a" fine="n/a" xcpu="n/a"
+    local frame_cpu="n/a" main_wait="n/a"
+    if wait "$watch_pid"; then
+        local exec_us seen_us
+        exec_us="$(tr -d . <"$dir/exec")"
+        read -r seen_us _ <"$dir/watch"
+        screen_ms="$(awk -v a="$exec_us" -v b="$seen_us" 'BEGIN { printf "%.1f", (b - a) / 1000 }')"
+        frame_cpu="$(awk '{ for (i = 3; i < NF; ++i) if ($i == "cpu_ms") { print $(i + 1); exit } }' "$dir/watch")"
+        main_wait="$(awk '{ for (i = 3; i < NF; ++i) if ($i == "main_wait_ms") { print $(i + 1); exit } }' "$dir/watch")"
+        [ -n "$frame_cpu" ] || frame_cpu="n/a"
+        [ -n "$main_wait" ] || main_wait="n/a"
+    fi
+    watch_pid=""
+
+    if kill -0 "$app_pid" 2>/dev/null && [ "$screen_ms" != "n/a" ]; then
+        local seen_at
+        seen_at="$(now_us)"
+        if [ "$counted" = 1 ]; then
+            sleep "$(awk -v s="$idle_rss_s" -v d=$(($(now_us) - seen_at)) 'BEGIN { r = s - d / 1e6; printf "%.3f", (r > 0 ? r : 0) }')"
+            rss_kb="$(awk '/^VmRSS:/ { print $2 }' "/proc/$app_pid/status")"
+            local t0 t1 n0 n1 x0 x1 w0 w1
+            w0="$(now_us)"; t0="$(cpu_ticks "$app_pid")"; n0="$(cpu_ns "$app_pid")"; x0="$(cpu_ticks "$xvfb_pid")"
+            sleep "$idle_cpu_s"
+            w1="$(now_us)"; t1="$(cpu_ticks "$app_pid")"; n1="$(cpu_ns "$app_pid")"; x1="$(cpu_ticks "$xvfb_pid")"
+            cpu="$(awk -v d=$((t1 - t0)) -v hz="$ticks_per_s" -v w=$((w1 - w0)) 'BEGIN { printf "%.2f", 100 * d / hz / (w / 1e6) }')"
+            fine="$(awk -v d=$((n1 - n0)) -v w=$((w1 - w0)) 'BEGIN { printf "%.2f", 100 * d / 1e9 / (w / 1e6) }')"
+            xcpu="$(awk -v d=$((x1 - x0)) -v hz="$ticks_per_s" -v w=$((w1 - w0)) 'BEGIN { printf "%.2f", 100 * d / hz / (w / 1e6) }')"
+        fi
+    fi
+
+    if kill -0 "$app_pid" 2>/dev/null; then
+        kill "$app_pid"
+    else
+        echo "$label run $run: the program ended early; see below" >&2
+        cat "$dir/stderr" >&2
+    fi
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=""
+
+    local tag="run $run"
+    [ "$counted" = 1 ] || tag="warm-up"
+    printf '  %-8s %-8s frame %6s ms  CPU to frame %6s ms (GUI thread waited %5s ms for a CPU)  RSS %7s kB  CPU %5s %%  fine %5s %%  X %5s %%\n' \
+        "$label" "$tag" "$screen_ms" "$frame_cpu" "$main_wait" "$rss_kb" "$cpu" "$fine" "$xcpu" >&2
+    if [ "$counted" = 1 ]; then
+        echo "$label $screen_ms $rss_kb $cpu $fine $xcpu $frame_cpu $main_wait" >>"$work/results"
+    fi
+}
+
+q530=("$build/q530" --simulate)
+minimal=("$build/bench/minimal_quick")
+
+echo "Measuring on display $DISPLAY, $runs runs each (about $(((runs * 2) * (idle_rss_s + idle_cpu_s + 2) / 60 + 1)) min)" >&2
+echo "  $(nproc) CPUs; load average before: $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+: >"$work/results"
+if [ "$warmup" = 1 ]; then
+    run_once q530 0 0 "${q530[@]}"
+    run_once minimal 0 0 "${minimal[@]}"
+fi
+# Alternate the two so drift on the machine touches both alike.
+for run in $(seq "$runs"); do
+    run_once q530 "$run" 1 "${q530[@]}"
+    run_once minimal "$run" 1 "${minimal[@]}"
+done
+
+# Medians per program and column; n/a where no run gave a figure.
+median() {
+    awk -v label="$1" -v col="$2" '$1 == label && $col != "n/a" { print $col }' "$work/results" \
+        | sort -g | awk '{ v[NR] = $1 } END {
+            if (NR == 0) { print "n/a"; exit }
+            if (NR % 2) printf "%s\n", v[(NR + 1) / 2]; else printf "%.2f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (a == "n/a" || b == "n/a" || b + 0 == 0) print "n/a"; else printf "%.2f", a / b }'
+}
+
+declare -A m
+for label in q530 minimal; do
+    for col in 2 3 4 5 6 7 8; do
+        m[$label,$col]="$(median "$label" "$col")"
+    done
+    m[$label,mb]="$(awk -v k="${m[$label,3]}" 'BEGIN { if (k == "n/a") print k; else printf "%.1f", k / 1024 }')"
+done
+
+echo
+fmt='%-14s %9s %11s %11s %11s %9s %8s\n'
+printf "$fmt" program "frame ms" "CPU ms to" "RSS MB" "CPU %" "fine" "X CPU"
+printf "$fmt" "" "" "frame" "after 5 s" "over 10 s" "CPU %" "%"
+for label in q530 minimal; do
+    printf "$fmt" "$label" "${m[$label,2]}" "${m[$label,7]}" "${m[$label,mb]}" \
+        "${m[$label,4]}" "${m[$label,5]}" "${m[$label,6]}"
+done
+printf "$fmt" "q530/minimal" \
+    "$(ratio "${m[q530,2]}" "${m[minimal,2]}")" \
+    "$(ratio "${m[q530,7]}" "${m[minimal,7]}")" "$(ratio "${m[q530,3]}" "${m[minimal,3]}")" \
+    "$(ratio "${m[q530,4]}" "${m[minimal,4]}")" "$(ratio "${m[q530,5]}" "${m[minimal,5]}")" \
+    "$(ratio "${m[q530,6]}" "${m[minimal,6]}")"
+echo "GUI thread waiting for a CPU before the first frame (median): q530 ${m[q530,8]} ms, minimal ${m[minimal,8]} ms"
+echo "(medians of $runs runs; frame = exec to first frame on screen, seen from outside;"
+echo " load average after: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) CPUs)"
+
+goal() {
+    awk -v v="$1" -v limit="$2" 'BEGIN { if (v == "n/a") print "no figure"; else if (v + 0 <= limit) print "met"; else print "missed" }'
+}
+echo
+echo "Goals: first frame within 1.3 x floor: $(goal "$(ratio "${m[q530,2]}" "${m[minimal,2]}")" 1.3);" \
+    "RSS within 1.3 x floor: $(goal "$(ratio "${m[q530,3]}" "${m[minimal,3]}")" 1.3);" \
+    "idle CPU under 0.5 %: $(goal "${m[q530,4]}" 0.499)"
