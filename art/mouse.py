@@ -534,10 +534,15 @@ def _lift(xy, dz=0.6):
 
 def _visible_runs(view, P3, normals):
     """Split a 3D polyline into the runs whose surface faces the camera."""
-    runs, cur = [], []
     xy = view.proj(P3)
-    for p, n in zip(xy, normals):
-        if float(n @ view.C) > 0.05:
+    return split_runs(xy, [float(n @ view.C) > 0.05 for n in normals])
+
+
+def split_runs(points, keep):
+    """The runs of two or more consecutive points whose flag in keep is set."""
+    runs, cur = [], []
+    for p, k in zip(points, keep):
+        if k:
             cur.append(p)
         else:
             if len(cur) > 1:
@@ -592,16 +597,7 @@ def _seams(view):
     for reg in (LM, RM, SPINE, SLOT, B5, B6):
         ring = _dense_line(list(reg.exterior.coords))
         # only the part that lies inside the rim (the rim itself is no seam)
-        runs, cur = [], []
-        for p in ring:
-            if inside_rim.contains(Point(p)):
-                cur.append(p)
-            else:
-                if len(cur) > 1:
-                    runs.append(cur)
-                cur = []
-        if len(cur) > 1:
-            runs.append(cur)
+        runs = split_runs(ring, [inside_rim.contains(Point(p)) for p in ring])
         for r in runs:
             for vr in _surface_line(view, r):
                 d.append(_pl(vr))
