@@ -268,6 +268,7 @@ void Hid_Thread::startSet(uchar code, const Params &params, bool wait, const uch
 
 Hid_Thread::GetResult Hid_Thread::runGet(const Params &params, uchar code, const Reply &fill, uchar *block, int n)
 {
+    m_lastGetOk = false;
     if (!waitTransportFree()) {
         qDebug("cmd Failed");
         return GetResult::Busy;
@@ -281,6 +282,7 @@ Hid_Thread::GetResult Hid_Thread::runGet(const Params &params, uchar code, const
     const bool ok = runGetExchange(n);
     if (block && n > 0)
         std::memcpy(block, m_io.data, size_t(n));
+    m_lastGetOk = ok;
     return ok ? GetResult::Done : GetResult::Failed;
 }
 

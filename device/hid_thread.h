@@ -67,6 +67,11 @@ public:
     // Blocks until the last SET exchange started here has ended.
     void waitForPendingExchange();
 
+    // Whether the last GET command read the mouse: false after a busy
+    // transport or a failed exchange, when its outputs hold fill values. Read
+    // it right after the command; nothing in between may run another one.
+    bool lastGetSucceeded() const { return m_lastGetOk; }
+
     // An input report of a GET data phase that does not arrive within this
     // time fails the exchange instead of hanging the GUI thread.
     static constexpr int kInputReportTimeoutMs = 1000;
@@ -166,6 +171,7 @@ private:
     std::atomic<bool> m_pauseFlag{true};
     QFuture<void> m_listener;
     QFuture<bool> m_lastSet;
+    bool m_lastGetOk = false;
     Sleeper m_sleep;
 
     struct
