@@ -81,11 +81,25 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
     return out;
 }
 
+void ProfileStore::forgetImport(int profile)
+{
+    if (!ProfileSet::isValidIndex(profile))
+        return;
+    m_macrosPending.reset(size_t(profile));
+    m_gunsPending.reset(size_t(profile));
+}
+
 bool ProfileStore::loadProfile(int profile, const QString &chosenFile)
 {
-    if (chosenFile.isEmpty())
+    forgetImport(profile);
+    // An unreadable choice would leave the profile without a file.
+    const QFileInfo chosen(chosenFile);
+    if (chosenFile.isEmpty() || !chosen.isFile() || !chosen.isReadable())
         return false;
-    m_profiles.replaceSlot(profile, chosenFile);
+    if (!m_profiles.replaceSlot(profile, chosenFile))
+        return false;
+    m_macrosPending.set(size_t(profile));
+    m_gunsPending.set(size_t(profile));
     return true;
 }
 
@@ -119,13 +133,19 @@ void ProfileStore::loadCarried(int profile, PresetFiles &files, uint registryTyp
 
 bool ProfileStore::loadProfileMacroData(int profile)
 {
-    loadCarried(profile, m_macros, NameRegistry::Macro, QStringLiteral("macro"));
+    if (ProfileSet::isValidIndex(profile) && m_macrosPending.test(size_t(profile))) {
+        m_macrosPending.reset(size_t(profile));
+        loadCarried(profile, m_macros, NameRegistry::Macro, QStringLiteral("macro"));
+    }
     return true;
 }
 
 bool ProfileStore::loadProfileGunData(int profile)
 {
-    loadCarried(profile, m_guns, NameRegistry::Gun, QStringLiteral("gun"));
+    if (ProfileSet::isValidIndex(profile) && m_gunsPending.test(size_t(profile))) {
+        m_gunsPending.reset(size_t(profile));
+        loadCarried(profile, m_guns, NameRegistry::Gun, QStringLiteral("gun"));
+    }
     return true;
 }
 
@@ -158,6 +178,7 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
 
 void ProfileStore::resetProfile(int profile)
 {
+    forgetImport(profile);
     m_profiles.replaceSlot(profile, factoryFile(profile));
 }
 
@@ -167,5 +188,6 @@ void ProfileStore::copyProfile(int destprofile, int srcprofile)
         return;
     // The file is copied from disk: pending writes go there first.
     m_profiles.sync(srcprofile);
+    forgetImport(destprofile);
     m_profiles.replaceSlot(destprofile, m_profiles.fileName(srcprofile));
 }

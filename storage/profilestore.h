@@ -1,14 +1,17 @@
 #pragma once
 
+#include "profileset.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+
+#include <bitset>
 
 class GunFiles;
 class MacroFiles;
 class NameRegistry;
 class PresetFiles;
-class ProfileSet;
 
 // Operations on whole profiles: factory values, reset, copy, and the ".pf"
 // exchange format (a profile file plus a [profile] group that carries the
@@ -29,10 +32,14 @@ public:
     // stored button), 2 lighting, 3 performance; [] for other pages.
     QVariantList loadDefaultProfile(uchar uiPageId) const;
 
-    // Import: replaces profile `profile` by `chosenFile`; false when nothing was chosen.
+    // Import: replaces profile `profile` by `chosenFile`; false when nothing
+    // was chosen or the file cannot be read (the profile stays as it was).
     bool loadProfile(int profile, const QString &chosenFile);
-    // Re-creates the macros / gun presets an imported profile carries and
-    // adds their names to the registry. Unsafe names are skipped. Always true.
+    // Re-creates the macros / gun presets that the last import into
+    // `profile` carried and adds their names to the registry, once: the page
+    // calls these after every import attempt, and a cancelled one must not
+    // write the carried lines over what the user has edited since. Unsafe
+    // names are skipped. Always true.
     bool loadProfileMacroData(int profile);
     bool loadProfileGunData(int profile);
     // Export: the profile as it is now, plus the named macros and gun presets.
@@ -48,10 +55,14 @@ public:
 
 private:
     void loadCarried(int profile, PresetFiles &files, uint registryType, const QString &kind);
+    void forgetImport(int profile);
 
     ProfileSet &m_profiles;
     NameRegistry &m_names;
     MacroFiles &m_macros;
     GunFiles &m_guns;
     QString m_settingFolder;
+    // Profiles imported whose carried macros / gun presets are not re-created yet.
+    std::bitset<ProfileSet::kCount> m_macrosPending;
+    std::bitset<ProfileSet::kCount> m_gunsPending;
 };

@@ -20,6 +20,8 @@ private slots:
     void resetProfile_data();
     void resetProfile();
     void exportThenImport();
+    void laterImportAttempt_data();
+    void laterImportAttempt();
     void importSkipsNamesThatArePaths_data();
     void importSkipsNamesThatArePaths();
     void importOfNamesWithoutLines();
@@ -162,6 +164,60 @@ void ProfilesTest::exportThenImport()
     QCOMPARE(s.names.names(NameRegistry::Gun), QStringList{QStringLiteral("General")});
     QCOMPARE(s.guns.loadGunIni(QStringLiteral("General")).size(), 8);
     QVERIFY(!QFile::exists(folder.path(QStringLiteral("modules/macro/loaderzentak.bin"))));
+}
+
+void ProfilesTest::laterImportAttempt_data()
+{
+    QTest::addColumn<QString>("second"); // the file of the second attempt, relative; "" is cancelled
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("cancelled: the edits stay") << "" << false;
+    QTest::newRow("file gone: the edits and the profile stay") << "gone.pf" << false;
+    QTest::newRow("a folder chosen: the edits and the profile stay") << "modules" << false;
+    QTest::newRow("the same file again: the import brings its presets back") << "carry.pf" << true;
+}
+
+void ProfilesTest::laterImportAttempt()
+{
+    QFETCH(QString, second);
+    QFETCH(bool, imported);
+    ProgramFolder folder(ProgramFolder::Empty);
+    const QString pf = folder.path(QStringLiteral("carry.pf"));
+    writeIni(pf, QStringLiteral("[sensor]\ncursorSpeed_R8=9\n"
+                                "[profile]\nmacroName=M, loaderzentak\nmacro0=\"1,A\", \"2,A\", 4\n"
+                                "gunName=G, loaderzentak\ngun0=\"3,MS-L\", \"4,MS-L\", 2\n"));
+    Storage s;
+    QVERIFY(s.store.loadProfile(2, pf));
+    s.store.loadProfileMacroData(2);
+    s.store.loadProfileGunData(2);
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,A", "2,A", "4"}));
+    QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"3,MS-L", "4,MS-L", "2"}));
+
+    // The user edits both and the profile, then tries another import.
+    s.macros.saveMacroIni(QStringLiteral("M"), {QStringLiteral("1,B")}, {}, 7);
+    s.guns.saveGunIni(QStringLiteral("G"), {QStringLiteral("1,C")}, {}, 3);
+    s.profiles.at(2)->setValue(QStringLiteral("sensor/cursorSpeed_R8"), 4);
+    QCOMPARE(s.store.loadProfile(2, second.isEmpty() ? QString() : folder.path(second)), imported);
+    // The page asks for the carried presets after every attempt.
+    QVERIFY(s.store.loadProfileMacroData(2));
+    QVERIFY(s.store.loadProfileGunData(2));
+
+    if (imported) {
+        QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,A", "2,A", "4"}));
+        QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"3,MS-L", "4,MS-L", "2"}));
+        QCOMPARE(s.profiles.at(2)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 9);
+    } else {
+        QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,B", "7"}));
+        QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"1,C", "3"}));
+        QCOMPARE(s.profiles.at(2)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 4);
+    }
+    // Carried presets belong to the import into that profile only.
+    QVERIFY(s.store.loadProfile(0, pf));
+    s.macros.saveMacroIni(QStringLiteral("M"), {QStringLiteral("1,D")}, {}, 1);
+    s.store.resetProfile(0);
+    s.store.loadProfileMacroData(0);
+    s.store.loadProfileMacroData(2);
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,D", "1"}));
+    QCOMPARE(s.names.names(NameRegistry::Macro), QStringList{QStringLiteral("M")});
 }
 
 void ProfilesTest::importSkipsNamesThatArePaths_data()
