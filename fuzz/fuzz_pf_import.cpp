@@ -8,6 +8,7 @@
 #include "storage/nameregistry.h"
 #include "storage/profileset.h"
 #include "storage/profilestore.h"
+#include "storage/safename.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,9 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     store.loadProfileMacroData(1);
     store.loadProfileGunData(1);
 
-    // Every name that made it into a registry is a plain file in its folder.
+    // Every name that made it into a registry is a plain file in its folder
+    // ("a..b" is one), and none is the gun data file.
     for (const QString &name : names.names(NameRegistry::Macro) + names.names(NameRegistry::Gun)) {
-        if (name.contains(u'/') || name.contains(u'\\') || name.contains(QStringLiteral("..")))
+        if (name.contains(u'/') || name.contains(u'\\') || !isSafeName(name))
+            std::abort();
+    }
+    for (const QString &name : names.names(NameRegistry::Gun)) {
+        if (name.compare(QStringLiteral("gunData"), Qt::CaseInsensitive) == 0)
             std::abort();
     }
     if (QDir(root.filePath(QStringLiteral("modules"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size() != 3)

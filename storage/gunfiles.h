@@ -3,12 +3,13 @@
 #include "presetfiles.h"
 
 // The gun preset folder under the names the gun dialog calls: macro files
-// with their lines in group [gun].
+// with their lines in group [gun]. "gunData.bin" beside them is the gun data
+// file, so no preset may be called "gunData".
 class GunFiles : public PresetFiles
 {
 public:
     explicit GunFiles(const DeviceLink &link, const QString &folder = QStringLiteral("./modules/gun"))
-        : PresetFiles(folder, QStringLiteral("gun"), link)
+        : PresetFiles(folder, QStringLiteral("gun"), link, {QStringLiteral("gunData")})
     {
     }
 

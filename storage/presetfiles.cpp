@@ -23,11 +23,19 @@ bool sameFile(const QString &a, const QString &b)
 
 } // namespace
 
-PresetFiles::PresetFiles(const QString &folder, const QString &linesGroup, const DeviceLink &link)
+PresetFiles::PresetFiles(const QString &folder, const QString &linesGroup, const DeviceLink &link,
+                         const QStringList &ownFiles)
     : m_folder(folder)
     , m_linesGroup(linesGroup)
     , m_link(link)
+    , m_ownFiles(ownFiles)
 {
+}
+
+bool PresetFiles::acceptsName(const QString &name) const
+{
+    // Case-insensitive: on Windows "GUNDATA" is the same file.
+    return isSafeName(name) && !m_ownFiles.contains(name, Qt::CaseInsensitive);
 }
 
 QString PresetFiles::filePath(const QString &name) const
@@ -37,12 +45,12 @@ QString PresetFiles::filePath(const QString &name) const
 
 bool PresetFiles::exists(const QString &name) const
 {
-    return isSafeName(name) && QFileInfo(filePath(name)).isFile();
+    return acceptsName(name) && QFileInfo(filePath(name)).isFile();
 }
 
 bool PresetFiles::create(const QString &name, uint index)
 {
-    if (!isSafeName(name))
+    if (!acceptsName(name))
         return false;
     QDir().mkpath(m_folder);
     QSettings file(filePath(name), QSettings::IniFormat);
@@ -155,7 +163,7 @@ bool PresetFiles::remove(const QString &name)
 
 bool PresetFiles::rename(const QString &oldName, const QString &newName)
 {
-    if (!exists(oldName) || !isSafeName(newName) || QFileInfo::exists(filePath(newName)))
+    if (!exists(oldName) || !acceptsName(newName) || QFileInfo::exists(filePath(newName)))
         return false;
     return QFile::rename(filePath(oldName), filePath(newName));
 }

@@ -13,8 +13,8 @@
 //   [config] index (list position), total (line count), repeat, did
 //   [<lines group>] 0 ... total-1: action lines
 // Files are opened for one call. A name that could leave the folder
-// (isSafeName) is treated as a name without a file: reads give defaults and
-// nothing is written.
+// (isSafeName) or that is one of the folder's other files is treated as a
+// name without a file: reads give defaults and nothing is written.
 class PresetFiles
 {
 public:
@@ -23,8 +23,13 @@ public:
     // Two bytes in the device's macro header.
     static constexpr int kMaxRepeat = 0xFFFF;
 
-    explicit PresetFiles(const QString &folder, const QString &linesGroup, const DeviceLink &link);
+    // `ownFiles`: names (without ".bin") of the program's own files in the
+    // folder, never taken by a preset, whatever their case.
+    explicit PresetFiles(const QString &folder, const QString &linesGroup, const DeviceLink &link,
+                         const QStringList &ownFiles = {});
 
+    // Whether `name` may be a preset of this folder.
+    bool acceptsName(const QString &name) const;
     QString filePath(const QString &name) const;
     bool exists(const QString &name) const;
 
@@ -60,4 +65,5 @@ private:
     QString m_folder;
     QString m_linesGroup;
     const DeviceLink &m_link;
+    QStringList m_ownFiles;
 };

@@ -6,7 +6,6 @@
 #include "namelist.h"
 #include "nameregistry.h"
 #include "profileset.h"
-#include "safename.h"
 #include "settingsvalues.h"
 
 #include <QFile>
@@ -112,7 +111,8 @@ void ProfileStore::loadCarried(int profile, PresetFiles &files, uint registryTyp
     const QStringList carried = withoutSentinel(stringListValue(imported->value(kCarriedGroup + kind + QStringLiteral("Name"))));
     for (int i = 0; i < carried.size(); ++i) {
         const QString &name = carried.at(i);
-        if (!isSafeName(name))
+        // The sentinel is never a name, wherever a foreign file puts it.
+        if (!files.acceptsName(name) || name == kNameListSentinel)
             continue;
         if (!registry.contains(name))
             registry.append(name);

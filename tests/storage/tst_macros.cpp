@@ -3,6 +3,7 @@
 
 #include "storagefixture.h"
 
+#include "storage/safename.h"
 #include "storage/settingsvalues.h"
 
 #include <QDir>
@@ -19,6 +20,10 @@ private slots:
     void macroFileRoundTrip();
     void missingOrUnsafeNames_data();
     void missingOrUnsafeNames();
+    void nameRules_data();
+    void nameRules();
+    void gunPresetNeverTakesTheGunDataFile_data();
+    void gunPresetNeverTakesTheGunDataFile();
     void isMacroUse();
     void modifyMacroName_data();
     void modifyMacroName();
@@ -109,6 +114,110 @@ void MacrosTest::missingOrUnsafeNames()
         QCOMPARE(s.macros.createMacroIni(name, 0), QVariant(false));
     QCOMPARE(fileBytes(s.profiles.fileName(0)), p1);
     QVERIFY(QDir(folder.path(QStringLiteral("modules/macro"))).entryList(QDir::Files).isEmpty());
+}
+
+void MacrosTest::nameRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("portable"); // accepted where file names are plain
+    QTest::addColumn<bool>("windows");  // accepted under the Windows rules
+    QTest::newRow("plain") << "General" << true << true;
+    QTest::newRow("two dots inside are harmless") << "a..b" << true << true;
+    QTest::newRow("leading dot") << ".hidden" << true << true;
+    QTest::newRow("only dots") << ".." << false << false;
+    QTest::newRow("one dot") << "." << false << false;
+    QTest::newRow("parent path") << "../x" << false << false;
+    QTest::newRow("backslash") << "a\\b" << false << false;
+    QTest::newRow("drive colon") << "C:x" << false << false;
+    QTest::newRow("tab") << "a\tb" << false << false;
+    QTest::newRow("DEL") << "a\x7f" << false << false;
+    QTest::newRow("CON") << "CON" << true << false;
+    QTest::newRow("con in lower case") << "con" << true << false;
+    QTest::newRow("NUL with an extension") << "nul.txt" << true << false;
+    QTest::newRow("AUX, spaces before the extension") << "AUX .x" << true << false;
+    QTest::newRow("PRN") << "Prn" << true << false;
+    QTest::newRow("COM0") << "COM0" << true << false;
+    QTest::newRow("COM9") << "com9" << true << false;
+    QTest::newRow("LPT1") << "LPT1" << true << false;
+    QTest::newRow("COM with superscript one") << QString::fromUtf8("COM\u00B9") << true << false;
+    QTest::newRow("CONOUT$") << "conout$" << true << false;
+    QTest::newRow("COM10 is a file") << "COM10" << true << true;
+    QTest::newRow("COM alone is a file") << "COM" << true << true;
+    QTest::newRow("CONSOLE is a file") << "CONSOLE" << true << true;
+    QTest::newRow("device name inside is a file") << "my CON" << true << true;
+    QTest::newRow("trailing dot") << "abc." << true << false;
+    QTest::newRow("trailing space") << "abc " << true << false;
+    QTest::newRow("question mark") << "why?" << true << false;
+    QTest::newRow("star") << "a*" << true << false;
+    QTest::newRow("quote") << "a\"b" << true << false;
+    QTest::newRow("pipe") << "a|b" << true << false;
+    QTest::newRow("angle bracket") << "a<b" << true << false;
+}
+
+void MacrosTest::nameRules()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, portable);
+    QFETCH(bool, windows);
+    QCOMPARE(isSafeName(name, false), portable);
+    QCOMPARE(isSafeName(name, true), windows);
+    // The program uses the rules of the system it was built for.
+    QCOMPARE(isSafeName(name), FileNameRules::kWindows ? windows : portable);
+    if (portable) {
+        ProgramFolder folder(ProgramFolder::Empty);
+        Storage s;
+        QCOMPARE(s.macros.createMacroIni(name, 0), QVariant(isSafeName(name)));
+        QCOMPARE(s.macros.exists(name), isSafeName(name));
+    }
+}
+
+void MacrosTest::gunPresetNeverTakesTheGunDataFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("its own name") << "gunData";
+    QTest::newRow("in upper case") << "GUNDATA";
+    QTest::newRow("in mixed case") << "GunData";
+}
+
+void MacrosTest::gunPresetNeverTakesTheGunDataFile()
+{
+    QFETCH(QString, name);
+    ProgramFolder folder(ProgramFolder::Empty);
+    const QString gunData = folder.path(QStringLiteral("modules/gun/gunData.bin"));
+    {
+        QFile file(gunData);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[gunData]\nGeneral=1, 2, 3, 4, 5\n");
+    }
+    const QByteArray before = fileBytes(gunData);
+    Storage s;
+    s.guns.createGunIni(QStringLiteral("General"), 0);
+
+    QCOMPARE(s.guns.createGunIni(name, 0), QVariant(false));
+    QCOMPARE(s.guns.saveGunIni(name, {QStringLiteral("1,A")}, {}, 1), QVariant(false));
+    s.guns.setGunIndex(name, 4);
+    QCOMPARE(s.guns.loadGunIni(name), QStringList());
+    QCOMPARE(s.guns.loadGunIndex(name), QVariant(0));
+    QCOMPARE(s.guns.deleteGunIni(name), QVariant(false));
+    QCOMPARE(s.guns.modifyGunName(QStringLiteral("General"), name), QVariant(false));
+    QVERIFY(s.guns.exists(QStringLiteral("General")));
+
+    // Nor through a profile someone else exported.
+    const QString pf = folder.path(QStringLiteral("foreign.pf"));
+    {
+        QSettings foreign(pf, QSettings::IniFormat);
+        foreign.setValue(QStringLiteral("profile/gunName"), QStringList{name, QStringLiteral("Other")});
+        foreign.setValue(QStringLiteral("profile/gun0"), QStringList{QStringLiteral("1,A"), QStringLiteral("1")});
+        foreign.setValue(QStringLiteral("profile/gun1"), QStringList{QStringLiteral("1,B"), QStringLiteral("1")});
+    }
+    QVERIFY(s.store.loadProfile(1, pf));
+    s.store.loadProfileGunData(1);
+    QCOMPARE(s.names.names(NameRegistry::Gun), QStringList{QStringLiteral("Other")});
+    QCOMPARE(fileBytes(gunData), before);
+    QCOMPARE(s.gunData.getGunDataKey(), QStringList{QStringLiteral("General")});
+
+    // The macro folder has no such file: there it is a name like any other.
+    QCOMPARE(s.macros.createMacroIni(name, 0), QVariant(true));
 }
 
 void MacrosTest::isMacroUse()

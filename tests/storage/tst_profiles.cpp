@@ -229,6 +229,7 @@ void ProfilesTest::importSkipsNamesThatArePaths_data()
     QTest::newRow("backslash") << "..\\escaped" << "modules/macro/..\\escaped.bin";
     QTest::newRow("control character") << "bad\x01name" << "modules/macro/bad\x01name.bin";
     QTest::newRow("drive letter") << "C:name" << "modules/macro/C:name.bin";
+    QTest::newRow("the sentinel first is no name") << "loaderzentak" << "modules/macro/loaderzentak.bin";
 }
 
 void ProfilesTest::importSkipsNamesThatArePaths()
