@@ -25,6 +25,17 @@ constexpr int kDefaultDpiStage = 2;
 
 const QString kCarriedGroup = QStringLiteral("profile/");
 
+bool holdsNumber(const QVariantList &values)
+{
+    for (const QVariant &v : values) {
+        bool ok = false;
+        v.toInt(&ok);
+        if (ok)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 ProfileStore::ProfileStore(ProfileSet &profiles, NameRegistry &names, MacroFiles &macros, GunFiles &guns,
@@ -54,10 +65,16 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
     switch (uiPageId) {
     case kButtonPage:
         for (int b = 0; b < ButtonEntry::kMouseButtons; ++b) {
-            // An entry counts as four values, so the page finds button b at 4b.
-            const QVariant stored = factory.value(QStringLiteral("keydefine_R8/") + QString::number(b));
-            if (stored.isValid())
+            // Every button counts four values, so the page finds button b at
+            // 4b: a missing or unreadable entry is that button's factory
+            // function and keeps its place.
+            const QVariantList stored = listValue(factory.value(QStringLiteral("keydefine_R8/") + QString::number(b)));
+            if (holdsNumber(stored)) {
                 out += exactIntList(stored, ButtonEntry::kSize);
+            } else {
+                for (const uchar byte : ButtonEntry::kFactory[size_t(b)])
+                    out << int(byte);
+            }
         }
         break;
     case kLightingPage:

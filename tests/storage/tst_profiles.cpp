@@ -49,6 +49,23 @@ void markProfiles(ProfileSet &profiles)
         profiles.at(i)->setValue(kMarker, i);
 }
 
+// The factory functions of buttons from ... to - 1, typed as the mouse
+// leaves the factory.
+QVariantList factoryButtons(int from, int to)
+{
+    static const int kFactory[16][4] = {
+        {0x01, 0, 0xF0, 0}, {0x01, 0, 0xF1, 0}, {0x01, 0, 0xF2, 0}, {0x0F, 0, 0x2E, 0},
+        {0x0F, 0, 0x05, 0}, {0x08, 0, 0x01, 0x01}, {0x07, 0, 0x03, 0}, {0, 0, 0, 0},
+        {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0},
+        {0, 0, 0, 0}, {0, 0, 0, 0}, {0x04, 0, 0x01, 0}, {0x04, 0, 0x02, 0},
+    };
+    QVariantList out;
+    for (int b = from; b < to; ++b)
+        for (int v : kFactory[b])
+            out.append(v);
+    return out;
+}
+
 void writeIni(const QString &path, const QString &text)
 {
     QFile file(path);
@@ -289,7 +306,33 @@ void ProfilesTest::loadDefaultProfile_data()
     QTest::newRow("empty file, performance page: the defaults") << "" << 3 << ints({2, 5, 2, 5, 2});
     QTest::newRow("page 1 has no factory values") << "[sensor]\nreportRate_R8=4\n" << 1 << QVariantList();
     QTest::newRow("buttons: each entry four values, cut or padded")
-        << "[keydefine_R8]\n0=1, 0, 240, 0, 99, 99\n1=9, 1\n" << 0 << ints({1, 0, 240, 0, 9, 1, 0, 0});
+        << "[keydefine_R8]\n0=1, 0, 240, 0, 99, 99\n1=9, 1\n" << 0
+        << ints({1, 0, 240, 0, 9, 1, 0, 0}) + factoryButtons(2, 16);
+    QTest::newRow("buttons: an empty file gives every factory function") << "" << 0 << factoryButtons(0, 16);
+    {
+        // Button b holds 0, 0, 4 + b, 0, except the damaged ones.
+        QString file = QStringLiteral("[keydefine_R8]\n");
+        QVariantList expected;
+        for (int b = 0; b < 16; ++b) {
+            if (b == 3) {
+                expected += factoryButtons(3, 4); // missing
+                continue;
+            }
+            if (b == 5) {
+                file += QStringLiteral("5=x\n");
+                expected += factoryButtons(5, 6);
+                continue;
+            }
+            if (b == 9) {
+                file += QStringLiteral("9=\n");
+                expected += factoryButtons(9, 10);
+                continue;
+            }
+            file += QStringLiteral("%1=0, 0, %2, 0\n").arg(b).arg(4 + b);
+            expected += ints({0, 0, 4 + b, 0});
+        }
+        QTest::newRow("buttons: missing, text and empty entries fall back in place") << file << 0 << expected;
+    }
     QTest::newRow("performance: eight stages at most, bad number is the default")
         << "[sensor]\nreportRate_R8=x\ncursorSpeed_R8=7\ndpi_R8=1, 2, 3, 4, 5, 6, 7, 8, 9, 10\n"
         << 3 << ints({2, 7, 2, 5, 1, 2, 3, 4, 5, 6, 7, 8, 2});
