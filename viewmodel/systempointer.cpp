@@ -87,9 +87,15 @@ void myQQuickView::setScrollPinSwap(bool isSwap)
     profile()->setValue(QStringLiteral("keydefine_R8/scrollswap"), isSwap);
     if (!m_hid)
         return;
+    // Read-modify-write: without both reads the write would clear the
+    // sensor type, the rate and the other option bits, so nothing is sent.
     uchar type = 0, option1 = 0, option2 = 0, rate = 0;
     m_hid->hid_83H_GetFunctionOption(type, option1, option2);
+    if (!m_hid->lastGetSucceeded())
+        return;
     m_hid->hid_81H_GetReportRate(rate);
+    if (!m_hid->lastGetSucceeded())
+        return;
     option1 = uchar((option1 & ~kScrollSwapBit) | (isSwap ? kScrollSwapBit : 0));
     m_hid->hid_03H_SetFunctionOption(type, rate, option1, option2);
 }

@@ -113,6 +113,8 @@ private slots:
     void accelerationKeepsThresholds();
     void refusedSystemCallsSayWhich();
     void scrollSwapRewritesOnlyItsBit();
+    void scrollSwapWritesNothingAfterAFailedRead_data();
+    void scrollSwapWritesNothingAfterAFailedRead();
 
     void languagesAreListedWithClassicNumbers();
     void stringTablesPerGroup_data();
@@ -477,6 +479,47 @@ void ViewModelTest::scrollSwapRewritesOnlyItsBit()
     m_sim->link.waitForPendingExchange();
     QCOMPARE(m_sim->peer.state().options, (std::array<uint8_t, 4>{{0x02, 0x08, 0x05, 0x40}}));
     QVERIFY(!m_view->getScrollPinSwap());
+}
+
+void ViewModelTest::scrollSwapWritesNothingAfterAFailedRead_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("mouse unplugged") << "unplugged";
+    QTest::newRow("mouse busy: refuses every frame") << "busy";
+    QTest::newRow("mouse gone while the function option is read") << "open";
+    QTest::newRow("function-option read fails") << "first read";
+    QTest::newRow("report-rate read fails") << "second read";
+}
+
+void ViewModelTest::scrollSwapWritesNothingAfterAFailedRead()
+{
+    QFETCH(QString, fault);
+    MouseState s;
+    s.options = {{0x02, 0x04, 0x05, 0x40}};
+    s.reportRate = 0x08;
+    m_sim->peer.setState(s);
+    if (fault == "unplugged") {
+        m_sim->peer.unplug();
+    } else if (fault == "busy") {
+        m_sim->peer.setBusy(true);
+    } else if (fault == "first read") {
+        m_sim->peer.failAfter(SimulatedMouse::Operation::GetFeature, 0);
+    } else if (fault == "open") {
+        m_sim->peer.failAfter(SimulatedMouse::Operation::Open, 0);
+    } else {
+        m_sim->peer.failAfter(SimulatedMouse::Operation::GetFeature, 1);
+    }
+
+    m_view->setScrollPinSwap(true);
+
+    QVERIFY(m_view->getScrollPinSwap()); // the profile keeps the choice
+    m_view->profiles().current()->sync();
+    QCOMPARE(storedIn(1, "keydefine_R8/scrollswap").toBool(), true);
+    // Neither sent nor tried (a busy mouse records the frames it refused).
+    const QList<QByteArray> tried = m_sim->frames() + m_sim->peer.recorded(Kind::Rejected);
+    for (const QByteArray &frame : tried)
+        QVERIFY2(quint8(frame.at(1)) != 0x03, frame.toHex(' ').constData());
+    QCOMPARE(m_sim->peer.state().options, (std::array<uint8_t, 4>{{0x02, 0x04, 0x05, 0x40}}));
 }
 
 void ViewModelTest::languagesAreListedWithClassicNumbers()
