@@ -6,7 +6,6 @@
 #include "../device/devicefixture.h"
 
 #include "storage/macrobytes.h"
-#include "storage/macroencoder.h"
 #include "storage/settingsvalues.h"
 
 #include <QTest>
@@ -29,6 +28,11 @@ private slots:
 
 namespace {
 
+QByteArray hex(const char *spaced)
+{
+    return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));
+}
+
 QVariantList byteValues(int count, int first = 1)
 {
     QVariantList out;
@@ -43,19 +47,6 @@ QByteArray asBytes(const QVariantList &values, int size)
     for (int i = 0; i < values.size() && i < size; ++i)
         out[i] = char(values.at(i).toInt());
     return out;
-}
-
-// Where the end marker is when walking whole items; -1 when there is none.
-int endMarkerAt(const QByteArray &slot)
-{
-    int pos = 2;
-    while (pos + 1 < slot.size()) {
-        const uchar b0 = uchar(slot[pos]), b1 = uchar(slot[pos + 1]);
-        if (b0 == 0 && b1 == 0)
-            return pos;
-        pos += (b0 == 0 && b1 >= 1 && b1 <= 3) ? 4 : 2;
-    }
-    return -1;
 }
 
 } // namespace
@@ -94,21 +85,33 @@ void TransferTest::macroFromFile_data()
 {
     QTest::addColumn<bool>("keyboardType");
     QTest::addColumn<int>("presses");
+    QTest::addColumn<int>("pauseAt");      // line index of a 9000 ms delay; -1 none
     QTest::addColumn<QString>("repeat");
     QTest::addColumn<int>("warnedSize");   // 0: no warning
-    QTest::newRow("fits: repeat from the file") << false << 3 << "3" << 0;
-    QTest::newRow("damaged repeat count is 1") << false << 3 << "lots" << 0;
-    QTest::newRow("31 presses: 128 bytes exactly") << false << 31 << "1" << 0;
-    QTest::newRow("40 presses and a pause: cut with a warning") << false << 40 << "1" << 2 + 40 * 4 + 4 + 2;
-    QTest::newRow("keyboard type: 192-byte slot") << true << 60 << "1" << 2 + 60 * 4 + 4 + 2;
+    QTest::addColumn<QByteArray>("cut");   // the whole slot after a cut
+    const QByteArray pair = hex("01 04 81 04"); // press and release A, 10 ms each
+    QTest::newRow("fits: repeat from the file") << false << 3 << -1 << "3" << 0 << QByteArray();
+    QTest::newRow("damaged repeat count is 1") << false << 3 << -1 << "lots" << 0 << QByteArray();
+    QTest::newRow("31 presses: 128 bytes exactly") << false << 31 << -1 << "1" << 0 << QByteArray();
+    // 9000 ms after a press: a long pause of 450 units of 20 ms (9010 / 20).
+    QTest::newRow("40 presses and a pause: cut after 29 more pairs, with a warning")
+        << false << 40 << 1 << "1" << 168 << hex("00 01 01 04 00 01 01 C2 81 04") + pair.repeated(29) + hex("00 00");
+    QTest::newRow("a pause that would reach into the end marker is dropped whole")
+        << false << 31 << 61 << "1" << 132 << hex("00 01") + pair.repeated(30) + hex("01 04 00 00 00 00");
+    // The link still counts the device as the mouse (index 1), so the pause
+    // keeps the mouse's form; the slot keeps the placeholder repeat.
+    QTest::newRow("keyboard type: 192-byte slot, cut after 45 more pairs")
+        << true << 60 << 1 << "1" << 248 << hex("00 01 01 04 00 01 01 C2 81 04") + pair.repeated(45) + hex("00 00");
 }
 
 void TransferTest::macroFromFile()
 {
     QFETCH(bool, keyboardType);
     QFETCH(int, presses);
+    QFETCH(int, pauseAt);
     QFETCH(QString, repeat);
     QFETCH(int, warnedSize);
+    QFETCH(QByteArray, cut);
     ProgramFolder folder(ProgramFolder::Empty);
     LinkOnSimulator mouse(keyboardType ? Family::KeyboardClass : Family::Mouse);
     Storage s(&mouse.link);
@@ -118,8 +121,8 @@ void TransferTest::macroFromFile()
     QStringList lines;
     for (int i = 0; i < presses; ++i)
         lines << QStringLiteral("A    [Down]") << QStringLiteral("A      [Up]");
-    if (warnedSize)
-        lines.insert(1, QStringLiteral("9000   [Delay]")); // a four-byte pause near the start
+    if (pauseAt >= 0)
+        lines.insert(pauseAt, QStringLiteral("9000   [Delay]"));
     s.macros.createMacroIni(QStringLiteral("M"), 0);
     s.macros.saveMacroIni(QStringLiteral("M"), lines, {}, repeat);
 
@@ -146,11 +149,8 @@ void TransferTest::macroFromFile()
     }
     QCOMPARE(warnings.size(), 1);
     QCOMPARE(warnings.first(), qMakePair(slotBytes, warnedSize));
-    // As many whole items as fit, then the end marker.
-    const QByteArray full = MacroEncoder::encode(lines, DeviceLink::kMouseIndex);
-    QCOMPARE(int(full.size()), warnedSize);
-    QCOMPARE(endMarkerAt(slot), slotBytes - 2);
-    QCOMPARE(slot.mid(2, slotBytes - 4), full.mid(2, slotBytes - 4));
+    QCOMPARE(cut.size(), slotBytes);
+    QCOMPARE(slot.toHex(' '), cut.toHex(' '));
 }
 
 void TransferTest::gunPresets_data()

@@ -413,9 +413,18 @@ void ViewModelTest::pointerSpeedAndDoubleClick_data()
     QTest::addColumn<uint>("position");
     QTest::addColumn<int>("speed");
     QTest::addColumn<uint>("doubleClickMs");
-    const int speeds[] = {1, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20};
-    for (uint p = 0; p <= 10; ++p)
-        QTest::addRow("position %u", p) << p << speeds[p] << 900 - 70 * p;
+    // Page position, pointer speed and double-click time the system receives.
+    QTest::newRow("position 0: the slowest speed is 1") << 0u << 1 << 900u;
+    QTest::newRow("position 1") << 1u << 2 << 830u;
+    QTest::newRow("position 2") << 2u << 4 << 760u;
+    QTest::newRow("position 3") << 3u << 6 << 690u;
+    QTest::newRow("position 4") << 4u << 8 << 620u;
+    QTest::newRow("position 5") << 5u << 10 << 550u;
+    QTest::newRow("position 6") << 6u << 12 << 480u;
+    QTest::newRow("position 7") << 7u << 14 << 410u;
+    QTest::newRow("position 8") << 8u << 16 << 340u;
+    QTest::newRow("position 9") << 9u << 18 << 270u;
+    QTest::newRow("position 10: the fastest") << 10u << 20 << 200u;
 }
 
 void ViewModelTest::pointerSpeedAndDoubleClick()
