@@ -3,8 +3,11 @@
 #include <memory>
 
 // Installs the keyboard and mouse capture that macro recording listens to,
-// for as long as it lives. A failed installation is silent: recording then
-// simply receives no input.
+// for as long as it lives, and reports what it captures through the callback
+// registry's keyboard and mouse slots. On Windows these are the system-wide
+// low-level hooks; on Linux the key and button events of the program's own
+// windows. Events are never swallowed. A failed installation is silent:
+// recording then simply receives no input.
 class HookGuard
 {
 public:
@@ -13,7 +16,9 @@ public:
     HookGuard(const HookGuard &) = delete;
     HookGuard &operator=(const HookGuard &) = delete;
 
-    void install();
+    // Removes whatever is installed, then installs both halves. True when
+    // both are in place; on failure nothing stays installed.
+    bool install();
     void remove();
     bool isInstalled() const;
 

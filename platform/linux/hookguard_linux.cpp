@@ -1,14 +1,143 @@
 #include "platform/hookguard.h"
 
-// An ordinary Linux program cannot capture input system-wide; macro recording
-// will take the key and button events of the program's own windows instead,
-// so there is nothing to install here.
-struct HookGuard::Private
+#include "hooks/evdevkeys.h"
+#include "hooks/hookcodes.h"
+#include "hooks/inputcapture.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QThread>
+
+using namespace HookCodes;
+
+namespace {
+
+// An ordinary Linux program cannot watch the whole desktop, so the capture
+// takes the events of the program's own windows. Every physical event reaches
+// the program first at its top-level window, spontaneously; from there Qt
+// hands it on to widgets, the Quick scene's window and items, each of which
+// this application-wide filter sees again. Taking only that first delivery
+// reports each event once.
+class WindowInputFilter : public QObject
 {
+public:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (isFirstDelivery(receiver, event))
+                onKey(static_cast<QKeyEvent *>(event));
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (isFirstDelivery(receiver, event))
+                onButton(static_cast<QMouseEvent *>(event));
+            break;
+        case QEvent::ApplicationStateChange:
+            // Key-ups go to whichever program has the focus: without this a
+            // key released elsewhere would stay down and its next press here
+            // would go unreported.
+            if (static_cast<QApplicationStateChangeEvent *>(event)->applicationState() != Qt::ApplicationActive)
+                m_capture.releaseHeldKeys();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static bool isFirstDelivery(const QObject *receiver, const QEvent *event)
+    {
+        return receiver->isWindowType() && event->spontaneous();
+    }
+
+    void onKey(const QKeyEvent *event)
+    {
+        // The system repeats a held key as release and press pairs; the
+        // keyboard hook sees only the held key, so the repeats are dropped.
+        if (event->isAutoRepeat())
+            return;
+        const auto key = hookScanCodeForNative(event->nativeScanCode());
+        if (!key)
+            return;
+        quint32 flags = key->extended ? kExtendedFlag : 0;
+        if (event->modifiers() & Qt::AltModifier)
+            flags |= kAltDownFlag;
+        m_capture.keyboard(event->type() == QEvent::KeyPress ? kKeyDown : kKeyUp, key->scanCode, flags);
+    }
+
+    void onButton(const QMouseEvent *event)
+    {
+        const quint32 message = buttonMessage(event->type(), event->button());
+        if (message == 0)
+            return;
+        const QPoint screen = event->globalPosition().toPoint();
+        m_capture.mouse(message, screen.x(), screen.y());
+    }
+
+    // The button message the mouse hook would see for the same event.
+    static quint32 buttonMessage(QEvent::Type type, Qt::MouseButton button)
+    {
+        const int step = type == QEvent::MouseButtonPress ? 0 : type == QEvent::MouseButtonRelease ? 1 : 2;
+        switch (button) {
+        case Qt::LeftButton:
+            return kLeftButtonDown + step;
+        case Qt::RightButton:
+            return kRightButtonDown + step;
+        case Qt::MiddleButton:
+            return kMiddleButtonDown + step;
+        default:
+            return 0;
+        }
+    }
+
+    InputCapture m_capture;
 };
 
-HookGuard::HookGuard() { install(); }
-HookGuard::~HookGuard() { remove(); }
-void HookGuard::install() {}
-void HookGuard::remove() {}
-bool HookGuard::isInstalled() const { return false; }
+} // namespace
+
+struct HookGuard::Private
+{
+    std::unique_ptr<WindowInputFilter> filter;
+};
+
+HookGuard::HookGuard()
+    : d(std::make_unique<Private>())
+{
+    install();
+}
+
+HookGuard::~HookGuard()
+{
+    remove();
+}
+
+bool HookGuard::install()
+{
+    remove();
+    QCoreApplication *app = QCoreApplication::instance();
+    // Application filters only work on the thread the application lives on.
+    if (!app || QThread::currentThread() != app->thread())
+        return false;
+    d->filter = std::make_unique<WindowInputFilter>();
+    app->installEventFilter(d->filter.get());
+    return true;
+}
+
+void HookGuard::remove()
+{
+    if (!d->filter)
+        return;
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(d->filter.get());
+    d->filter.reset();
+}
+
+bool HookGuard::isInstalled() const
+{
+    return d->filter != nullptr;
+}

@@ -1,18 +1,37 @@
 #include "platform/hookguard.h"
 
+#include "hooks/hookcodes.h"
+#include "hooks/inputcapture.h"
+
 #include <windows.h>
+
+static_assert(WM_KEYDOWN == HookCodes::kKeyDown && WM_KEYUP == HookCodes::kKeyUp);
+static_assert(WM_SYSKEYDOWN == HookCodes::kSysKeyDown && WM_SYSKEYUP == HookCodes::kSysKeyUp);
+static_assert(LLKHF_EXTENDED == HookCodes::kExtendedFlag && LLKHF_ALTDOWN == HookCodes::kAltDownFlag);
+static_assert(WM_LBUTTONDOWN == HookCodes::kLeftButtonDown && WM_MBUTTONUP == HookCodes::kMiddleButtonUp);
 
 namespace {
 
-// Events pass on untouched until macro recording translates them for the
-// keyboard and mouse slots of the callback registry.
+// Low-level hook procedures get no context of their own: they report through
+// the capture of the guard that owns the hooks. Both run on the GUI thread,
+// through its message loop, and only translate and queue.
+InputCapture *g_capture = nullptr;
+
 LRESULT CALLBACK keyboardProc(int code, WPARAM wParam, LPARAM lParam)
 {
+    if (code == HC_ACTION && g_capture) {
+        const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
+        g_capture->keyboard(quint32(wParam), key->scanCode, key->flags);
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 LRESULT CALLBACK mouseProc(int code, WPARAM wParam, LPARAM lParam)
 {
+    if (code == HC_ACTION && g_capture) {
+        const auto *mouse = reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam);
+        g_capture->mouse(quint32(wParam), mouse->pt.x, mouse->pt.y);
+    }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -20,6 +39,7 @@ LRESULT CALLBACK mouseProc(int code, WPARAM wParam, LPARAM lParam)
 
 struct HookGuard::Private
 {
+    InputCapture capture;
     HHOOK keyboard = nullptr;
     HHOOK mouse = nullptr;
 };
@@ -27,21 +47,28 @@ struct HookGuard::Private
 HookGuard::HookGuard()
     : d(std::make_unique<Private>())
 {
+    g_capture = &d->capture;
     install();
 }
 
 HookGuard::~HookGuard()
 {
     remove();
+    if (g_capture == &d->capture)
+        g_capture = nullptr;
 }
 
-void HookGuard::install()
+bool HookGuard::install()
 {
+    remove();
     HINSTANCE module = GetModuleHandleW(nullptr);
-    if (!d->keyboard)
-        d->keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardProc, module, 0);
-    if (!d->mouse)
-        d->mouse = SetWindowsHookExW(WH_MOUSE_LL, mouseProc, module, 0);
+    d->keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboardProc, module, 0);
+    d->mouse = SetWindowsHookExW(WH_MOUSE_LL, mouseProc, module, 0);
+    if (d->keyboard && d->mouse)
+        return true;
+    // Half a capture would go on reporting with no handle left to end it.
+    remove();
+    return false;
 }
 
 void HookGuard::remove()
