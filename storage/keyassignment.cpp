@@ -67,7 +67,11 @@ void KeyAssignment::ui_12H_SetKeyMatrix(const QVariantList &src64)
 
 void KeyAssignment::ui_12H_SetGunKeyMatrix(const QVariantList &src64, const QVariant &keyMatrixIndex)
 {
+    // Only the gun key matrices: 1 is the buttons' own, and a larger number
+    // cut to a byte would land in another one.
     const uint k = keyMatrixIndex.toUInt();
+    if (k < kFirstGunMatrix || k > kLastGunMatrix)
+        return;
     storeAndSendMatrix(src64, kMouseMatrix + QString::number(k), uchar(k));
 }
 

@@ -20,10 +20,14 @@ public:
     static constexpr int kKeyOnOffBytes = 21;
     static constexpr int kPictureBytes = 512;
     static constexpr uchar kPictureNotSent = 255;  // option of ui_12H_SetUserPicture
+    // Key matrix 1 is the buttons'; the three gun slots have 2, 3 and 4.
+    static constexpr uint kFirstGunMatrix = 2;
+    static constexpr uint kLastGunMatrix = 4;
 
     explicit KeyAssignment(ProfileSet &profiles, const DeviceLink &link);
 
     void ui_12H_SetKeyMatrix(const QVariantList &src64);
+    // Does nothing for a matrix number outside 2 ... 4.
     void ui_12H_SetGunKeyMatrix(const QVariantList &src64, const QVariant &keyMatrixIndex);
     // Four ints, or [] when the button has no entry.
     QVariantList getKeydefine(const QVariant &matrixId) const;

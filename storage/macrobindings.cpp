@@ -1,6 +1,7 @@
 #include "macrobindings.h"
 
 #include "buttonentry.h"
+#include "macrobytes.h"
 #include "macrofiles.h"
 #include "profileset.h"
 #include "settingsvalues.h"
@@ -16,6 +17,11 @@ const QString kMacroGroup = QStringLiteral("macro");
 QString buttonKey(int button)
 {
     return QStringLiteral("keydefine_R8/") + QString::number(button);
+}
+
+bool isSlotNumber(uint slot)
+{
+    return slot >= 1 && slot <= uint(MacroBytes::kMouseSlots);
 }
 
 QVariantList toList(const ButtonEntry::Bytes &b)
@@ -52,6 +58,8 @@ MacroBindings::MacroBindings(ProfileSet &profiles, MacroFiles &macros)
 
 void MacroBindings::setMacroKey(int index, const QVariant &macroName)
 {
+    if (index < 0 || index >= MacroBytes::kMouseSlots)
+        return;
     m_profiles.current()->setValue(kMacroGroup + u'/' + QString::number(index), macroName);
 }
 
@@ -96,7 +104,10 @@ QVariant MacroBindings::modifyMacroName(const QVariant &oldname, const QVariant 
 
 void MacroBindings::changeMacroFileIndex(const QVariant &macroIndex)
 {
+    // Slot numbers count from 1: a "slot 0" would move every macro button down.
     const uint deleted = macroIndex.toUInt();
+    if (!isSlotNumber(deleted))
+        return;
     forEachMacroButton(m_profiles, [deleted](int button, QVariantList &entry) {
         const uint slot = entry.at(2).toUInt();
         if (slot == deleted)
@@ -109,6 +120,8 @@ void MacroBindings::changeMacroFileIndex(const QVariant &macroIndex)
 void MacroBindings::changeMacroFileType(const QVariant &macroIndex, const QVariant &macroType)
 {
     const uint slot = macroIndex.toUInt();
+    if (!isSlotNumber(slot))
+        return;
     const int play = macroType.toUInt() == 1 ? ButtonEntry::kPlayWhileHeld : ButtonEntry::kPlayOnce;
     forEachMacroButton(m_profiles, [slot, play](int, QVariantList &entry) {
         if (entry.at(2).toUInt() == slot)

@@ -18,7 +18,7 @@ public:
 
     explicit MacroBindings(ProfileSet &profiles, MacroFiles &macros);
 
-    // Current profile.
+    // Current profile; an index outside the slots 0 ... 11 stores nothing.
     void setMacroKey(int index, const QVariant &macroName);
     QVariant getMacroKey(int index) const;
 
@@ -33,6 +33,7 @@ public:
     // Macro `macroIndex` (1-based slot) was deleted: in profiles 0 ... 4 but
     // the current one (the page updates it), buttons 0 ... 6 that play it get
     // their fallback function and those playing later slots move down one.
+    // Slot numbers outside 1 ... 12 change nothing (also for the type change).
     void changeMacroFileIndex(const QVariant &macroIndex);
     // Its play type changed: the same buttons get p1 = 2 for type 1, else 0.
     void changeMacroFileType(const QVariant &macroIndex, const QVariant &macroType);

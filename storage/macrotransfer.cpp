@@ -65,6 +65,9 @@ QVariant MacroTransfer::sendGunData(const QVariantList &gunData, const QVariant 
 
 void MacroTransfer::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
+    const int slotNumber = macroId.toInt();
+    if (slotNumber < 1 || slotNumber > kMouseSlots)
+        return; // a number cut to a byte would overwrite another slot
     QByteArray macro = MacroEncoder::encode(m_macros.loadMacroIni(name), m_link.deviceIndex());
     if (macro.size() > kMouseSlotBytes) {
         if (m_warning)
@@ -77,11 +80,14 @@ void MacroTransfer::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &
     uchar slot[kMouseSlotBytes];
     fillSlot(slot, macro);
     if (m_link.hid)
-        m_link.hid->hid_13H_SetMacroKey(uchar(macroId.toInt()), slot);
+        m_link.hid->hid_13H_SetMacroKey(uchar(slotNumber), slot);
 }
 
 void MacroTransfer::ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
+    const int slotNumber = macroId.toInt();
+    if (slotNumber < 0 || slotNumber > 0xFF)
+        return;
     QByteArray macro = MacroEncoder::encode(m_macros.loadMacroIni(name), m_link.deviceIndex());
     if (macro.size() > kKeyboardSlotBytes) {
         if (m_warning)
@@ -91,7 +97,7 @@ void MacroTransfer::ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &
     uchar slot[kKeyboardSlotBytes];
     fillSlot(slot, macro);
     if (m_link.hid)
-        m_link.hid->hid_11H_SetMacroKey(uchar(macroId.toInt()), slot);
+        m_link.hid->hid_11H_SetMacroKey(uchar(slotNumber), slot);
 }
 
 QVariantList MacroTransfer::ui_93H_GetMacroKey(uchar macroId)

@@ -34,7 +34,8 @@ public:
     QVariant sendGunData(const QVariantList &gunData, const QVariant &gunIndex);
 
     // Macro `name` from its file (tagged lines) to slot `macroId`, with the
-    // file's repeat count: 128 bytes on a mouse, 192 on a keyboard-type device.
+    // file's repeat count: 128 bytes on a mouse (slots 1 ... 12), 192 on a
+    // keyboard-type device (slots up to 255). Other slot numbers send nothing.
     void ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name);
     void ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &name);
     QVariantList ui_93H_GetMacroKey(uchar macroId);

@@ -3,6 +3,7 @@
 
 #include "storagefixture.h"
 
+#include "storage/editorencoder.h"
 #include "storage/safename.h"
 #include "storage/settingsvalues.h"
 
@@ -29,6 +30,13 @@ private slots:
     void modifyMacroName();
     void renumbering_data();
     void renumbering();
+    void deletedMacroButtonFallback_data();
+    void deletedMacroButtonFallback();
+    void damagedMacroFile_data();
+    void damagedMacroFile();
+    void handWrittenRegistry_data();
+    void handWrittenRegistry();
+    void macroSlotBindingOutOfRange();
     void upDateDeleteGun();
 };
 
@@ -309,6 +317,132 @@ void MacrosTest::renumbering()
         QCOMPARE(intListValue(profile->value(entryKey(4)), 4), ints({0, 0, 3, 0}));
         QCOMPARE(intListValue(profile->value(entryKey(5)), 4), ints({9, 0}));
     }
+}
+
+void MacrosTest::deletedMacroButtonFallback_data()
+{
+    QTest::addColumn<int>("deleted");      // 1-based slot number
+    QTest::addColumn<QVariantList>("after"); // buttons 0 ... 6, each playing slot 3 before
+    const QVariantList slot3 = ints({9, 0, 3, 0});
+    // What each button plays once its macro is gone.
+    QTest::newRow("slot 3 deleted: every button gets its own fallback")
+        << 3
+        << ints({1, 0, 0xF0, 0, 1, 0, 0xF1, 0, 1, 0, 0xF2, 0, 1, 0, 0xF4, 0, 1, 0, 0xF3, 0, 7, 0, 1, 0, 7, 0, 2, 0});
+    QVariantList movedDown;
+    for (int b = 0; b < 7; ++b)
+        movedDown += ints({9, 0, 2, 0});
+    QTest::newRow("slot 2 deleted: slot 3 moves down") << 2 << movedDown;
+    QVariantList unchanged;
+    for (int b = 0; b < 7; ++b)
+        unchanged += slot3;
+    QTest::newRow("slot 4 deleted: slot 3 stays") << 4 << unchanged;
+    QTest::newRow("no slot 0: nothing moves") << 0 << unchanged;
+    QTest::newRow("no slot 13: nothing changes") << 13 << unchanged;
+}
+
+void MacrosTest::deletedMacroButtonFallback()
+{
+    QFETCH(int, deleted);
+    QFETCH(QVariantList, after);
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    s.profiles.setCurrentIndex(0);
+    for (int b = 0; b < 7; ++b)
+        s.profiles.at(2)->setValue(entryKey(b), ints({9, 0, 3, 0}));
+    s.bindings.changeMacroFileIndex(deleted);
+    QVariantList got;
+    for (int b = 0; b < 7; ++b)
+        got += intListValue(s.profiles.at(2)->value(entryKey(b)), 4);
+    QCOMPARE(got, after);
+}
+
+void MacrosTest::damagedMacroFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("loaded");
+    QTest::addColumn<QByteArray>("encoded"); // the editor's bytes of the loaded lines
+    QTest::newRow("no count: no line is read") << "[config]\nrepeat=2\n[macro]\n0=\"1,A\"\n"
+                                              << QStringList{"2"} << QByteArray::fromHex("0002");
+    QTest::newRow("count past the lines: the missing ones are 0 and skipped")
+        << "[config]\ntotal=3\nrepeat=1\n[macro]\n0=\"1,A\"\n" << QStringList{"1,A", "0", "0", "1"}
+        << QByteArray::fromHex("000101040000");
+    QTest::newRow("count that is no number") << "[config]\ntotal=lots\nrepeat=1\n[macro]\n0=\"1,A\"\n"
+                                             << QStringList{"1"} << QByteArray::fromHex("0001");
+    QTest::newRow("negative count") << "[config]\ntotal=-4\nrepeat=1\n" << QStringList{"1"}
+                                    << QByteArray::fromHex("0001");
+    QTest::newRow("no repeat: read as 0") << "[config]\ntotal=1\n[macro]\n0=\"1,A\"\n" << QStringList{"1,A", "0"}
+                                          << QByteArray::fromHex("000001040000");
+    QTest::newRow("unknown types, names and shapes are skipped")
+        << "[config]\ntotal=5\nrepeat=1\n[macro]\n0=\"9,A\"\n1=\"1,NoSuchKey\"\n2=garbage\n3=\"x,A\"\n4=\"2,A\"\n"
+        << QStringList{"9,A", "1,NoSuchKey", "garbage", "x,A", "2,A", "1"} << QByteArray::fromHex("000181040000");
+    QTest::newRow("a line written without quotes keeps its comma")
+        << "[config]\ntotal=2\nrepeat=1\n[macro]\n0=1,A\n1=0,100\n" << QStringList{"1,A", "0,100", "1"}
+        << QByteArray::fromHex("000101040000");
+}
+
+void MacrosTest::damagedMacroFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, loaded);
+    QFETCH(QByteArray, encoded);
+    ProgramFolder folder(ProgramFolder::Empty);
+    {
+        QFile out(folder.path(QStringLiteral("modules/macro/M.bin")));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file.toUtf8());
+    }
+    Storage s;
+    const QStringList lines = s.macros.loadMacroIni(QStringLiteral("M"));
+    QCOMPARE(lines, loaded);
+    // What the editor sends: the lines, and the last element as the repeat count.
+    QCOMPARE(EditorEncoder::encode(lines.mid(0, lines.size() - 1), lines.last().toInt(), EditorEncoder::Variant::Macro)
+                 .toHex(' '),
+             encoded.toHex(' '));
+}
+
+void MacrosTest::handWrittenRegistry_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QVariantList>("stored");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("one name without the sentinel") << "macroName=A" << QVariantList{"A"} << QStringList{"A"};
+    QTest::newRow("one name with the sentinel") << "macroName=A, loaderzentak" << QVariantList{"A", "loaderzentak"}
+                                                << QStringList{"A"};
+    QTest::newRow("sentinel first is kept as written") << "macroName=loaderzentak, A"
+                                                       << QVariantList{"loaderzentak", "A"}
+                                                       << QStringList{"loaderzentak", "A"};
+    QTest::newRow("sentinel in a longer list is kept") << "macroName=A, loaderzentak, B"
+                                                       << QVariantList{"A", "loaderzentak", "B"}
+                                                       << QStringList{"A", "loaderzentak", "B"};
+    QTest::newRow("empty value") << "macroName=" << QVariantList{""} << QStringList{""};
+    QTest::newRow("no key") << "other=1" << QVariantList() << QStringList();
+}
+
+void MacrosTest::handWrittenRegistry()
+{
+    QFETCH(QString, line);
+    QFETCH(QVariantList, stored);
+    QFETCH(QStringList, names);
+    ProgramFolder folder(ProgramFolder::Empty);
+    {
+        QFile out(folder.path(QStringLiteral("modules/setting/name.bin")));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(("[macro]\n" + line + "\n").toUtf8());
+    }
+    NameRegistry registry;
+    QCOMPARE(registry.getNameList(NameRegistry::Macro), stored);
+    QCOMPARE(registry.names(NameRegistry::Macro), names);
+}
+
+void MacrosTest::macroSlotBindingOutOfRange()
+{
+    ProgramFolder folder(ProgramFolder::Empty);
+    Storage s;
+    for (int index : {-1, 12, 300})
+        s.bindings.setMacroKey(index, QStringLiteral("M"));
+    s.bindings.setMacroKey(11, QStringLiteral("M"));
+    QCOMPARE(s.bindings.isMacroUse(QStringLiteral("M")), QStringList({"Name", "11"}));
+    QCOMPARE(s.bindings.getMacroKey(12), QVariant(0));
 }
 
 void MacrosTest::upDateDeleteGun()

@@ -24,6 +24,12 @@ private slots:
     void gunPresets_data();
     void gunPresets();
     void keyMatrix();
+    void macroSlotNumbers_data();
+    void macroSlotNumbers();
+    void gunLayersReadBackAsWritten_data();
+    void gunLayersReadBackAsWritten();
+    void keyMatrixOfAnyLength_data();
+    void keyMatrixOfAnyLength();
 };
 
 namespace {
@@ -228,6 +234,124 @@ void TransferTest::keyMatrix()
     QCOMPARE(s.keys.getGunKeydefine(3, 15), ints({0, 0, 0, 0}));
     QCOMPARE(mouse.peer.state().keyMatrices[2], QByteArray::fromHex("0902060000000500") + QByteArray(56, '\0'));
     QCOMPARE(s.keys.getKeydefine(20), QVariantList());
+}
+
+void TransferTest::macroSlotNumbers_data()
+{
+    QTest::addColumn<QVariant>("slot");
+    QTest::addColumn<int>("received"); // 0: nothing sent
+    QTest::newRow("slot 1") << QVariant(1) << 1;
+    QTest::newRow("slot 12") << QVariant(12) << 12;
+    QTest::newRow("slot 0 does not exist") << QVariant(0) << 0;
+    QTest::newRow("slot 13 does not exist") << QVariant(13) << 0;
+    QTest::newRow("257 is not slot 1") << QVariant(257) << 0;
+    QTest::newRow("negative") << QVariant(-1) << 0;
+    QTest::newRow("not a number") << QVariant("x") << 0;
+}
+
+void TransferTest::macroSlotNumbers()
+{
+    QFETCH(QVariant, slot);
+    QFETCH(int, received);
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse;
+    Storage s(&mouse.link);
+    int warnings = 0;
+    s.transfer.setOverflowWarning([&warnings](int, int) { ++warnings; });
+    QStringList lines;
+    for (int i = 0; i < 40; ++i)
+        lines << QStringLiteral("A    [Down]") << QStringLiteral("A      [Up]");
+    s.macros.createMacroIni(QStringLiteral("M"), 0);
+    s.macros.saveMacroIni(QStringLiteral("M"), lines, {}, 1);
+
+    s.transfer.ui_13H_SetMacroKey(slot, QStringLiteral("M"));
+    QCOMPARE(mouse.frames().isEmpty(), received == 0);
+    QCOMPARE(mouse.peer.state().macroSlots.keys(), received ? QList<uint8_t>{uint8_t(received)} : QList<uint8_t>{});
+    QCOMPARE(warnings, received ? 1 : 0); // no warning for a macro that goes nowhere
+}
+
+void TransferTest::gunLayersReadBackAsWritten_data()
+{
+    QTest::addColumn<QVariant>("layer");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("layer 2") << QVariant(2) << true;
+    QTest::newRow("layer 3") << QVariant(3) << true;
+    QTest::newRow("layer 4") << QVariant(4) << true;
+    QTest::newRow("1 is the buttons' own matrix") << QVariant(1) << false;
+    QTest::newRow("0") << QVariant(0) << false;
+    QTest::newRow("5") << QVariant(5) << false;
+    QTest::newRow("258 is not layer 2") << QVariant(258) << false;
+}
+
+void TransferTest::gunLayersReadBackAsWritten()
+{
+    QFETCH(QVariant, layer);
+    QFETCH(bool, kept);
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse;
+    Storage s(&mouse.link);
+    const QVariantList main = byteValues(64, 100);
+    s.keys.ui_12H_SetKeyMatrix(main);
+    mouse.frames();
+    mouse.peer.clearRecords();
+    const QVariantList gun = byteValues(64, 0);
+
+    s.keys.ui_12H_SetGunKeyMatrix(gun, layer);
+    mouse.frames();
+
+    const MouseState state = mouse.peer.state();
+    QCOMPARE(state.keyMatrices[0], asBytes(main, 64)); // never the buttons' own
+    if (!kept) {
+        QVERIFY(mouse.frames().isEmpty());
+        for (int k = 2; k <= 4; ++k)
+            QCOMPARE(s.keys.getGunKeydefine(k, 0), QVariantList());
+        QCOMPARE(s.keys.getGunKeydefine(layer, 0), QVariantList());
+        return;
+    }
+    const int k = layer.toInt();
+    QCOMPARE(state.keyMatrices[size_t(k - 1)], asBytes(gun, 64));
+    for (int b = 0; b < 16; ++b)
+        QCOMPARE(s.keys.getGunKeydefine(k, b), gun.mid(b * 4, 4));
+    for (int other = 2; other <= 4; ++other) {
+        if (other != k)
+            QCOMPARE(s.keys.getGunKeydefine(other, 0), QVariantList());
+    }
+}
+
+void TransferTest::keyMatrixOfAnyLength_data()
+{
+    QTest::addColumn<QVariantList>("values");
+    QTest::addColumn<QByteArray>("sent"); // the 64-byte table
+    QTest::addColumn<QVariantList>("last"); // what button 15 stores
+    QTest::newRow("empty list: every button off") << QVariantList() << QByteArray(64, '\0') << ints({0, 0, 0, 0});
+    QTest::newRow("short list: the rest is 0")
+        << ints({1, 0, 0xF0, 0, 7, 0}) << hex("01 00 F0 00 07 00") + QByteArray(58, '\0') << ints({0, 0, 0, 0});
+    QVariantList longer = byteValues(64, 1);
+    longer += ints({0xAA, 0xBB, 0xCC});
+    QTest::newRow("long list: the values past the table are ignored")
+        << longer << asBytes(byteValues(64, 1), 64) << ints({61, 62, 63, 64});
+    QVariantList text = byteValues(64, 1);
+    text[60] = "x";
+    text[61] = QStringLiteral("0x10");
+    QByteArray textSent = asBytes(byteValues(64, 1), 64);
+    textSent[60] = 0;
+    textSent[61] = 0;
+    QTest::newRow("values that are no numbers are 0") << text << textSent << ints({0, 0, 63, 64});
+}
+
+void TransferTest::keyMatrixOfAnyLength()
+{
+    QFETCH(QVariantList, values);
+    QFETCH(QByteArray, sent);
+    QFETCH(QVariantList, last);
+    ProgramFolder folder(ProgramFolder::Empty);
+    LinkOnSimulator mouse;
+    Storage s(&mouse.link);
+    s.keys.ui_12H_SetKeyMatrix(values);
+    mouse.frames();
+    QCOMPARE(mouse.peer.state().keyMatrices[0].toHex(' '), sent.toHex(' '));
+    QCOMPARE(s.keys.getKeydefine(15), last);
+    QCOMPARE(s.keys.getKeydefine(16), QVariantList());
 }
 
 QTEST_GUILESS_MAIN(TransferTest)
