@@ -75,6 +75,9 @@ void Widget::buildTray()
 
 void Widget::startUI()
 {
+    if (m_uiStarted)
+        return;
+    m_uiStarted = true;
     view()->initUI();
     QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUI));
 }
@@ -86,6 +89,14 @@ void Widget::customEvent(QEvent *event)
         return;
     view()->runUI();
     emit uiStarted();
+}
+
+void Widget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A window opened from the tray after a late plug-in has never started
+    // its page; without this it would keep its splash for the whole run.
+    startUI();
 }
 
 bool Widget::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)

@@ -29,8 +29,8 @@ public:
     QAction *quitAction() const { return m_quit; }
     bool devicePollPending() const { return m_pollTimer.isActive(); }
 
-    // Once the window is shown at start: queues the page's "initUI" now and
-    // its "run" from the event loop.
+    // Queues the page's "initUI" now and its "run" from the event loop, once
+    // per run: the first time the window is shown, whichever way it opens.
     void startUI();
 
 public slots:
@@ -48,6 +48,7 @@ signals:
 
 protected:
     void customEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 
 private:
@@ -61,4 +62,5 @@ private:
     Ui_Controler *m_controler = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
     QAction *m_quit = nullptr;
+    bool m_uiStarted = false;
 };

@@ -7,7 +7,9 @@
 #include "viewmodel/myqquickview.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QMutex>
+#include <QTemporaryDir>
 #include <QQuickItem>
 #include <QStringList>
 #include <QtTest>
@@ -36,10 +38,23 @@ inline void clearLog()
     g_log.clear();
 }
 
-// The program reads ./modules beside itself; tests do the same.
-inline void enterProgramFolder()
+// The program reads ./modules in its working folder; tests work on a fresh
+// copy of the shipped data, never on the files of the built program.
+inline void enterDataFolder()
 {
-    QVERIFY(QDir::setCurrent(QStringLiteral(Q530_PROGRAM_DIR)));
+    static QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString from = QStringLiteral(Q530_DATA_DIR);
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = folder.path() + QStringLiteral("/modules") + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::remove(target);
+        QVERIFY(QFile::copy(source, target));
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+    QVERIFY(QDir::setCurrent(folder.path()));
     qInstallMessageHandler(captureMessage);
 }
 

@@ -21,6 +21,7 @@ private slots:
     void cleanupTestCase();
 
     void startsWithTheWindowShown();
+    void dpiButtonOnTheMouseShowsItsStage();
     void dpiNotification_data();
     void dpiNotification();
     void noticesAreLeftToTheListener();
@@ -38,7 +39,7 @@ private:
 
 void TestShellMouse::initTestCase()
 {
-    enterProgramFolder();
+    enterDataFolder();
     m_window = std::make_unique<Widget>(&m_mouse);
     installRecorder(*m_window);
     m_balloons = std::make_unique<QSignalSpy>(m_window.get(), &Widget::balloonShown);
@@ -67,6 +68,19 @@ void TestShellMouse::startsWithTheWindowShown()
     QCOMPARE(m_balloons->at(0), QVariantList({"Info", "Detect Mouse"}));
     // "initUI" is queued at once, "run" from the posted run-UI event after it.
     QTRY_COMPARE(calls(*m_window), QStringList({"initUI", "run"}));
+}
+
+void TestShellMouse::dpiButtonOnTheMouseShowsItsStage()
+{
+    // The connection asked the mouse itself to report its button: nothing
+    // is injected here, the simulated mouse decides by its option byte.
+    DpiTables::reset();
+    DpiTables::setValues({400, 800, 1600, 3200, 6400, 12000, 16000, 26000});
+    m_balloons->clear();
+    m_mouse.pressDpiButton();
+    const int stage = m_mouse.state().dpiStage;
+    QTRY_COMPARE(lastBalloon(), QStringLiteral("DPI Switch to %1").arg(DpiTables::value(stage - 1)));
+    QCOMPARE(m_balloons->count(), 1);
 }
 
 void TestShellMouse::dpiNotification_data()

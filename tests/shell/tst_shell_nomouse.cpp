@@ -34,7 +34,7 @@ private:
 
 void TestShellNoMouse::initTestCase()
 {
-    enterProgramFolder();
+    enterDataFolder();
     m_mouse.unplug();
     m_window = std::make_unique<Widget>(&m_mouse);
     installRecorder(*m_window);

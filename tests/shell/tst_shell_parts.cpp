@@ -25,7 +25,7 @@ class TestShellParts : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { enterProgramFolder(); }
+    void initTestCase() { enterDataFolder(); }
 
     void noticeText_data();
     void noticeText();
