@@ -21,6 +21,10 @@ int main(int argc, char *argv[])
         app.sendMessage(QString(), 5000);
         return 1;
     }
+    if (!app.startError().isEmpty()) {
+        qCritical("%s", qPrintable(app.startError()));
+        return 2;
+    }
 
     // Every data path is relative to the program's own folder.
     QString folder = QCoreApplication::applicationFilePath();

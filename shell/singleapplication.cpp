@@ -35,15 +35,25 @@ bool readMessage(QLocalSocket *socket, QString &message)
     return true;
 }
 
+bool serverAnswers(const QString &name)
+{
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    const bool answered = probe.waitForConnected(1000);
+    probe.abort();
+    return answered;
+}
+
 } // namespace
 
 class SingleApplication::Private
 {
 public:
     QString name = SingleApplication::serverName();
-    QLockFile lock{QDir::temp().filePath(name + QStringLiteral(".lock"))};
+    QLockFile lock{SingleApplication::lockFilePath()};
     QLocalServer *server = nullptr;
     bool running = false;
+    QString startError;
 };
 
 QString SingleApplication::serverName()
@@ -58,6 +68,12 @@ QString SingleApplication::serverName()
     return QStringLiteral("q530-") + key;
 }
 
+QString SingleApplication::lockFilePath()
+{
+    const QString folder = qEnvironmentVariable("Q530_INSTANCE_LOCK_DIR", QDir::tempPath());
+    return QDir(folder).filePath(serverName() + QStringLiteral(".lock"));
+}
+
 SingleApplication::SingleApplication(int &argc, char **argv)
     : QApplication(argc, argv)
     , d(std::make_unique<Private>())
@@ -66,8 +82,22 @@ SingleApplication::SingleApplication(int &argc, char **argv)
     // owner's process id lets a later start take over a lock that a crashed
     // copy left behind.
     d->lock.setStaleLockTime(0);
-    if (!d->lock.tryLock(0) && d->lock.error() == QLockFile::LockFailedError) {
-        d->running = true;
+    if (!d->lock.tryLock(0)) {
+        if (d->lock.error() == QLockFile::LockFailedError) {
+            d->running = true;
+            return;
+        }
+        // The lock could not even be tried (an unwritable folder, a file of
+        // someone else's): that says nothing about a running copy, so never
+        // take its server name over. Hand over if one answers, else give up.
+        if (serverAnswers(d->name)) {
+            d->running = true;
+            return;
+        }
+        d->startError = QStringLiteral("Cannot take the single-instance lock %1: %2")
+                            .arg(lockFilePath(), d->lock.error() == QLockFile::PermissionError
+                                                     ? QStringLiteral("permission denied")
+                                                     : QStringLiteral("the folder cannot be used"));
         return;
     }
 
@@ -103,6 +133,11 @@ SingleApplication::~SingleApplication()
 bool SingleApplication::isRunning() const
 {
     return d->running;
+}
+
+QString SingleApplication::startError() const
+{
+    return d->startError;
 }
 
 bool SingleApplication::sendMessage(const QString &message, int timeout)

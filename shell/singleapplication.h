@@ -16,6 +16,9 @@ public:
 
     // True when another copy was already running at construction.
     bool isRunning() const;
+    // Why this copy can neither run nor hand over to a running one (the lock
+    // could not be taken, and no copy answered); empty when all is well.
+    QString startError() const;
     // Delivers `message` to the running copy; false if that took longer than
     // `timeout` milliseconds or no copy answered.
     bool sendMessage(const QString &message, int timeout);
@@ -23,6 +26,9 @@ public:
     // The local server's name for this user (or for the test key in
     // Q530_INSTANCE_KEY).
     static QString serverName();
+    // The lock file that decides which copy is first; in the temporary
+    // folder, or in Q530_INSTANCE_LOCK_DIR for tests.
+    static QString lockFilePath();
 
 signals:
     void messageReceived(const QString &message);

@@ -25,10 +25,13 @@ private slots:
 
     void secondStartEndsWithCode1();
     void crashedFirstCopyDoesNotBlock();
+    void unusableLockNeverTakesOver();
+    void unusableLockWithoutACopySaysWhy();
     void filesLandBesideTheProgram();
 
 private:
-    QProcess &start(const QString &workingDirectory = QString(), const QString &screenshot = QString());
+    QProcess &start(const QString &workingDirectory = QString(), const QString &screenshot = QString(),
+                    const QString &lockFolder = QString());
     static bool waitUntilUp(QProcess &process);
 
     QString m_key;
@@ -54,7 +57,8 @@ void TestShellProcesses::cleanup()
     QFile::remove(QDir::temp().filePath(name + ".lock"));
 }
 
-QProcess &TestShellProcesses::start(const QString &workingDirectory, const QString &screenshot)
+QProcess &TestShellProcesses::start(const QString &workingDirectory, const QString &screenshot,
+                                    const QString &lockFolder)
 {
     QProcess &p = m_processes.emplace_back();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -62,6 +66,8 @@ QProcess &TestShellProcesses::start(const QString &workingDirectory, const QStri
     env.insert("QT_QPA_PLATFORM", "offscreen");
     if (!screenshot.isEmpty())
         env.insert("Q530_SCREENSHOT", screenshot);
+    if (!lockFolder.isEmpty())
+        env.insert("Q530_INSTANCE_LOCK_DIR", lockFolder);
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
     if (!workingDirectory.isEmpty())
@@ -122,6 +128,55 @@ void TestShellProcesses::crashedFirstCopyDoesNotBlock()
     QVERIFY(another.waitForFinished(30000));
     QCOMPARE(another.exitCode(), 1);
     QCOMPARE(next.state(), QProcess::Running);
+}
+
+// A folder under a plain file: the lock can never be taken there, and no
+// copy holds it either.
+static QString unusableFolder(QTemporaryDir &dir)
+{
+    const QString file = dir.filePath("plain-file");
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly))
+        return QString();
+    return file + "/locks";
+}
+
+void TestShellProcesses::unusableLockNeverTakesOver()
+{
+    QProcess &first = start();
+    QVERIFY(waitUntilUp(first));
+
+    QTemporaryDir dir;
+    const QString folder = unusableFolder(dir);
+    QVERIFY(!folder.isEmpty());
+    QProcess &second = start(QString(), QString(), folder);
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 1); // handed over to the running copy
+    QVERIFY(!second.readAll().contains("Device Connect"));
+
+    // The first copy still owns its name: a later start reaches it.
+    qputenv("Q530_INSTANCE_KEY", m_key.toUtf8());
+    QLocalSocket probe;
+    probe.connectToServer(SingleApplication::serverName());
+    QVERIFY(probe.waitForConnected(5000));
+    probe.abort();
+    QProcess &third = start();
+    QVERIFY(third.waitForFinished(30000));
+    QCOMPARE(third.exitCode(), 1);
+    QCOMPARE(first.state(), QProcess::Running);
+}
+
+void TestShellProcesses::unusableLockWithoutACopySaysWhy()
+{
+    QTemporaryDir dir;
+    const QString folder = unusableFolder(dir);
+    QVERIFY(!folder.isEmpty());
+    QProcess &p = start(QString(), QString(), folder);
+    QVERIFY(p.waitForFinished(30000));
+    const QByteArray output = p.readAll();
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY2(output.contains("Cannot take the single-instance lock"), output.constData());
+    QVERIFY(!output.contains("Device Connect"));
 }
 
 void TestShellProcesses::filesLandBesideTheProgram()
