@@ -19,13 +19,14 @@ Hid_Thread::Hid_Thread(HidBackend *backend, QObject *owner)
     , m_listener(QtFuture::makeReadyFuture())
     , m_sleep([](int ms) { QThread::msleep(ulong(ms)); })
 {
+    m_listenerPool.setMaxThreadCount(1);
+    m_listenerPool.setExpiryTimeout(-1);
 }
 
 Hid_Thread::~Hid_Thread()
 {
     // A pooled exchange or listener must not outlive the object it works on.
     stopListener();
-    m_listener.waitForFinished();
     m_lastSet.waitForFinished();
 }
 
@@ -318,20 +319,28 @@ void Hid_Thread::startListener(uint index)
     stopListener();
     uchar byte1 = 0, byte2 = 0, byte3 = 0, byte4 = 0;
     hid_83H_GetKeyboardoption(byte1, byte2, byte3, byte4);
-    hid_03H_SetKeyboardoption(byte1, byte2, byte3, uchar(byte4 | Protocol::kOptionReportDpiStage));
+    // Bytes that were never read are not the mouse's: writing them back would
+    // clear its options.
+    if (lastGetSucceeded())
+        hid_03H_SetKeyboardoption(byte1, byte2, byte3, uchar(byte4 | Protocol::kOptionReportDpiStage));
+    // Both commands wait for the transport while processing events; a device
+    // check in that time may have started a listener of its own.
+    stopListener();
     m_listening = true;
-    m_listener = QtConcurrent::run(&Hid_Thread::listenEvents, this, index);
+    m_listener = QtConcurrent::run(&m_listenerPool, &Hid_Thread::listenEvents, this, index);
 }
 
 void Hid_Thread::stopListener()
 {
-    if (!m_listening.exchange(false))
-        return;
+    // Also waits for a listener that has just ended by itself on removal.
+    m_listening = false;
     m_listener.waitForFinished();
 }
 
 void Hid_Thread::listenEvents(uint index)
 {
+    ++m_runningListeners;
+    struct Leave { std::atomic<int> &count; ~Leave() { --count; } } leave{m_runningListeners};
     {
         QMutexLocker lock(&m_listMutex);
         if (index >= uint(m_devices.size()) || m_devices.at(int(index)).eventPath.isEmpty()) {

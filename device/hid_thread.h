@@ -8,6 +8,7 @@
 #include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QThreadPool>
 
 #include <atomic>
 #include <functional>
@@ -60,9 +61,12 @@ public:
     bool runSetExchange(int n, bool wait);
     bool runGetExchange(int n);
 
+    // At most one listener runs, ever: starting one stops the last first.
     void startListener(uint index);
     void stopListener();
     void listenEvents(uint index);
+    // Listener tasks running now (0 or 1).
+    int runningListeners() const { return m_runningListeners.load(); }
 
     // Blocks until the last SET exchange started here has ended.
     void waitForPendingExchange();
@@ -170,6 +174,10 @@ private:
     std::atomic<bool> m_listening{false};
     std::atomic<bool> m_pauseFlag{true};
     QFuture<void> m_listener;
+    // The listener never ends while the mouse is there: on the global pool it
+    // would hold a thread that SET exchanges need (all of them, on one CPU).
+    QThreadPool m_listenerPool;
+    std::atomic<int> m_runningListeners{0};
     QFuture<bool> m_lastSet;
     bool m_lastGetOk = false;
     Sleeper m_sleep;
