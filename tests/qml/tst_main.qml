@@ -152,17 +152,33 @@ PageTestCase {
         mouseClick(item(page, "factoryOk"))
         verify(!item(page, "factorysure").visible && !item(page, "mainMask").visible)
         verify(locked(page))
-        // The panels show, and the mouse and the system get, what the profile
-        // holds after the reset.
-        var shown = shownValues(page)
-        compare(shown.x, Number(ui_View.getXYSensitive(0)))
+
+        // Profile 1 is reset from pD.bin; the values below are that file's,
+        // typed here, and the mouse gets them in its own units.
+        compare(testRig.currentProfile(), 0)
+        var p = testRig.currentProfile()
+        compare(Number(testRig.stored(p, "XYSensitive/0")), 4)
+        compare(Number(testRig.stored(p, "XYSensitive/1")), 4)
+        compare(Number(testRig.stored(p, "sensor/reportRate_R8")), 1)
+        compare(testRig.stored(p, "sensor/dpi_R8").map(Number), [800, 1600, 2400, 3200, 5000, 6400, 250, 250])
+        compare(testRig.stored(p, "color_R8/ledEffect").map(Number), [3, 4, 2])
+        compare(Number(testRig.stored(p, "sensor/cursorSpeed_R8")), 5)
+        compare(Number(testRig.stored(p, "sensor/doubleClickSpeed_R8")), 5)
+        compare(Number(testRig.stored(p, "sensor/verticalScrollLines_R8")), 3)
+
         var mouse = testRig.mouseState()
-        compare(mouse.xySensitivity, [(shown.x + 1) * 20, (shown.y + 1) * 20])
-        compare(mouse.reportRate, shown.rate)
-        compare(mouse.dpiCodes, item(page, "dpiSettingMain").dpiCodes())
+        compare(mouse.xySensitivity, [100, 100])              // (4 + 1) * 20
+        compare(mouse.reportRate, 1)
+        // v / 100 - 1 up to 5000, v / 200 | 0x40 above; stages 7 and 8 are off
+        compare(mouse.dpiCodes, [7, 15, 23, 31, 49, 0x40 | 32, 0x80, 0x80])
+        compare(mouse.rgbEffect, [3, 30, 2])                  // RGB at level 4
         compare([testRig.framesSent(0x10), testRig.framesSent(0x0d)], [1, 1])
-        compare(testRig.doubleClickTimes(), [900 - 70 * shown.doubleClick])
-        compare(testRig.wheelLines(), [shown.lines])
+        compare(testRig.pointerSpeeds(), [10])                 // 2 * 5
+        compare(testRig.doubleClickTimes(), [550])             // 900 - 70 * 5
+        compare(testRig.wheelLines(), [3])
+        // ...and the panels show what was sent.
+        compare(shownValues(page), { x: 4, y: 4, rate: 1, dpi: [800, 1600, 2400, 3200, 5000, 6400],
+                                     light: [3, 4, 2], speed: 5, doubleClick: 5, lines: 3 })
     }
 
     function test_profileSwitchShowsAtOnceAndSendsOnClose() {
