@@ -2,6 +2,7 @@
 
 #include "devicestate.h"
 #include "hidbackend.h"
+#include "platform/deviceaccess.h"
 
 #include <QCoreApplication>
 #include <QMutexLocker>
@@ -300,14 +301,31 @@ void Hid_Thread::swichCurDevice(uint did)
 
 void Hid_Thread::connectStep()
 {
+    QByteArray commandPath, eventPath;
     {
         QMutexLocker lock(&m_listMutex);
-        if (m_currentIndex >= uint(m_devices.size()))
-            return;
-        const DeviceRecord &r = m_devices.at(int(m_currentIndex));
-        if (r.commandPath.isEmpty() || r.eventPath.isEmpty())
-            return;
+        if (m_currentIndex < uint(m_devices.size())) {
+            const DeviceRecord &r = m_devices.at(int(m_currentIndex));
+            commandPath = r.commandPath.toUtf8();
+            eventPath = r.eventPath.toUtf8();
+        }
     }
+    if (commandPath.isEmpty() || eventPath.isEmpty()) {
+        m_deniedPaths.clear(); // gone: the next plug-in is told again
+        return;
+    }
+    // Without access every exchange would fail in silence; the person can fix
+    // it, so say how, once for this plug-in rather than on every check.
+    if (m_backend->isAccessDenied(commandPath.constData()) || m_backend->isAccessDenied(eventPath.constData())) {
+        const QByteArray paths = commandPath + ' ' + eventPath;
+        if (paths != m_deniedPaths) {
+            m_deniedPaths = paths;
+            qWarning("No access to the mouse (%s): %s", paths.constData(), qPrintable(DeviceAccess::advice()));
+            emit balloonRequested(QStringLiteral("No access to the mouse"), DeviceAccess::advice());
+        }
+        return;
+    }
+    m_deniedPaths.clear();
     qDebug("Device Connect");
     setDeviceReady(true);
     emit balloonRequested(QStringLiteral("Info"), QStringLiteral("Detect Mouse"));

@@ -180,6 +180,7 @@ private:
     std::atomic<int> m_runningListeners{0};
     QFuture<bool> m_lastSet;
     bool m_lastGetOk = false;
+    QByteArray m_deniedPaths;       // the mouse last refused to this user, already told
     Sleeper m_sleep;
 
     struct

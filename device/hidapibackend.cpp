@@ -1,5 +1,7 @@
 #include "hidapibackend.h"
 
+#include "platform/deviceaccess.h"
+
 #include <hidapi.h>
 
 namespace {
@@ -89,4 +91,9 @@ int HidapiBackend::read(HidHandle *handle, unsigned char *data, size_t length)
 int HidapiBackend::readTimeout(HidHandle *handle, unsigned char *data, size_t length, int milliseconds)
 {
     return handle ? hid_read_timeout(deviceOf(handle), data, length, milliseconds) : -1;
+}
+
+bool HidapiBackend::isAccessDenied(const char *path)
+{
+    return path && DeviceAccess::isDenied(QByteArray(path));
 }

@@ -17,4 +17,5 @@ public:
     int write(HidHandle *handle, const unsigned char *data, size_t length) override;
     int read(HidHandle *handle, unsigned char *data, size_t length) override;
     int readTimeout(HidHandle *handle, unsigned char *data, size_t length, int milliseconds) override;
+    bool isAccessDenied(const char *path) override;
 };

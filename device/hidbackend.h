@@ -38,6 +38,10 @@ public:
 
     // Null when the path cannot be opened (absent device, no permission).
     virtual HidHandle *openPath(const char *path) = 0;
+    // Whether `path` names an interface that is there but that this user may
+    // not open: a failed open the person can do something about, unlike an
+    // absent device. Asks without opening anything.
+    virtual bool isAccessDenied(const char *path) { (void)path; return false; }
     // 0 on success, -1 on error. New handles block.
     virtual int setNonblocking(HidHandle *handle, int nonblock) = 0;
     // Releases the handle; null is ignored.

@@ -2,6 +2,7 @@
 # file chosen here so nothing above this folder needs an #ifdef.
 target_sources(q530core PRIVATE
     platform/callbackregistry.h platform/callbackregistry.cpp
+    platform/deviceaccess.h
     platform/devicenotifier.h
     platform/hookguard.h
     platform/nativemessagefilter.h
@@ -11,6 +12,7 @@ target_sources(q530core PRIVATE
 )
 if(WIN32)
     target_sources(q530core PRIVATE
+        platform/windows/deviceaccess_windows.cpp
         platform/windows/devicenotifier_windows.cpp
         platform/windows/hookguard_windows.cpp
         platform/windows/nativemessagefilter_windows.cpp
@@ -20,6 +22,7 @@ if(WIN32)
     )
 else()
     target_sources(q530core PRIVATE
+        platform/linux/deviceaccess_linux.cpp
         platform/linux/devicenotifier_linux.cpp
         platform/linux/hookguard_linux.cpp
         platform/linux/nativemessagefilter_linux.cpp

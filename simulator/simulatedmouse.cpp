@@ -182,6 +182,12 @@ void SimulatedMouse::setSilent(bool silent)
     m_silent = silent;
 }
 
+void SimulatedMouse::setAccessDenied(bool denied)
+{
+    QMutexLocker lock(&m_mutex);
+    m_accessDenied = denied;
+}
+
 void SimulatedMouse::failAfter(Operation op, int successes)
 {
     QMutexLocker lock(&m_mutex);
@@ -324,7 +330,7 @@ HidHandle *SimulatedMouse::openPath(const char *path)
     simulateLatency();
     QMutexLocker lock(&m_mutex);
     const auto iface = interfaceOfPath(QByteArray(path ? path : ""));
-    if (!m_plugged || !iface || shouldFail(Operation::Open))
+    if (!m_plugged || !iface || m_accessDenied || shouldFail(Operation::Open))
         return nullptr;
     auto *h = new SimHandle;
     h->iface = *iface;
@@ -334,6 +340,12 @@ HidHandle *SimulatedMouse::openPath(const char *path)
     }
     m_handles.append(h);
     return h;
+}
+
+bool SimulatedMouse::isAccessDenied(const char *path)
+{
+    QMutexLocker lock(&m_mutex);
+    return m_plugged && m_accessDenied && interfaceOfPath(QByteArray(path ? path : ""));
 }
 
 int SimulatedMouse::setNonblocking(HidHandle *handle, int)

@@ -86,6 +86,9 @@ public:
     void setLatency(int milliseconds);          // every HID call takes this long
     void setBusy(bool busy);                    // request frames are refused
     void setSilent(bool silent);                // data reports of reads never come
+    // Listed as ever, but opening is refused, as for a user the system gives
+    // no access to the device.
+    void setAccessDenied(bool denied);
     // The (successes + 1)-th call of `op` from now fails, once.
     void failAfter(Operation op, int successes = 0);
 
@@ -108,6 +111,7 @@ public:
     int write(HidHandle *handle, const unsigned char *data, size_t length) override;
     int read(HidHandle *handle, unsigned char *data, size_t length) override;
     int readTimeout(HidHandle *handle, unsigned char *data, size_t length, int milliseconds) override;
+    bool isAccessDenied(const char *path) override;
 
 signals:
     // Device-change notices, as the system would give them.
@@ -151,6 +155,7 @@ private:
     bool m_listedTwice = false;
     bool m_busy = false;
     bool m_silent = false;
+    bool m_accessDenied = false;
     int m_latencyMs = 0;
     struct Fault { Operation op; int remaining; };
     QList<Fault> m_faults;

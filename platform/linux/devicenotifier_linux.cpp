@@ -42,7 +42,9 @@ DeviceNotifier::DeviceNotifier(QObject *parent)
             return;
         const QByteArray action = udev_device_get_action(device);
         udev_device_unref(device);
-        if (action == "add" || action == "remove")
+        // "change" comes when the rules are applied again (udevadm trigger),
+        // which may just have given this user access to a mouse already there.
+        if (action == "add" || action == "remove" || action == "change")
             emit deviceChanged();
     });
 }
