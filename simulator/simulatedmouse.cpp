@@ -16,7 +16,7 @@ using namespace Protocol;
 struct SimHandle final : HidHandle
 {
     SimulatedMouse::Interface iface;
-    QList<QByteArray> input;
+    QList<SimulatedMouse::PendingReport> input;
     bool dead = false;
 };
 
@@ -145,9 +145,10 @@ void SimulatedMouse::sendEventReport(const QByteArray &report)
         deliverEvent(report);
 }
 
-void SimulatedMouse::deliverEvent(const QByteArray &report)
+void SimulatedMouse::deliverEvent(const QByteArray &sent)
 {
-    record(Record::EventReport, report);
+    const PendingReport report{damagedReport(sent, kNotificationSize), QDeadlineTimer(m_reportDelayMs)};
+    record(Record::EventReport, report.bytes);
     bool delivered = false;
     for (SimHandle *h : m_handles) {
         if (h->iface == Interface::Event && !h->dead) {
@@ -194,17 +195,63 @@ void SimulatedMouse::failAfter(Operation op, int successes)
     m_faults.append({op, std::max(0, successes)});
 }
 
-bool SimulatedMouse::shouldFail(Operation op)
+void SimulatedMouse::unplugAfter(Operation op, int successes)
 {
-    for (int i = 0; i < m_faults.size(); ++i) {
-        if (m_faults[i].op != op)
+    QMutexLocker lock(&m_mutex);
+    m_unplugs.append({op, std::max(0, successes)});
+}
+
+void SimulatedMouse::setReplyFault(ReplyFault fault)
+{
+    QMutexLocker lock(&m_mutex);
+    m_replyFault = fault;
+}
+
+void SimulatedMouse::setReportDelay(int milliseconds)
+{
+    QMutexLocker lock(&m_mutex);
+    m_reportDelayMs = std::max(0, milliseconds);
+}
+
+bool SimulatedMouse::countDown(QList<Fault> &faults, Operation op)
+{
+    for (int i = 0; i < faults.size(); ++i) {
+        if (faults[i].op != op)
             continue;
-        if (m_faults[i].remaining-- == 0) {
-            m_faults.removeAt(i);
+        if (faults[i].remaining-- == 0) {
+            faults.removeAt(i);
             return true;
         }
     }
     return false;
+}
+
+bool SimulatedMouse::shouldFail(Operation op)
+{
+    return countDown(m_faults, op);
+}
+
+int SimulatedMouse::afterSuccess(Operation op, QMutexLocker<QMutex> &lock, int result)
+{
+    if (countDown(m_unplugs, op)) {
+        lock.unlock();
+        unplug();
+    }
+    return result;
+}
+
+QByteArray SimulatedMouse::damagedReport(const QByteArray &report, int fullLength) const
+{
+    QByteArray out = report;
+    switch (m_replyFault) {
+    case ReplyFault::Short: out.truncate(fullLength / 2); break;
+    case ReplyFault::WrongId:
+        if (fullLength == kNotificationSize && !out.isEmpty())
+            out[0] = char(kNotifyByte0 - 1);
+        break;
+    default: break;
+    }
+    return out;
 }
 
 void SimulatedMouse::simulateLatency() const
@@ -339,6 +386,10 @@ HidHandle *SimulatedMouse::openPath(const char *path)
         m_unreadEvents.clear();
     }
     m_handles.append(h);
+    if (countDown(m_unplugs, Operation::Open)) {
+        lock.unlock();
+        unplug(); // the caller gets a handle that is dead already
+    }
     return h;
 }
 
@@ -385,7 +436,7 @@ int SimulatedMouse::sendFeatureReport(HidHandle *handle, const unsigned char *da
     }
     record(Record::FeatureSent, frame);
     handleRequest(data);
-    return int(length);
+    return afterSuccess(Operation::SendFeature, lock, int(length));
 }
 
 int SimulatedMouse::getFeatureReport(HidHandle *handle, unsigned char *data, size_t length)
@@ -396,6 +447,12 @@ int SimulatedMouse::getFeatureReport(HidHandle *handle, unsigned char *data, siz
     if (!isLive(h) || h->iface != Interface::Command || length < 1 || shouldFail(Operation::GetFeature))
         return -1;
     QByteArray reply = m_reply.isEmpty() ? QByteArray(kFrameSize, '\0') : m_reply;
+    switch (m_replyFault) {
+    case ReplyFault::BadChecksum: reply[2] = char(reply.at(2) ^ 0x10); break;
+    case ReplyFault::Short: reply.truncate(3); break;
+    case ReplyFault::WrongId: reply[0] = 0x01; break;
+    case ReplyFault::None: break;
+    }
     const size_t n = std::min(length, size_t(reply.size()));
     std::memcpy(data, reply.constData(), n);
     record(Record::FeatureReply, reply.left(qsizetype(n)));
@@ -403,7 +460,7 @@ int SimulatedMouse::getFeatureReport(HidHandle *handle, unsigned char *data, siz
     if (!m_replyData.isEmpty() && !m_silent)
         queueInput(m_replyData);
     m_replyData.clear();
-    return int(n);
+    return afterSuccess(Operation::GetFeature, lock, int(n));
 }
 
 int SimulatedMouse::write(HidHandle *handle, const unsigned char *data, size_t length)
@@ -423,7 +480,7 @@ int SimulatedMouse::write(HidHandle *handle, const unsigned char *data, size_t l
             m_pendingWrite.reset();
         }
     }
-    return int(length);
+    return afterSuccess(Operation::Write, lock, int(length));
 }
 
 int SimulatedMouse::read(HidHandle *handle, unsigned char *data, size_t length)
@@ -439,24 +496,30 @@ int SimulatedMouse::readTimeout(HidHandle *handle, unsigned char *data, size_t l
     if (!isLive(h) || shouldFail(Operation::Read))
         return -1;
     QDeadlineTimer deadline(milliseconds < 0 ? QDeadlineTimer::Forever : QDeadlineTimer(milliseconds));
-    while (h->input.isEmpty()) {
+    // A late report wakes nobody when it becomes due: wait until then.
+    while (h->input.isEmpty() || !h->input.first().ready.hasExpired()) {
         if (!isLive(h))
             return -1;
-        if (milliseconds == 0 || !m_inputArrived.wait(&m_mutex, deadline))
-            return isLive(h) ? 0 : -1;
+        if (milliseconds == 0 || deadline.hasExpired())
+            return 0;
+        QDeadlineTimer until = deadline;
+        if (!h->input.isEmpty() && h->input.first().ready < until)
+            until = h->input.first().ready;
+        m_inputArrived.wait(&m_mutex, until);
     }
-    const QByteArray report = h->input.takeFirst();
+    const QByteArray report = h->input.takeFirst().bytes;
     const size_t n = std::min(length, size_t(report.size()));
     std::memcpy(data, report.constData(), n);
-    return int(n);
+    return afterSuccess(Operation::Read, lock, int(n));
 }
 
 void SimulatedMouse::queueInput(const QByteArray &data)
 {
     const int length = m_identity.reportLength;
     for (int offset = 0; offset < data.size(); offset += length) {
-        const QByteArray report = sized(data.mid(offset, length), length);
-        record(Record::InputReport, report);
+        const PendingReport report{damagedReport(sized(data.mid(offset, length), length), length),
+                                   QDeadlineTimer(m_reportDelayMs)};
+        record(Record::InputReport, report.bytes);
         for (SimHandle *h : m_handles)
             if (h->iface == Interface::Command && !h->dead)
                 h->input.append(report);
@@ -646,6 +709,7 @@ void SimulatedMouse::prepareReply(uint8_t code, const uint8_t *p)
     }
     default: break;
     }
+    r[7] = checksum(r);
     m_reply = QByteArray(1, '\0') + QByteArray(reinterpret_cast<const char *>(r), 8);
     m_replyData = data;
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QDeadlineTimer>
 #include <QWaitCondition>
 
 #include <optional>
@@ -60,6 +61,20 @@ public:
     // HID operations that a test can make fail.
     enum class Operation { Open, SendFeature, GetFeature, Write, Read };
 
+    // Damage done to what the mouse hands back: reply frames, data reports of
+    // reads and notifications. A bad checksum flips a bit of the first value
+    // byte behind the checksum's back; a short one stops halfway (reply frame
+    // after R1); a wrong id puts 0x01 in a reply's report-id byte and 0x05 in
+    // a notification's first byte.
+    enum class ReplyFault { None, BadChecksum, Short, WrongId };
+
+    // A report on its way to the program, readable from `ready` on.
+    struct PendingReport
+    {
+        QByteArray bytes;
+        QDeadlineTimer ready;
+    };
+
     explicit SimulatedMouse(Family family = Family::Mouse, QObject *parent = nullptr);
     ~SimulatedMouse() override;
 
@@ -91,6 +106,12 @@ public:
     void setAccessDenied(bool denied);
     // The (successes + 1)-th call of `op` from now fails, once.
     void failAfter(Operation op, int successes = 0);
+    // The (successes + 1)-th call of `op` from now goes through, and then the
+    // cable comes out, once.
+    void unplugAfter(Operation op, int successes = 0);
+    void setReplyFault(ReplyFault fault);
+    // Data reports and notifications arrive this long after they were sent.
+    void setReportDelay(int milliseconds);
 
     // ---- state and recording
     MouseState state() const;
@@ -129,6 +150,9 @@ private:
 
     void simulateLatency() const;
     bool shouldFail(Operation op);
+    // Ends a transfer that just went through: pulls the cable when asked to.
+    int afterSuccess(Operation op, QMutexLocker<QMutex> &lock, int result);
+    QByteArray damagedReport(const QByteArray &report, int fullLength) const;
     bool isLive(SimHandle *h) const;
     void record(Record::Kind kind, const QByteArray &bytes);
     void handleRequest(const uint8_t *frame);
@@ -150,7 +174,7 @@ private:
     std::optional<PendingWrite> m_pendingWrite;
     QByteArray m_reply;                // reply frame of the last GET request
     QByteArray m_replyData;            // its data phase, sent once the reply is read
-    QList<QByteArray> m_unreadEvents;  // notifications waiting for an open handle
+    QList<PendingReport> m_unreadEvents; // notifications waiting for an open handle
     bool m_plugged = true;
     bool m_listedTwice = false;
     bool m_busy = false;
@@ -159,4 +183,8 @@ private:
     int m_latencyMs = 0;
     struct Fault { Operation op; int remaining; };
     QList<Fault> m_faults;
+    QList<Fault> m_unplugs;
+    static bool countDown(QList<Fault> &faults, Operation op);
+    ReplyFault m_replyFault = ReplyFault::None;
+    int m_reportDelayMs = 0;
 };
