@@ -243,6 +243,8 @@ def group_profile():
 def group_macros():
     for s, n in (("n", ""), ("h", "H"), ("p", "P")):
         make_button("macros/macroStartBtn%s.png" % n, 200, 26, s)
+    # the macro editor's plate; its lists and fields are drawn by the page
+    dialog_bg("macros/macroEditorBg.png", 640, 430)
 
 
 def group_mouse_buttons():

@@ -4,6 +4,7 @@ qt_add_resources(q530core "qml" PREFIX "/" FILES
     modules/qml/main.qml
     modules/qml/basic/BusyIndicator.qml
     modules/qml/basic/Environment.qml
+    modules/qml/basic/KeyCodeString.qml
     modules/qml/basic/Menu_Down.qml
     modules/qml/basic/Menu_Up.qml
     modules/qml/common/Button.qml
@@ -14,14 +15,20 @@ qt_add_resources(q530core "qml_r8" PREFIX "/" FILES
     modules/qml/R8/DpiSetting.qml
     modules/qml/R8/DpiSlider.qml
     modules/qml/R8/Frame.qml
+    modules/qml/R8/KeyMatrix.qml
+    modules/qml/R8/KeyMenu.qml
     modules/qml/R8/LightControl.qml
+    modules/qml/R8/MacroEditor.qml
+    modules/qml/R8/MacroKey.qml
     modules/qml/R8/Mouse.qml
     modules/qml/R8/MouseRate.qml
     modules/qml/R8/RateDial.qml
     modules/qml/R8/ReportRate.qml
     modules/qml/R8/ScrollRate.qml
+    modules/qml/R8/SingleKey.qml
     modules/qml/R8/StepSlider.qml
     modules/qml/R8/XySetting.qml
+    modules/qml/R8/keypages.js
 )
 
 # The skin: every picture of group GROUP at ":/GROUP/modules/img/skin1/GROUP/FILE.png",

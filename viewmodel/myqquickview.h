@@ -195,6 +195,11 @@ public slots:
     QVariantList ui_91H_GetMacroKey(uchar macroId);
     QVariantList ui_93H_GetMacroKey(uchar macroId);
 
+    // ---- key assignment and macro pages
+    // A macro is being deleted: in every profile its slot bindings go and
+    // the buttons that played it from those slots get their factory functions.
+    void releaseMacro(QVariant name);
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
 

@@ -5,5 +5,6 @@ target_sources(q530core PRIVATE
     viewmodel/systempointer.cpp
     viewmodel/languages.cpp
     viewmodel/profilesandmacros.cpp
+    viewmodel/keypages.cpp
     viewmodel/classiclocale.h viewmodel/classiclocale.cpp
 )

@@ -2,6 +2,7 @@ import QtQuick
 import "basic"
 import "common"
 import "R8"
+import "R8/keypages.js" as KeyPages
 
 // The main page: one fixed dashboard with every setting panel, the mouse in
 // the middle and the dialogs over a dimming mask. The view model calls the
@@ -82,18 +83,23 @@ Item {
     readonly property Item mouseRateMain: dashboard ? dashboard.mouseRateMain : null
     readonly property Item doubleRateMain: dashboard ? dashboard.doubleRateMain : null
     readonly property Item scrollRateMain: dashboard ? dashboard.scrollRateMain : null
+    readonly property Item keyMatrixMain: dashboard ? dashboard.keyMatrixMain : null
+    readonly property Item macroEditorMain: dashboard ? dashboard.macroEditorMain : null
+    readonly property Item keyMenuMain: dashboard ? dashboard.keyMenuMain : null
+    readonly property Item singleKeyMain: dashboard ? dashboard.singleKeyMain : null
+    readonly property Item macroKeyMain: dashboard ? dashboard.macroKeyMain : null
 
-    // Panels and dialogs of the key-assignment, macro, gun and profile pages.
-    // Each goes into the dashboard once it exists (same id, in the slot named
-    // beside it) and its line here then points to it like the ones above;
-    // until then every call to it is skipped.
-    property Item keyMatrixMain: null    // in keyMatrixSlot of the left column
-    property Item macroEditorMain: null  // dialog, over mainMask
+    // The gun and profile dialogs are not part of the page yet. Each goes into
+    // the dashboard once it exists (same id, in the place named beside it) and
+    // its line here then points to it like the ones above; until then every
+    // call to it is skipped.
     property Item gunControlMain: null   // dialog, over mainMask
-    property Item keyMenuMain: null      // beside the clicked key
     property Item profileMain: null      // dialog, opened by profileBtn
-    property Item singleKeyMain: null    // dialog, over mainMask
-    property Item macroKeyMain: null     // dialog, over mainMask
+
+    // The gun dialog's title labels its launcher button.
+    property string gunDialogTitle: "Gun Macro"
+
+    readonly property QtObject keyCodes: _KeyCodeString
 
     signal emptyAreaPressed()
     signal msg_KB(bool isDown, int usbCode)
@@ -145,18 +151,16 @@ Item {
         if (language === 1)
             loadChineseTexts()
 
-        if (keyMatrixMain) keyMatrixMain.init(false)
-        if (macroEditorMain) macroEditorMain.init()
+        macroEditorMain.init()
         if (gunControlMain) gunControlMain.init(false)
         if (profileMain) profileMain.init()
-        if (keyMenuMain) keyMenuMain.init()
+        keyMenuMain.init()
         initPanels(false)
 
-        if (gunControlMain) {
+        if (gunControlMain)
             gunControlMain.inited()
-            gunControlMain.setGunMenuName()
-        }
-        if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
+        setGunMenuName()
+        keyMatrixMain.initGunKeyShow()
     }
 
     // The end of a lock. The first one also replaces the splash with the
@@ -184,16 +188,19 @@ Item {
     }
 
     // A language file without a table leaves the English texts in place.
+    // Entries a table lacks keep their English texts.
     function loadChineseTexts() {
         var langFile = "lang_025044"
-        var texts = ui_View.getGlobalStrings(0, langFile)
-        if (texts.length > 0)
-            mainLang = texts
-        if (keyMatrixMain) keyMatrixMain.keyMatrixLang = ui_View.getGlobalStrings(1, langFile)
-        if (keyMenuMain) keyMenuMain.keyMenuLang = ui_View.getGlobalStrings(2, langFile)
-        if (macroEditorMain) macroEditorMain.macroEditorLang = ui_View.getGlobalStrings(3, langFile)
-        if (gunControlMain) gunControlMain.macroEditorLang = ui_View.getGlobalStrings(4, langFile)
-        if (macroKeyMain) macroKeyMain.macroKeyLang = ui_View.getGlobalStrings(5, langFile)
+        mainLang = KeyPages.mergeTexts(mainLang, ui_View.getGlobalStrings(0, langFile))
+        keyMatrixMain.keyMatrixLang = KeyPages.mergeTexts(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, langFile))
+        keyMenuMain.keyMenuLang = KeyPages.mergeTexts(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, langFile))
+        macroEditorMain.macroEditorLang = KeyPages.mergeTexts(macroEditorMain.macroEditorLang,
+                                                              ui_View.getGlobalStrings(3, langFile))
+        var gunTexts = ui_View.getGlobalStrings(4, langFile)
+        if (gunControlMain)
+            gunControlMain.macroEditorLang = KeyPages.mergeTexts(gunControlMain.macroEditorLang, gunTexts)
+        gunDialogTitle = KeyPages.mergeTexts([gunDialogTitle], gunTexts)[0]
+        macroKeyMain.macroKeyLang = KeyPages.mergeTexts(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, langFile))
         // The page shows none of these; reading them gives the tray's DPI
         // notices their Chinese texts.
         ui_View.getGlobalStrings(6, langFile)
@@ -202,7 +209,7 @@ Item {
     // The eight setting panels, from the current profile; with isSendData the
     // mouse and the system get the values too.
     function initPanels(isSendData) {
-        if (keyMatrixMain) keyMatrixMain.init(isSendData)
+        keyMatrixMain.init(isSendData)
         xySettingMain.init(isSendData)
         dpiSettingMain.init(isSendData)
         lightControlMain.init(isSendData)
@@ -234,7 +241,7 @@ Item {
             scrollRateMain.dropFocus()
             isScrollRateFocus = false
         }
-        if (keyMenuMain && keyMenuMain.visible) {
+        if (keyMenuMain.visible) {
             keyMenuMain.visible = false
             mouseMain.selectKey = -1
         }
@@ -289,11 +296,10 @@ Item {
         setProtectUI(1500)
         ui_View.resetProfile(profileNo)
         initPanels(true)
-        if (gunControlMain) {
+        if (gunControlMain)
             gunControlMain.readGunData()
-            gunControlMain.setGunMenuName()
-        }
-        if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
+        setGunMenuName()
+        keyMatrixMain.initGunKeyShow()
         if (gunControlMain)
             gunControlMain.sendMacro(5, gunControlMain.getMacroName(0), gunControlMain.getMacroName(1),
                                      gunControlMain.getMacroName(2))
@@ -325,11 +331,10 @@ Item {
         setProtectUI(1500)
         isProfileChanged = false
         initPanels(true)
-        if (gunControlMain) {
+        if (gunControlMain)
             gunControlMain.init(true)
-            gunControlMain.setGunMenuName()
-        }
-        if (keyMatrixMain) keyMatrixMain.initGunKeyShow()
+        setGunMenuName()
+        keyMatrixMain.initGunKeyShow()
         ui_View.ui_02H_SetKeyMatrixNo(0)
     }
 
@@ -339,6 +344,188 @@ Item {
         if (profileMain && profileMain.visible) profileMain.profileEditorFocus()
         if (gunControlMain && gunControlMain.visible) gunControlMain.macroEditorFocus()
         if (macroKeyMain && macroKeyMain.visible) macroKeyMain.macroKeyFocus()
+    }
+
+    // ---- button assignment
+
+    function openDialog(dialog) {
+        focusControl()
+        dialog.x = (width - dialog.width) / 2
+        dialog.y = (height - dialog.height) / 2
+        dialog.visible = true
+        mainMask.visible = true
+    }
+
+    function closeDialog(dialog) {
+        dialog.visible = false
+        mainMask.visible = false
+        mouseMain.selectKey = -1
+    }
+
+    function openKeyMenu(index) {
+        focusControl()
+        keyMenuMain.selectKey = index
+        keyMenuMain.x = keyMatrixMain.getx(index)
+        keyMenuMain.y = keyMatrixMain.gety(index)
+        keyMenuMain.showControl()
+        mouseMain.selectKey = index
+    }
+
+    function closeKeyMenu() {
+        keyMenuMain.visible = false
+        mouseMain.selectKey = -1
+    }
+
+    // A new function for the button whose menu is open, unless it is the
+    // last left click.
+    function assignToSelected(b0, b1, b2, b3) {
+        var index = keyMenuMain.selectKey
+        if (!keyMatrixMain.modifyData(index, b0, b1, b2, b3))
+            return
+        keyMatrixMain.refreashUI()
+        keyMatrixMain.cancelGunKeyFun(index)
+    }
+
+    function assignCode(code) {
+        closeKeyMenu()
+        var bytes = KeyPages.parseCode(code)
+        if (bytes)
+            assignToSelected(bytes[0], bytes[1], bytes[2], bytes[3])
+    }
+
+    // A macro plays from the slot the button has, or from a free one; with
+    // every button slot taken nothing changes.
+    function assignMacro(name, playMode) {
+        var index = keyMenuMain.selectKey
+        var slot = keyMatrixMain.macroSlotFor(index)
+        if (slot < 0 || !keyMatrixMain.mayReassign(index))
+            return
+        ui_View.setMacroKey(slot, name)
+        keyMatrixMain.modifyData(index, KeyPages.typeMacro, playMode, slot, 0)
+        keyMatrixMain.refreashUI()
+        macroEditorMain.sendMacro(slot, name)
+        keyMatrixMain.cancelGunKeyFun(index)
+    }
+
+    function openMacroKeyDialog() {
+        closeKeyMenu()
+        var e = keyMatrixMain.entry(0, keyMenuMain.selectKey)
+        var current = KeyPages.isMacro(e) ? keyMatrixMain.macroName(e[2]) : ""
+        openDialog(macroKeyMain)
+        macroKeyMain.showUI(macroKeyMain.macroMode, macroEditorMain.macroNames(), current,
+                            KeyPages.isMacro(e) ? e[1] : 0)
+        mouseMain.selectKey = keyMenuMain.selectKey
+    }
+
+    function openSingleKeyDialog() {
+        closeKeyMenu()
+        openDialog(singleKeyMain)
+        singleKeyMain.showUI()
+        mouseMain.selectKey = keyMenuMain.selectKey
+    }
+
+    // ---- gun slots on buttons; the presets themselves are the gun dialog's
+
+    // Gun preset names in list order.
+    function gunPresetNames() {
+        if (gunControlMain) {
+            var model = gunControlMain.macroListModel
+            var shown = []
+            for (var i = 0; i < model.count; ++i)
+                shown.push(model.get(i).macroName)
+            return shown
+        }
+        var names = KeyPages.dropSentinel(ui_View.getNameList(1))
+        var list = names.map(function (name, i) {
+            var no = parseInt(ui_View.loadGunIndex(name))
+            return { name: name, no: isNaN(no) ? i : no, order: i }
+        })
+        list.sort(function (a, b) { return a.no - b.no || a.order - b.order })
+        return list.map(function (p) { return p.name })
+    }
+
+    function gunPresetIndex(slot) {
+        var chosen = parseInt(ui_View.getselectGun()[slot])
+        return isNaN(chosen) ? slot : chosen
+    }
+
+    function gunPresetName(slot) {
+        if (gunControlMain)
+            return gunControlMain.getMacroName(slot)
+        var names = gunPresetNames()
+        var index = gunPresetIndex(slot)
+        return index >= 0 && index < names.length ? names[index] : ""
+    }
+
+    // The key menu names the gun slots that are on a button.
+    function setGunMenuName() {
+        if (gunControlMain) {
+            gunControlMain.setGunMenuName()
+            return
+        }
+        var names = []
+        for (var g = 0; g < KeyPages.gunSlots; ++g)
+            names.push(keyMatrixMain.gunKeyIndexes[g] >= 0 ? gunPresetName(g) : "")
+        keyMenuMain.gunMenuNames = names
+    }
+
+    function openGunAssignDialog(gun) {
+        closeKeyMenu()
+        openDialog(macroKeyMain)
+        macroKeyMain.gunSlot = gun
+        macroKeyMain.showUI(macroKeyMain.gunMode, gunPresetNames(), gunPresetName(gun),
+                            keyMatrixMain.gunKeyData[gun].gunKeyType)
+        mouseMain.selectKey = keyMenuMain.selectKey
+    }
+
+    function assignGun(gun, presetIndex, name, playMode) {
+        var index = keyMenuMain.selectKey
+        if (!keyMatrixMain.openGunKeyProc(index, gun, playMode))
+            return
+        if (gunControlMain)
+            gunControlMain.setGunData(gun, presetIndex)
+        else
+            storeGunPreset(gun, presetIndex)
+        setGunMenuName()
+        keyMatrixMain.refreashUI()
+        keyMatrixMain.controlGunShow(index, name)
+        if (gunControlMain)
+            gunControlMain.sendGunMacro()
+    }
+
+    // Until the gun dialog keeps the choice of presets, the page does.
+    function storeGunPreset(gun, presetIndex) {
+        var chosen = []
+        for (var g = 0; g < KeyPages.gunSlots; ++g)
+            chosen.push(g === gun ? presetIndex : gunPresetIndex(g))
+        ui_View.setSelectGun(chosen)
+    }
+
+    function enableGun(gun) {
+        var index = keyMenuMain.selectKey
+        closeKeyMenu()
+        if (!keyMatrixMain.openGunKeyProc(index, gun, keyMatrixMain.gunKeyData[gun].gunKeyType))
+            return
+        keyMatrixMain.refreashUI()
+        setGunMenuName()
+        keyMatrixMain.controlGunShow(index, gunPresetName(gun))
+    }
+
+    function disableGun(gun) {
+        var index = keyMenuMain.selectKey
+        closeKeyMenu()
+        keyMatrixMain.closeGunKeyProc(index, gun)
+        setGunMenuName()
+        keyMatrixMain.refreashUI()
+        keyMatrixMain.initGunKeyShow()
+    }
+
+    function gunSlotCleared(gun) {
+        if (gunControlMain)
+            gunControlMain.setGunData(gun, 2)
+        else
+            storeGunPreset(gun, 2)
+        setGunMenuName()
     }
 
     width: 1000
@@ -372,6 +559,10 @@ Item {
             ui_Ctl.onXChanged(mouse.x - pressedAt.x)
             ui_Ctl.onYChanged(mouse.y - pressedAt.y)
         }
+    }
+
+    KeyCodeString {
+        id: _KeyCodeString
     }
 
     Image {
@@ -441,6 +632,11 @@ Item {
             property alias mouseRateMain: mouseRateMain
             property alias doubleRateMain: doubleRateMain
             property alias scrollRateMain: scrollRateMain
+            property alias keyMatrixMain: keyMatrixMain
+            property alias macroEditorMain: macroEditorMain
+            property alias keyMenuMain: keyMenuMain
+            property alias singleKeyMain: singleKeyMain
+            property alias macroKeyMain: macroKeyMain
 
             Environment {
                 id: envItem
@@ -465,15 +661,64 @@ Item {
                 spacing: 5
                 visible: false
 
-                // The key matrix panel (title bar and 183 px of rows) goes here.
-                Item {
-                    id: keyMatrixSlot
-                    width: 242
-                    height: 201
+                KeyMatrix {
+                    id: keyMatrixMain
+                    objectName: "keyMatrixMain"
+                    language: mainIten.language
+                    keyCodes: mainIten.keyCodes
+                    selectKey: keyMenuMain.visible ? keyMenuMain.selectKey : -1
+                    gunPresetName: mainIten.gunPresetName
+                    fontFamily: mainIten.fontFamily
+                    fontSize: mainIten.fontNormalSize
+                    fontColor: mainIten.fontColor
+                    skinNo: mainIten.skin_No
+                    animationSpeed: mainIten.animation_speed
+                    onClickFrame: mainIten.focusControl()
+                    onKeyClicked: (index) => mainIten.openKeyMenu(index)
+                    onKeyHovered: (index) => { if (!keyMenuMain.visible) mouseMain.selectKey = index }
+                    // The next row may have been entered before this one was left.
+                    onKeyLeft: (index) => { if (!keyMenuMain.visible && mouseMain.selectKey === index) mouseMain.selectKey = -1 }
+                    onSendMacroRequested: (slot, name) => macroEditorMain.sendMacro(slot, name)
+                    onGunSlotCleared: (slot) => mainIten.gunSlotCleared(slot)
                 }
 
-                // The macro and gun launcher box goes here, between the key matrix and
-                // the axis panel, once its two dialogs exist.
+                // Opens the macro editor and the gun dialog.
+                Rectangle {
+                    id: launcherBox
+                    objectName: "launcherBox"
+                    readonly property string skin: "qrc:/macros/modules/img/skin" + mainIten.skin_No + "/macros/"
+                    width: 242
+                    height: 82
+                    color: "#b31a1a1a"
+
+                    Column {
+                        anchors.centerIn: parent
+                        spacing: 20
+
+                        Button {
+                            objectName: "macroEditorButton"
+                            source: launcherBox.skin + "macroStartBtn.png"
+                            hoverSource: launcherBox.skin + "macroStartBtnH.png"
+                            pressedSource: launcherBox.skin + "macroStartBtnP.png"
+                            text: macroEditorMain.macroEditorLang[0]
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            textColor: mainIten.fontColor
+                            onClicked: mainIten.openDialog(macroEditorMain)
+                        }
+                        Button {
+                            objectName: "gunControlButton"
+                            source: launcherBox.skin + "macroStartBtn.png"
+                            hoverSource: launcherBox.skin + "macroStartBtnH.png"
+                            pressedSource: launcherBox.skin + "macroStartBtnP.png"
+                            text: mainIten.gunControlMain ? mainIten.gunControlMain.macroEditorLang[0] : mainIten.gunDialogTitle
+                            fontFamily: mainIten.fontFamily
+                            fontSize: mainIten.fontNormalSize
+                            textColor: mainIten.fontColor
+                            onClicked: if (mainIten.gunControlMain) mainIten.openDialog(mainIten.gunControlMain)
+                        }
+                    }
+                }
 
                 XySetting {
                     id: xySettingMain
@@ -781,8 +1026,63 @@ Item {
                 }
             }
 
-            // The macro editor, gun, key menu, profile, single-key and macro-key
-            // dialogs go here, in this order, above the mask.
+            MacroEditor {
+                id: macroEditorMain
+                objectName: "macroEditorMain"
+                keyCodes: mainIten.keyCodes
+                skinNo: mainIten.skin_No
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onCloseEditor: mainMask.visible = false
+                onDeleteMacroSignal: (name) => keyMatrixMain.deleteMacroProc(name)
+                onMacroRenamed: keyMatrixMain.updateTexts()
+            }
+
+            // The gun dialog goes here, between the macro editor and the key menu.
+
+            KeyMenu {
+                id: keyMenuMain
+                objectName: "keyMenuMain"
+                gunKeyIndexes: keyMatrixMain.gunKeyIndexes
+                pageHeight: mainIten.height
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onCodeChosen: (code) => mainIten.assignCode(code)
+                onSingleKeyChosen: mainIten.openSingleKeyDialog()
+                onMacroChosen: mainIten.openMacroKeyDialog()
+                onGunAssignChosen: (gun) => mainIten.openGunAssignDialog(gun)
+                onGunEnableChosen: (gun) => mainIten.enableGun(gun)
+                onGunDisableChosen: (gun) => mainIten.disableGun(gun)
+            }
+
+            // The profile dialog goes here, between the key menu and the single-key dialog.
+
+            SingleKey {
+                id: singleKeyMain
+                objectName: "singleKeyMain"
+                macroKeyLang: macroKeyMain.macroKeyLang
+                keyCodes: mainIten.keyCodes
+                skinNo: mainIten.skin_No
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onKeyAssigned: (usage) => mainIten.assignToSelected(0, 0, usage, 0)
+                onCloseSure: mainIten.closeDialog(singleKeyMain)
+            }
+
+            MacroKey {
+                id: macroKeyMain
+                objectName: "macroKeyMain"
+                skinNo: mainIten.skin_No
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onMacroChosen: (name, playMode) => mainIten.assignMacro(name, playMode)
+                onGunChosen: (gun, presetIndex, name, playMode) => mainIten.assignGun(gun, presetIndex, name, playMode)
+                onCloseSure: mainIten.closeDialog(macroKeyMain)
+            }
 
             Image {
                 id: factorysure

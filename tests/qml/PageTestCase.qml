@@ -19,6 +19,13 @@ TestCase {
         return page
     }
 
+    // A fresh page filled from the current profile as start-up fills it.
+    function openFilledPage() {
+        var page = openPage()
+        page.fillFromProfile()
+        return page
+    }
+
     // A fresh page as the program starts it: splash only. Its dashboard is
     // made during the first lock; page.dashboard is null until then.
     function newPage() {
@@ -39,6 +46,50 @@ TestCase {
         var column = item(page, "panelRight")
         var y = target.mapToItem(column.contentItem, 0, 0).y
         column.contentY = Math.max(0, Math.min(y, column.contentHeight - column.height))
+    }
+
+    // The shipped profile 0 as the current one, and no macros: the state the
+    // key and macro tests start from.
+    function freshProfile() {
+        // Off every hover area, so no row of a new page is hovered by a
+        // pointer another test left there.
+        mouseMove(pageCase, 500, 630)
+        ui_View.ui_02H_SetCurrentProfile(0)
+        ui_View.resetProfile(0)
+        testRig.removeMacroFiles()
+        ui_View.updataNameList(0, [])
+    }
+
+    // Entry `index` of key matrix `matrix` (1 to 4) as the mouse holds it.
+    function mouseEntry(matrix, index) {
+        return testRig.keyMatrix(matrix).slice(4 * index, 4 * index + 4)
+    }
+
+    // Opens the function menu of button `index` of the key matrix.
+    function openMenu(page, index) {
+        mouseClick(item(page, "keyRow" + index))
+        var menu = item(page, "keyMenuMain")
+        verify(menu.visible)
+        return menu
+    }
+
+    // Clicks the menu items of `path` (text indexes) one after the other.
+    function choose(menu, path) {
+        for (var i = 0; i < path.length; ++i)
+            mouseClick(item(menu, "keyMenuItem" + path[i]))
+    }
+
+    // A list of the current profile as numbers ([] when absent).
+    function storedList(key) {
+        var value = testRig.stored(testRig.currentProfile(), key)
+        if (value === undefined || value === null)
+            return []
+        if (typeof value !== "object")
+            return [Number(value)]
+        var list = []
+        for (var i = 0; i < value.length; ++i)
+            list.push(Number(value[i]))
+        return list
     }
 
     // A point of the page where nothing but the page background is.

@@ -143,6 +143,28 @@ QVariantMap PageRig::mouseState()
     };
 }
 
+QVariantList PageRig::keyMatrix(int index)
+{
+    m_sim->link.waitForPendingExchange();
+    if (index < 1 || index > 4)
+        return {};
+    const QByteArray bytes = m_sim->peer.state().keyMatrices[size_t(index - 1)];
+    return asList(reinterpret_cast<const uint8_t *>(bytes.constData()), int(bytes.size()));
+}
+
+QVariantList PageRig::macroSlot(int slot)
+{
+    m_sim->link.waitForPendingExchange();
+    const QByteArray bytes = m_sim->peer.state().macroSlots.value(uint8_t(slot));
+    return asList(reinterpret_cast<const uint8_t *>(bytes.constData()), int(bytes.size()));
+}
+
+int PageRig::keyMatrixNo()
+{
+    m_sim->link.waitForPendingExchange();
+    return m_sim->peer.state().profile;
+}
+
 int PageRig::framesSent(int code)
 {
     int count = 0;
@@ -188,6 +210,26 @@ QVariant PageRig::stored(int profile, const QString &key) const
 int PageRig::currentProfile() const
 {
     return m_view->profiles().currentIndex();
+}
+
+void PageRig::writeFile(const QString &path, const QString &text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.toUtf8());
+}
+
+bool PageRig::fileExists(const QString &path) const
+{
+    return QFile::exists(path);
+}
+
+void PageRig::removeMacroFiles()
+{
+    QDir folder(QStringLiteral("modules/macro"));
+    for (const QString &name : folder.entryList(QDir::Files))
+        folder.remove(name);
 }
 
 QString PageRig::dpiNotice(int stage) const

@@ -50,6 +50,11 @@ public:
     // reportRate, dpiStageCount, dpiCodes, rgbEffect, xySensitivity and
     // stageColours (the colour table of type 1).
     Q_INVOKABLE QVariantMap mouseState();
+    // Key matrix 1 to 4 (64 bytes) and macro slot 1 to 12 (128 bytes) as the
+    // simulated mouse holds them, and the key matrix it plays from.
+    Q_INVOKABLE QVariantList keyMatrix(int index);
+    Q_INVOKABLE QVariantList macroSlot(int slot);
+    Q_INVOKABLE int keyMatrixNo();
     // Request frames with this command code since the last clear.
     Q_INVOKABLE int framesSent(int code);
     Q_INVOKABLE void clearMouseRecords();
@@ -65,6 +70,11 @@ public:
     Q_INVOKABLE void setStored(int profile, const QString &key, const QVariant &value);
     Q_INVOKABLE QVariant stored(int profile, const QString &key) const;
     Q_INVOKABLE int currentProfile() const;
+    // Text files under the program folder ("modules/macro/M.bin"); the
+    // macro folder emptied.
+    Q_INVOKABLE void writeFile(const QString &path, const QString &text);
+    Q_INVOKABLE bool fileExists(const QString &path) const;
+    Q_INVOKABLE void removeMacroFiles();
     // The text of the tray's notice for a DPI stage (1 to 8).
     Q_INVOKABLE QString dpiNotice(int stage) const;
 
