@@ -11,11 +11,11 @@ if(NOT SRC OR NOT DST)
     message(FATAL_ERROR "seed_data.cmake needs -DSRC=... and -DDST=...")
 endif()
 
-set(read_only_patterns
-    "^i18n/"
-    "^img/"
-    "^setting/pD[^/]*\\.bin$"
-    "^setting/apConfigD\\.bin$")
+# The program seeds a user's data folder by the same list.
+file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/../platform/readonlydata.txt" read_only_patterns REGEX "^[^#]")
+if(NOT read_only_patterns)
+    message(FATAL_ERROR "no read-only patterns in platform/readonlydata.txt")
+endif()
 
 file(GLOB_RECURSE shipped RELATIVE "${SRC}" LIST_DIRECTORIES false "${SRC}/*")
 foreach(relative IN LISTS shipped)

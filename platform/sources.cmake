@@ -2,6 +2,8 @@
 # file chosen here so nothing above this folder needs an #ifdef.
 target_sources(q530core PRIVATE
     platform/callbackregistry.h platform/callbackregistry.cpp
+    platform/datafolder.h platform/datafolder.cpp
+    platform/dataseed.h platform/dataseed.cpp
     platform/deviceaccess.h
     platform/devicenotifier.h
     platform/hookguard.h
@@ -12,6 +14,7 @@ target_sources(q530core PRIVATE
 )
 if(WIN32)
     target_sources(q530core PRIVATE
+        platform/windows/datafolder_windows.cpp
         platform/windows/deviceaccess_windows.cpp
         platform/windows/devicenotifier_windows.cpp
         platform/windows/hookguard_windows.cpp
@@ -22,6 +25,7 @@ if(WIN32)
     )
 else()
     target_sources(q530core PRIVATE
+        platform/linux/datafolder_linux.cpp
         platform/linux/deviceaccess_linux.cpp
         platform/linux/devicenotifier_linux.cpp
         platform/linux/hookguard_linux.cpp
@@ -30,4 +34,17 @@ else()
         platform/linux/pointersettings_linux.cpp
         platform/linux/updater_linux.cpp
     )
+endif()
+
+# Which shipped data files the program only reads; the build's seeding step
+# reads the same list.
+qt_add_resources(q530core "datarules" PREFIX "/" FILES platform/readonlydata.txt)
+
+if(NOT WIN32)
+    # An installed program finds its shipped data from its own folder, so the
+    # installation can move as a whole.
+    include(GNUInstallDirs)
+    file(RELATIVE_PATH q530_shipped_from_bin "/${CMAKE_INSTALL_BINDIR}" "/${CMAKE_INSTALL_DATADIR}/q530")
+    set_source_files_properties(platform/linux/datafolder_linux.cpp PROPERTIES
+        COMPILE_DEFINITIONS "Q530_SHIPPED_FROM_BIN=\"${q530_shipped_from_bin}\"")
 endif()

@@ -1,4 +1,5 @@
 #include "device/hidapibackend.h"
+#include "platform/datafolder.h"
 #include "platform/devicenotifier.h"
 #include "platform/hookguard.h"
 #include "platform/nativemessagefilter.h"
@@ -16,6 +17,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Names the per-user data folder (~/.local/share/q530 on Linux),
+    // whatever the program file is called.
+    QCoreApplication::setApplicationName(QStringLiteral("q530"));
     SingleApplication app(argc, argv);
     if (app.isRunning()) {
         app.sendMessage(QString(), 5000);
@@ -26,13 +30,14 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // Every data path is relative to the program's own folder.
+    // Every data path is "./modules/..." in the data folder, which the
+    // operating-system layer chooses from the program's own folder. It lives
+    // as long as the program: it may be a stand-in for this run only.
     QString folder = QCoreApplication::applicationFilePath();
     const qsizetype slash = folder.lastIndexOf(QLatin1Char('/'));
-    if (slash >= 0) {
-        folder.truncate(slash);
-        QDir::setCurrent(folder);
-    }
+    folder = slash >= 0 ? folder.left(slash) : QDir::currentPath();
+    const DataFolderChoice data = DataFolder::choose(folder);
+    DataFolder::enter(data);
 
     // --simulate, the only option: the whole program on the simulated mouse.
     // Both outlive the window.

@@ -1,6 +1,7 @@
 // The real program, started as separate processes on the simulated mouse:
 // one copy per user, a crashed copy that leaves its files behind, and a start
-// from another folder.
+// from another folder. Each test gives the program a home of its own, so no
+// run touches the data folder of the person running the tests.
 
 #include "shell/singleapplication.h"
 
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <list>
+#include <memory>
 
 class TestShellProcesses : public QObject
 {
@@ -27,7 +29,7 @@ private slots:
     void crashedFirstCopyDoesNotBlock();
     void unusableLockNeverTakesOver();
     void unusableLockWithoutACopySaysWhy();
-    void filesLandBesideTheProgram();
+    void filesLandInTheDataFolder();
 
 private:
     QProcess &start(const QString &workingDirectory = QString(), const QString &screenshot = QString(),
@@ -35,6 +37,7 @@ private:
     static bool waitUntilUp(QProcess &process);
 
     QString m_key;
+    std::unique_ptr<QTemporaryDir> m_home;
     std::list<QProcess> m_processes;
 };
 
@@ -42,6 +45,8 @@ void TestShellProcesses::init()
 {
     // A key of its own, so no copy a person runs on this machine is met.
     m_key = QUuid::createUuid().toString(QUuid::Id128);
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
 }
 
 void TestShellProcesses::cleanup()
@@ -64,6 +69,8 @@ QProcess &TestShellProcesses::start(const QString &workingDirectory, const QStri
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("Q530_INSTANCE_KEY", m_key);
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("XDG_DATA_HOME", m_home->filePath("data"));
+    env.insert("XDG_CONFIG_HOME", m_home->filePath("config"));
     if (!screenshot.isEmpty())
         env.insert("Q530_SCREENSHOT", screenshot);
     if (!lockFolder.isEmpty())
@@ -179,23 +186,34 @@ void TestShellProcesses::unusableLockWithoutACopySaysWhy()
     QVERIFY(!output.contains("Device Connect"));
 }
 
-void TestShellProcesses::filesLandBesideTheProgram()
+void TestShellProcesses::filesLandInTheDataFolder()
 {
-    // The screenshot is the one file the program writes so far; a relative
-    // path shows which folder it works in.
+    // The screenshot is written to a relative path, so it shows the working
+    // folder: the user's own data folder, seeded from the data beside the
+    // program, whichever folder the program was started from.
     QTemporaryDir elsewhere;
     const QString fileName = "probe-" + m_key + ".png";
-    const QString besideProgram = QFileInfo(Q530_PROGRAM).dir().filePath(fileName);
+    const QDir programFolder = QFileInfo(Q530_PROGRAM).dir();
+    const QDir dataFolder(m_home->filePath("data/q530"));
 
     QProcess &p = start(elsewhere.path(), fileName);
     QVERIFY(p.waitForFinished(30000));
     const QByteArray output = p.readAll();
     QCOMPARE(p.exitCode(), 0); // quit through the tray's quit entry
     QVERIFY2(output.contains("Screenshot written to " + fileName.toUtf8()), output.constData());
-    QVERIFY(QFileInfo::exists(besideProgram));
+    QVERIFY2(!output.contains("Data folder"), output.constData());
+    QCOMPARE(QImage(dataFolder.filePath(fileName)).size(), QSize(1000, 640));
+    QVERIFY(!QFileInfo::exists(programFolder.filePath(fileName)));
     QVERIFY(!QFileInfo::exists(QDir(elsewhere.path()).filePath(fileName)));
-    QCOMPARE(QImage(besideProgram).size(), QSize(1000, 640));
-    QFile::remove(besideProgram);
+
+    const QStringList seeded{"setting/apConfig.bin", "setting/p1.bin", "setting/pD.bin", "i18n/lang_025044.ini",
+                             "img/trayIcon.ico"};
+    for (const QString &file : seeded) {
+        QFile copy(dataFolder.filePath("modules/" + file));
+        QFile shipped(programFolder.filePath("modules/" + file));
+        QVERIFY2(copy.open(QIODevice::ReadOnly) && shipped.open(QIODevice::ReadOnly), qPrintable(file));
+        QCOMPARE(copy.readAll(), shipped.readAll());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShellProcesses)
