@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the simulated run need on Debian 12.
+# Installs what the build, the tests and the simulated run need on Debian 12
+# (the install test validates the desktop files and runs the program as a
+# user it creates: desktop-file-utils, appstream, passwd, util-linux).
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,7 @@ packages=(
     libhidapi-dev libudev-dev
     xvfb xauth fonts-wqy-microhei
     clang libclang-rt-14-dev
+    desktop-file-utils appstream passwd util-linux
 )
 
 missing=()
