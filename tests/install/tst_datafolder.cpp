@@ -1,6 +1,8 @@
 // The user's data folder beside the shipped data: which files follow the
 // shipped copy, what a start adds or leaves alone, and what happens when the
-// user's folder cannot be made, brought up to date or written.
+// user's folder cannot be made or brought up to date. (A folder the user may
+// not write, and the installed layout, are checked by tst_install.sh as a
+// normal user: root may write anywhere.)
 
 #include "platform/datafolder.h"
 #include "platform/dataseed.h"
@@ -64,8 +66,6 @@ private slots:
     void copiesCanBeWritten();
     void damagedUserFolder_data();
     void damagedUserFolder();
-    void lockedUserFolderWorksOnACopy();
-    void shippedDataFoundWhereInstalled();
     void noShippedDataSaysSo();
 };
 
@@ -211,48 +211,6 @@ void DataFolderTest::damagedUserFolder()
     QCOMPARE(filesBelow(choice.workingFolder + "/modules"), filesBelow(dir.filePath("shipped/modules")));
     if (!damage.startsWith("dir:"))
         QCOMPARE(readFile(dir.filePath(damage)), QByteArray("in the way"));
-}
-
-void DataFolderTest::lockedUserFolderWorksOnACopy()
-{
-    QTemporaryDir dir;
-    const QString user = dir.filePath("user");
-    makeShipped(dir.filePath("shipped/modules"), "1");
-    QCOMPARE(DataFolder::userCopy({dir.filePath("shipped")}, user).workingFolder, user);
-    QVERIFY(writeFile(user + "/modules/setting/p1.bin", "the user's own"));
-    QVERIFY(writeFile(dir.filePath("shipped/modules/i18n/lang_025044.ini"), "shipped 2"));
-
-    const QString setting = user + "/modules/setting";
-    QFile::setPermissions(setting, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (DataSeed::canWriteIn(setting)) {
-        QFile::setPermissions(setting, QFile::permissions(setting) | QFileDevice::WriteOwner);
-        QSKIP("This user may write anywhere (root); the install test checks it as a normal user");
-    }
-    const DataFolderChoice choice = DataFolder::userCopy({dir.filePath("shipped")}, user);
-    QFile::setPermissions(setting, QFile::permissions(setting) | QFileDevice::WriteOwner);
-
-    QVERIFY2(choice.problems.join('\n').contains("cannot be written: " + QDir::toNativeSeparators(setting)),
-             qPrintable(choice.problems.join('\n')));
-    QVERIFY(!choice.userMessage.isEmpty());
-    QVERIFY(choice.session);
-    // The copy holds the user's own settings and the newer shipped files.
-    QCOMPARE(readFile(choice.workingFolder + "/modules/setting/p1.bin"), QByteArray("the user's own"));
-    QCOMPARE(readFile(choice.workingFolder + "/modules/i18n/lang_025044.ini"), QByteArray("shipped 2"));
-    QCOMPARE(readFile(setting + "/p1.bin"), QByteArray("the user's own"));
-}
-
-void DataFolderTest::shippedDataFoundWhereInstalled()
-{
-    // bin/ holds no data; ../share/q530 does.
-    QTemporaryDir dir;
-    QVERIFY(QDir().mkpath(dir.filePath("prefix/bin")));
-    makeShipped(dir.filePath("prefix/share/q530/modules"), "installed");
-    const QString bin = dir.filePath("prefix/bin");
-    const DataFolderChoice choice
-        = DataFolder::userCopy({bin, QDir::cleanPath(bin + "/../share/q530")}, dir.filePath("user"));
-    QVERIFY2(choice.problems.isEmpty(), qPrintable(choice.problems.join('\n')));
-    QCOMPARE(readFile(dir.filePath("user/modules/setting/p1.bin")), QByteArray("shipped installed setting/p1.bin"));
-    QVERIFY(!QFileInfo::exists(bin + "/modules"));
 }
 
 void DataFolderTest::noShippedDataSaysSo()
