@@ -441,7 +441,7 @@ Image {
                 }
                 Rectangle {
                     anchors.fill: parent
-                    visible: editor.editingMacro === index
+                    visible: index >= 0 && editor.editingMacro === index
                     color: "#221815"
                     border.color: "#ea5514"
 
@@ -568,7 +568,7 @@ Image {
                     x: 52
                     width: 90
                     height: parent.height
-                    visible: editor.editingDelay === index
+                    visible: index >= 0 && editor.editingDelay === index
                     color: "#221815"
                     border.color: "#ea5514"
 
