@@ -176,10 +176,14 @@ Rectangle {
         height: 17
         color: rowArea.containsMouse || open ? "#761212" : "#4f1717"
 
+        // Long labels shrink a little rather than lose their end.
         Text {
             x: 6
-            width: parent.width - 20
-            anchors.verticalCenter: parent.verticalCenter
+            width: parent.width - (menuRow.opensMenu ? 16 : 10)
+            height: parent.height
+            verticalAlignment: Text.AlignVCenter
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 9
             elide: Text.ElideRight
             text: menuRow.label
             color: menuRow.fontColor
@@ -188,7 +192,7 @@ Rectangle {
         }
         Text {
             anchors.right: parent.right
-            anchors.rightMargin: 5
+            anchors.rightMargin: 4
             anchors.verticalCenter: parent.verticalCenter
             visible: menuRow.opensMenu
             text: "›"

@@ -166,7 +166,7 @@ Image {
         id: dropHead
         objectName: "macroKeyDrop"
         x: 20
-        y: 88
+        y: 68
         width: 109
         height: 20
         color: "#282828"

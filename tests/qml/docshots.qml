@@ -1,0 +1,77 @@
+import QtQuick
+import QtTest
+
+// Not a test: draws the pictures of docs/ from the real pages on the
+// simulated mouse. Run by hand:
+//   QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software \
+//       <build>/tests/qml/tst_pages -input tests/qml/docshots.qml
+PageTestCase {
+    name: "DocShots"
+
+    readonly property string docs: Qt.resolvedUrl("../../docs/").toString().replace("file://", "")
+
+    function shot(page, file) {
+        waitForRendering(page)
+        wait(50)
+        grabImage(page).save(docs + file)
+    }
+
+    function englishPage() {
+        testRig.setAppConfig("common/language", "English")
+        freshProfile()
+        return openFilledPage()
+    }
+
+    function test_1_mainPages() {
+        shot(englishPage(), "main-en.png")
+        testRig.setAppConfig("common/language", "ChineseSimplified")
+        var page = openFilledPage()
+        shot(page, "main-zh.png")
+        testRig.setAppConfig("common/language", "English")
+    }
+
+    function test_2_buttonMenu() {
+        var page = englishPage()
+        var menu = openMenu(page, 3)
+        mouseMove(item(menu, "keyMenuItem7"))
+        mouseMove(item(menu, "keyMenuItem21"))
+        shot(page, "button-menu.png")
+    }
+
+    function test_3_macroDialogs() {
+        var page = englishPage()
+        var editor = item(page, "macroEditorMain")
+        mouseClick(item(page, "macroEditorButton"))
+        for (var i = 0; i < 4; ++i)
+            mouseClick(item(editor, "macroNew"))
+        editor.selectMacro(0)
+        editor.renameMacro(0, "Burst fire")
+        editor.renameMacro(1, "Reload")
+        editor.selectMacro(2)
+        mouseClick(item(editor, "macroEditorOk"))
+
+        choose(openMenu(page, 4), [11])
+        var dialog = item(page, "macroKeyMain")
+        mouseClick(item(dialog, "macroKeyDrop"))
+        mouseClick(item(dialog, "macroKeyName1"))
+        mouseClick(item(dialog, "playMode2"))
+        mouseClick(item(dialog, "macroKeyDrop"))
+        mouseMove(item(dialog, "macroKeyName2"))
+        shot(page, "macro-key-dialog.png")
+        mouseClick(item(dialog, "macroKeyDrop"))
+        mouseClick(item(dialog, "macroKeyOk"))
+
+        mouseClick(item(page, "macroEditorButton"))
+        editor.selectMacro(1)
+        mouseClick(item(editor, "recordButton"))
+        var keys = [[true, 0x15, 0], [false, 0x15, 8], [true, 0xe1, 12], [true, 0x1a, 4], [false, 0x1a, 9],
+                    [false, 0xe1, 3], [true, 0x2c, 21], [false, 0x2c, 7]]
+        for (i = 0; i < keys.length; ++i) {
+            editor.ticks = keys[i][2]
+            page.detectKeyboard(keys[i][0], keys[i][1])
+        }
+        mouseMove(item(editor, "actionRow3"))
+        shot(page, "macro-editor-recording.png")
+        mouseClick(item(editor, "recordButton"))
+    }
+}
