@@ -121,6 +121,8 @@ HidHandle *Hid_Thread::openEventInterface(uint index)
 
 bool Hid_Thread::waitTransportFree()
 {
+    ++m_waiting;
+    struct Leave { int &count; ~Leave() { --count; } } leave{m_waiting};
     for (int attempt = 0; attempt < kTransportAttempts; ++attempt) {
         bool expected = true;
         if (m_transportFree.compare_exchange_strong(expected, false))
@@ -258,19 +260,54 @@ void Hid_Thread::buildRequest(uchar code, const Params &params)
 
 void Hid_Thread::startSet(uchar code, const Params &params, bool wait, const uchar *block, int n)
 {
-    if (!waitTransportFree()) {
-        qDebug("cmd Failed %02X", unsigned(code));
+    DeferredSet set{code, params, wait, QByteArray(), n};
+    if (block && n > 0)
+        set.block = QByteArray(reinterpret_cast<const char *>(block), std::min(n, Protocol::kDataBufferSize));
+    // Issued from an event handled inside another command's wait: going
+    // first would reach the mouse before that command, and a setting changed
+    // twice would end with the older value.
+    if (m_waiting > 0) {
+        m_deferred.append(set);
         return;
     }
-    buildRequest(code, params);
-    if (block && n > 0)
-        std::memcpy(m_io.data, block, size_t(std::min(n, Protocol::kDataBufferSize)));
-    m_lastSet = QtConcurrent::run(&Hid_Thread::runSetExchange, this, n, wait);
+    sendDeferredSets();
+    sendSet(set);
+    sendDeferredSets(); // the ones issued while this one waited
+}
+
+void Hid_Thread::sendSet(const DeferredSet &set)
+{
+    if (!waitTransportFree()) {
+        qDebug("cmd Failed %02X", unsigned(set.code));
+        return;
+    }
+    buildRequest(set.code, set.params);
+    if (!set.block.isEmpty())
+        std::memcpy(m_io.data, set.block.constData(), size_t(set.block.size()));
+    m_lastSet = QtConcurrent::run(&Hid_Thread::runSetExchange, this, set.n, set.wait);
+}
+
+void Hid_Thread::sendDeferredSets()
+{
+    while (m_waiting == 0 && !m_deferred.isEmpty())
+        sendSet(m_deferred.takeFirst());
 }
 
 Hid_Thread::GetResult Hid_Thread::runGet(const Params &params, uchar code, const Reply &fill, uchar *block, int n)
 {
+    sendDeferredSets(); // issued before this one, so they go first
     m_lastGetOk = false;
+    // The caller reads the reply frame after this returns: the SETs issued
+    // while this one waits go from the event loop, never before that.
+    struct Later
+    {
+        Hid_Thread *link;
+        ~Later()
+        {
+            if (link->m_waiting == 0 && !link->m_deferred.isEmpty())
+                QMetaObject::invokeMethod(link, &Hid_Thread::sendDeferredSets, Qt::QueuedConnection);
+        }
+    } later{this};
     if (!waitTransportFree()) {
         qDebug("cmd Failed");
         return GetResult::Busy;

@@ -148,9 +148,22 @@ private:
     struct Params { uchar p[6] = {0, 0, 0, 0, 0, 0}; };
     struct Reply { uchar r[8] = {0, 0, 0, 0, 0, 0, 0, 0}; };
 
+    struct DeferredSet
+    {
+        uchar code;
+        Params params;
+        bool wait;
+        QByteArray block;
+        int n;
+    };
+
     void buildRequest(uchar code, const Params &params);
     // Takes the transport, sends the frame and n bytes of `block` on the pool.
+    // Commands reach the mouse in the order they were issued: one issued while
+    // another waits for the transport is sent after it.
     void startSet(uchar code, const Params &params, bool wait, const uchar *block = nullptr, int n = 0);
+    void sendSet(const DeferredSet &set);
+    void sendDeferredSets();
     // Takes the transport and runs the exchange here; `block` (n bytes) is
     // copied in before and back after, whatever the outcome.
     GetResult runGet(const Params &params, uchar code, const Reply &fill, uchar *block = nullptr, int n = 0);
@@ -180,6 +193,8 @@ private:
     std::atomic<int> m_runningListeners{0};
     QFuture<bool> m_lastSet;
     bool m_lastGetOk = false;
+    int m_waiting = 0;                // commands of the GUI thread in waitTransportFree()
+    QList<DeferredSet> m_deferred;    // SETs issued meanwhile, oldest first
     QByteArray m_deniedPaths;       // the mouse last refused to this user, already told
     Sleeper m_sleep;
 

@@ -147,7 +147,7 @@ void SimulatedMouse::sendEventReport(const QByteArray &report)
 
 void SimulatedMouse::deliverEvent(const QByteArray &sent)
 {
-    const PendingReport report{damagedReport(sent, kNotificationSize), QDeadlineTimer(m_reportDelayMs)};
+    const PendingReport report{damagedReport(sent, kNotificationSize), QDeadlineTimer()}; // due at once
     record(Record::EventReport, report.bytes);
     bool delivered = false;
     for (SimHandle *h : m_handles) {

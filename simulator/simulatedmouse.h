@@ -110,7 +110,7 @@ public:
     // cable comes out, once.
     void unplugAfter(Operation op, int successes = 0);
     void setReplyFault(ReplyFault fault);
-    // Data reports and notifications arrive this long after they were sent.
+    // The data reports of a read arrive this long after its reply frame.
     void setReportDelay(int milliseconds);
 
     // ---- state and recording
