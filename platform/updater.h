@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The firmware updater: a separate program in "./update" beside this one.
+// The firmware updater: a separate program in the folder "update" beside
+// this one.
 namespace Updater {
 
 QString programPath();

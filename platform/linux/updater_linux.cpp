@@ -1,6 +1,10 @@
 #include "platform/updater.h"
 
+#include <QCoreApplication>
+
 QString Updater::programPath()
 {
-    return QStringLiteral("./update/update");
+    // The working folder is the user's data folder, not the program's: the
+    // updater is looked for beside the program itself.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/update/update");
 }
