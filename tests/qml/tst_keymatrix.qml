@@ -210,6 +210,26 @@ PageTestCase {
         }
     }
 
+    // In Chinese the panel, its functions and the menu take the language
+    // file's texts.
+    function test_chinese() {
+        testRig.setAppConfig("common/language", "ChineseSimplified")
+        var page = openFilledPage()
+        testRig.setAppConfig("common/language", "English")
+        compare(item(page, "keyMatrixMain").title, "按键设置")
+        compare(item(page, "keyText0").text, "左键")
+        compare(item(page, "keyText3").text, "自动奔跑")
+        compare(item(page, "keyText6").text, "DPI 循环")
+        var menu = openMenu(page, 5)
+        compare(item(menu, "keyMenuItem12").label, "枪械管理")
+        choose(menu, [12, 45, 50])
+        compare(item(page, "keyText5").text, "枪键按键")
+        choose(openMenu(page, 7), [10])
+        page.detectKeyboard(true, 0x2c)
+        mouseClick(item(page, "singleKeyOk"))
+        compare(item(page, "keyText7").text, "键盘按键-Space")
+    }
+
     // Damaged entries of a profile: each has a clear fallback.
     function test_damagedProfile_data() {
         return [

@@ -9,9 +9,10 @@ import "keypages.js" as KeyPages
 Frame {
     id: keyMatrix
 
-    property var keyMatrixLang: ["Macro: ", "Deactivated", "Keyboard Key-", "Button Assignment", "Button ",
-        "Gun Button"]
+    property var keyMatrixLang: ["Macro: ", "Deactivated", "Keyboard Key-", "Button Assignment", "Button "]
     property int language: 0
+    // A gun key without a gun slot, English and Chinese.
+    readonly property var gunButtonText: ["Gun Button", "枪键按键"]
     property QtObject keyCodes         // the key-name tables
     property int selectKey: -1         // the button whose menu is open
     // The name of the gun preset in gun slot 0 ... 2.
@@ -210,7 +211,7 @@ Frame {
         for (var k = 0; k < modKeys.count; ++k) {
             if (!KeyPages.isGunKey(entry(0, k)))
                 continue
-            var text = keyMatrixLang[5]
+            var text = gunButtonText[language === 1 ? 1 : 0]
             for (var s = KeyPages.gunSlots - 1; s >= 0; --s)
                 if (gunKeyData[s].gunKeyIndex === k)
                     text = gunPresetName(s)
