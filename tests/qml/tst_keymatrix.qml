@@ -161,6 +161,42 @@ PageTestCase {
         compare(testRig.keyMatrixNo(), 0)
     }
 
+    // "Assignment" chooses the preset and the play mode of a gun slot and
+    // puts the slot on the button.
+    function test_gunAssignment() {
+        var page = openFilledPage()
+        choose(openMenu(page, 6), [12, 46, 48])
+        var dialog = item(page, "macroKeyMain")
+        verify(dialog.visible)
+        compare(dialog.names, ["General", "Double fire", "Three fire"])
+        mouseClick(item(dialog, "macroKeyDrop"))
+        mouseClick(item(dialog, "macroKeyName2"))
+        mouseClick(item(dialog, "playMode1"))
+        mouseClick(item(dialog, "macroKeyOk"))
+        verify(!dialog.visible)
+
+        compare(mouseEntry(1, 6), [8, 0, 1, 2])
+        compare(mouseEntry(3, 6), [8, 0, 1, 0])
+        compare(mouseEntry(3, 0), [9, 1, 7, 0], "slot 1's left button plays its macro once per press")
+        compare(storedList("selectGunKey/1"), [6])
+        compare(storedList("selectGunKey/type1"), [1])
+        compare(storedList("selectGun/1"), [2])
+        compare(item(page, "keyText6").text, "Three fire")
+        compare(item(page, "keyMenuMain").gunMenuNames, ["General", "Three fire", ""])
+    }
+
+    // Gun layer n is read back from key matrix n + 1, where it was written,
+    // and goes to the mouse as read.
+    function test_gunLayersAreReadWhereTheyWereWritten() {
+        testRig.setStored(0, "keydefine_R83/2", [7, 0, 2, 0])
+        testRig.setStored(0, "keydefine_R82/2", [9, 0, 3, 0])
+        var page = openFilledPage()
+        item(page, "keyMatrixMain").init(true)
+        compare(mouseEntry(3, 2), [7, 0, 2, 0])
+        compare(mouseEntry(2, 2), [9, 0, 3, 0])
+        compare(mouseEntry(1, 2), [1, 0, 0xf2, 0])
+    }
+
     // A gun key that gets another function gives up only its own gun slots.
     function test_gunKeyReassigned() {
         var page = openFilledPage()
