@@ -322,6 +322,8 @@ Item {
         ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
         isProfileChanged = true
         initPanels(false)
+        // The gun slots on buttons are those of the new profile.
+        setGunMenuName()
     }
 
     // The profile dialog's closeUI.
