@@ -1,6 +1,7 @@
 #include "hid_thread.h"
 
 #include "devicestate.h"
+#include "handover.h"
 #include "hidbackend.h"
 #include "platform/deviceaccess.h"
 
@@ -28,7 +29,7 @@ Hid_Thread::~Hid_Thread()
 {
     // A pooled exchange or listener must not outlive the object it works on.
     stopListener();
-    m_lastSet.waitForFinished();
+    waitForPendingExchange();
 }
 
 void Hid_Thread::setSleeper(Sleeper sleeper)
@@ -136,6 +137,7 @@ bool Hid_Thread::waitTransportFree()
 void Hid_Thread::releaseTransport()
 {
     m_transportFree.store(true);
+    HandOver::give(this);
 }
 
 void Hid_Thread::closeCommandHandle()
@@ -154,6 +156,7 @@ void Hid_Thread::settlePause()
 
 bool Hid_Thread::runSetExchange(int n, bool wait)
 {
+    HandOver::take(this);
     const uint index = m_currentIndex;
     if (!openCommandInterface(index)) {
         releaseTransport();
@@ -245,6 +248,7 @@ bool Hid_Thread::runGetExchange(int n)
 void Hid_Thread::waitForPendingExchange()
 {
     m_lastSet.waitForFinished();
+    HandOver::take(this);
 }
 
 // ---- command framing -----------------------------------------------------------
@@ -284,6 +288,7 @@ void Hid_Thread::sendSet(const DeferredSet &set)
     buildRequest(set.code, set.params);
     if (!set.block.isEmpty())
         std::memcpy(m_io.data, set.block.constData(), size_t(set.block.size()));
+    HandOver::give(this);
     m_lastSet = QtConcurrent::run(&Hid_Thread::runSetExchange, this, set.n, set.wait);
 }
 
@@ -382,6 +387,7 @@ void Hid_Thread::startListener(uint index)
     // check in that time may have started a listener of its own.
     stopListener();
     m_listening = true;
+    HandOver::give(this);
     m_listener = QtConcurrent::run(&m_listenerPool, &Hid_Thread::listenEvents, this, index);
 }
 
@@ -390,12 +396,22 @@ void Hid_Thread::stopListener()
     // Also waits for a listener that has just ended by itself on removal.
     m_listening = false;
     m_listener.waitForFinished();
+    HandOver::take(this);
 }
 
 void Hid_Thread::listenEvents(uint index)
 {
+    HandOver::take(this);
     ++m_runningListeners;
-    struct Leave { std::atomic<int> &count; ~Leave() { --count; } } leave{m_runningListeners};
+    struct Leave
+    {
+        Hid_Thread *link;
+        ~Leave()
+        {
+            HandOver::give(link);
+            --link->m_runningListeners;
+        }
+    } leave{this};
     {
         QMutexLocker lock(&m_listMutex);
         if (index >= uint(m_devices.size()) || m_devices.at(int(index)).eventPath.isEmpty()) {

@@ -4,6 +4,7 @@ target_sources(q530core PRIVATE
     device/protocol.h
     device/devicetable.h device/devicetable.cpp
     device/devicestate.h device/devicestate.cpp
+    device/handover.h
     device/hid_thread.h device/hid_thread.cpp
     device/hid_commands.cpp
 )

@@ -110,7 +110,7 @@ void SimulatedMouse::unplug()
             h->dead = true;
         m_pendingWrite.reset();
         m_unreadEvents.clear();
-        m_inputArrived.wakeAll();
+        m_inputArrived.notify_all();
     }
     emit unplugged();
 }
@@ -160,7 +160,7 @@ void SimulatedMouse::deliverEvent(const QByteArray &sent)
     // report that falls between two opens for the next one.
     if (!delivered)
         m_unreadEvents.append(report);
-    m_inputArrived.wakeAll();
+    m_inputArrived.notify_all();
 }
 
 // ---- modes ------------------------------------------------------------------------
@@ -505,7 +505,10 @@ int SimulatedMouse::readTimeout(HidHandle *handle, unsigned char *data, size_t l
         QDeadlineTimer until = deadline;
         if (!h->input.isEmpty() && h->input.first().ready < until)
             until = h->input.first().ready;
-        m_inputArrived.wait(&m_mutex, until);
+        if (until.isForever())
+            m_inputArrived.wait(m_mutex);
+        else
+            m_inputArrived.wait_for(m_mutex, until.remainingTimeAsDuration());
     }
     const QByteArray report = h->input.takeFirst().bytes;
     const size_t n = std::min(length, size_t(report.size()));
@@ -524,7 +527,7 @@ void SimulatedMouse::queueInput(const QByteArray &data)
             if (h->iface == Interface::Command && !h->dead)
                 h->input.append(report);
     }
-    m_inputArrived.wakeAll();
+    m_inputArrived.notify_all();
 }
 
 // ---- the mouse's side of the protocol ------------------------------------------------------

@@ -9,8 +9,8 @@
 #include <QMutex>
 #include <QObject>
 #include <QDeadlineTimer>
-#include <QWaitCondition>
 
+#include <condition_variable>
 #include <optional>
 
 struct SimHandle;
@@ -167,7 +167,9 @@ private:
     const Family m_family;
     Identity m_identity;
     mutable QMutex m_mutex;
-    QWaitCondition m_inputArrived;
+    // Waits on m_mutex; unlike QWaitCondition its unlock and relock happen
+    // in QMutex's own inline code, where ThreadSanitizer sees them.
+    std::condition_variable_any m_inputArrived;
     MouseState m_state;
     QList<SimHandle *> m_handles;
     QList<Record> m_records;

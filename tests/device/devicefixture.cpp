@@ -67,6 +67,12 @@ QList<QByteArray> LinkOnSimulator::outputReports()
     return peer.recorded(SimulatedMouse::Record::OutputReport);
 }
 
+BalloonSpy::BalloonSpy(Hid_Thread &link)
+{
+    connect(&link, &Hid_Thread::balloonRequested, this,
+            [this](const QString &title, const QString &text) { append(QVariantList{title, text}); });
+}
+
 QByteArray hexBytes(const char *spaced)
 {
     return QByteArray::fromHex(QByteArray(spaced).replace(' ', ""));

@@ -6,6 +6,7 @@
 
 #include <QMutex>
 #include <QStringList>
+#include <QVariant>
 #include <QtGlobal>
 
 #include <memory>
@@ -37,6 +38,15 @@ struct LinkOnSimulator
 
     SimulatedMouse peer;
     Hid_Thread link;
+};
+
+// The balloons the link asks for, as the window gets them: on this object's
+// thread. The listener asks from a thread of its own, where a QSignalSpy
+// would record into its list while the test reads it.
+class BalloonSpy : public QObject, public QList<QVariantList>
+{
+public:
+    explicit BalloonSpy(Hid_Thread &link);
 };
 
 QByteArray hexBytes(const char *spaced);

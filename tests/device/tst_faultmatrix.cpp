@@ -220,7 +220,7 @@ Outcome runExchange(Rig &rig, Exchange kind, const std::function<void()> &then =
         then();
         break;
     case Exchange::Listen: {
-        QSignalSpy balloons(&sim.link, &Hid_Thread::balloonRequested);
+        BalloonSpy balloons(sim.link);
         sim.link.startListener(1);
         sim.link.waitForPendingExchange(); // the option write is in
         then();
@@ -228,9 +228,9 @@ Outcome runExchange(Rig &rig, Exchange kind, const std::function<void()> &then =
         sim.peer.pressDpiButton();
         // The next read takes the report at once; a balloon that has not
         // come after more than one read never will.
-        QTest::qWaitFor([&balloons] { return !balloons.isEmpty(); }, Hid_Thread::kListenerReadTimeoutMs + 100);
+        (void)QTest::qWaitFor([&balloons] { return !balloons.isEmpty(); }, Hid_Thread::kListenerReadTimeoutMs + 100);
         QStringList texts;
-        for (const QList<QVariant> &b : balloons)
+        for (const QVariantList &b : balloons)
             texts.append(b.at(1).toString());
         out.value = texts;
         timer.start();
@@ -488,7 +488,7 @@ void FaultMatrixTest::removalWhileTheListenerReads()
     Rig rig;
     LinkOnSimulator &sim = *rig.sim;
     const QMap<QString, QByteArray> before = rig.files();
-    QSignalSpy balloons(&sim.link, &Hid_Thread::balloonRequested);
+    BalloonSpy balloons(sim.link);
     DebugCapture capture;
     sim.link.swichCurDevice(1);
     QTRY_COMPARE(sim.link.runningListeners(), 1);

@@ -60,7 +60,7 @@ void ListenerTest::init()
 void ListenerTest::startMakesTheMouseReportItsDpiButton()
 {
     LinkOnSimulator sim;
-    QSignalSpy balloons(&sim.link, &Hid_Thread::balloonRequested);
+    BalloonSpy balloons(sim.link);
     const MouseState before = sim.peer.state();
     sim.link.startListener(1);
     sim.link.waitForPendingExchange();
@@ -142,7 +142,7 @@ void ListenerTest::deviceCheckDuringStartLeavesOneListener()
 {
     LinkOnSimulator sim;
     sim.link.setSleeper([](int ms) { QThread::msleep(ulong(ms)); });
-    QSignalSpy balloons(&sim.link, &Hid_Thread::balloonRequested);
+    BalloonSpy balloons(sim.link);
 
     // A SET holds the transport, so the start below waits for it while
     // processing events; a device check queued before then runs inside.

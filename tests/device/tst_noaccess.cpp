@@ -14,7 +14,7 @@ namespace {
 
 const QString kNoAccessTitle = QStringLiteral("No access to the mouse");
 
-int countOf(const QSignalSpy &balloons, const QString &text, int column)
+int countOf(const QList<QVariantList> &balloons, const QString &text, int column)
 {
     int count = 0;
     for (const QList<QVariant> &b : balloons)
@@ -71,7 +71,7 @@ void NoAccessTest::toldOncePerPlugIn()
     QFETCH(int, connects);
 
     LinkOnSimulator sim;
-    QSignalSpy balloons(&sim.link, &Hid_Thread::balloonRequested);
+    BalloonSpy balloons(sim.link);
     DebugCapture debug;
     const QList<DeviceDescription> table = sim.peer.deviceTable();
     for (const QString &step : steps.split(' ')) {
