@@ -1,17 +1,17 @@
 #!/bin/sh
-# Builds the libFuzzer targets with clang into build-fuzz and runs each for
-# SECONDS (default 60). Usage: fuzz/run.sh [SECONDS]
+# Builds the libFuzzer targets with clang into build-fuzz (or $FUZZ_BUILD_DIR)
+# and runs each for SECONDS (default 60). Usage: fuzz/run.sh [SECONDS]
 set -eu
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
-build="$root/build-fuzz"
+build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
 jobs=${FUZZ_JOBS:-2}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DQ530_FUZZ=ON >/dev/null
-ninja -C "$build" -j"$jobs" fuzz_pf_import fuzz_macro_incode fuzz_editor_encoder fuzz_language_file
+ninja -C "$build" -j"$jobs" fuzz_pf_import fuzz_macro_incode fuzz_editor_encoder fuzz_language_file fuzz_device_replies
 
 status=0
-for target in fuzz_pf_import fuzz_macro_incode fuzz_editor_encoder fuzz_language_file; do
+for target in fuzz_pf_import fuzz_macro_incode fuzz_editor_encoder fuzz_language_file fuzz_device_replies; do
     corpus="$build/corpus/$target"
     mkdir -p "$corpus"
     cp -n "$root"/fuzz/seeds/"$target"/* "$corpus"/ 2>/dev/null || true
