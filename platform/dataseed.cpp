@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -50,12 +51,14 @@ bool copyOver(const QString &from, const QString &to)
     if (!QFile::copy(from, fresh))
         return false;
     QFile::setPermissions(fresh, QFile::permissions(fresh) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QFileInfo old(to);
-    if ((old.exists() || old.isSymLink()) && !QFile::remove(to)) {
+    // The rename replaces the old file (or a link in its place) in one step:
+    // a killed start never leaves the folder without it.
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(fresh.toStdU16String()), std::filesystem::path(to.toStdU16String()),
+                            error);
+    if (error)
         QFile::remove(fresh);
-        return false;
-    }
-    return QFile::rename(fresh, to);
+    return !error;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "presetfiles.h"
 
+#include "filereplace.h"
 #include "safename.h"
 #include "settingsvalues.h"
 
@@ -175,20 +176,13 @@ bool PresetFiles::replaceFrom(const QString &name, const QString &source)
     const QString target = filePath(name);
     if (sameFile(source, target))
         return true;
-    // Copy beside the target first: a failed copy must not cost the macro.
-    const QString staged = target + QStringLiteral(".import");
-    QFile::remove(staged);
-    if (!QFile::copy(source, staged))
-        return false;
-    QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner);
-    QFile::remove(target);
-    return QFile::rename(staged, target);
+    // A failed copy must not cost the macro, nor a kill leave half of one.
+    return replaceByCopy(source, target);
 }
 
 bool PresetFiles::copyTo(const QString &name, const QString &target) const
 {
     if (!exists(name) || target.isEmpty() || sameFile(filePath(name), target))
         return false;
-    QFile::remove(target);
-    return QFile::copy(filePath(name), target);
+    return replaceByCopy(filePath(name), target);
 }

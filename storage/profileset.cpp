@@ -1,5 +1,7 @@
 #include "profileset.h"
 
+#include "filereplace.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -49,8 +51,11 @@ bool ProfileSet::replaceSlot(int index, const QString &sourceFile)
     old->sync();
     delete old;
     if (!ontoItself) {
-        QFile::remove(target);
-        QFile::copy(sourceFile, target);
+        // In one step: a crash or a kill never leaves half a profile.
+        if (QFileInfo::exists(sourceFile))
+            replaceByCopy(sourceFile, target);
+        else
+            QFile::remove(target);
     }
     // A copy keeps the source's read-only bit (factory files may have it).
     QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);

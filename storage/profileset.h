@@ -37,8 +37,9 @@ public:
     // copy). The old object's pending writes go to the old file before it is
     // removed, so none of them can land in the copy. A source that is the
     // profile's own file keeps it as it is. A missing source leaves
-    // the profile without a file: it reads as all defaults. False when
-    // `index` is out of range.
+    // the profile without a file: it reads as all defaults; one that cannot
+    // be read leaves the old file. The file is replaced in one step, never
+    // half written. False when `index` is out of range.
     bool replaceSlot(int index, const QString &sourceFile);
 
 private:

@@ -1,6 +1,7 @@
 #include "profilestore.h"
 
 #include "buttonentry.h"
+#include "filereplace.h"
 #include "gunfiles.h"
 #include "macrofiles.h"
 #include "namelist.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -175,22 +177,31 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
     const QString canonicalTarget = QFileInfo(chosenFile).canonicalFilePath();
     if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())
         return false;
-    // The file is copied from disk: pending writes go there first.
+    // The file is copied from disk: pending writes go there first. The
+    // export is put together aside and then replaces the chosen file in one
+    // step, so no half export is ever left there.
     m_profiles.sync(profile);
-    QFile::remove(chosenFile);
-    QFile::copy(source, chosenFile);
-    QFile::setPermissions(chosenFile, QFile::permissions(chosenFile) | QFileDevice::WriteOwner);
-
-    QSettings exported(chosenFile, QSettings::IniFormat);
-    exported.remove(QStringLiteral("profile")); // what an earlier import carried
-    exported.setValue(kCarriedGroup + QStringLiteral("macroName"), macroNameList);
-    exported.setValue(kCarriedGroup + QStringLiteral("gunName"), gunNameList);
-    for (int i = 0; i < macroNameList.size(); ++i)
-        exported.setValue(kCarriedGroup + QStringLiteral("macro") + QString::number(i), m_macros.load(macroNameList.at(i)));
-    for (int i = 0; i < gunNameList.size(); ++i)
-        exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i), m_guns.load(gunNameList.at(i)));
-    exported.sync();
-    return exported.status() == QSettings::NoError;
+    const QTemporaryDir aside;
+    const QString staged = aside.filePath(QStringLiteral("export.pf"));
+    if (!aside.isValid())
+        return false;
+    QFile::copy(source, staged);
+    QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner);
+    {
+        QSettings exported(staged, QSettings::IniFormat);
+        exported.remove(QStringLiteral("profile")); // what an earlier import carried
+        exported.setValue(kCarriedGroup + QStringLiteral("macroName"), macroNameList);
+        exported.setValue(kCarriedGroup + QStringLiteral("gunName"), gunNameList);
+        for (int i = 0; i < macroNameList.size(); ++i)
+            exported.setValue(kCarriedGroup + QStringLiteral("macro") + QString::number(i),
+                              m_macros.load(macroNameList.at(i)));
+        for (int i = 0; i < gunNameList.size(); ++i)
+            exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i), m_guns.load(gunNameList.at(i)));
+        exported.sync();
+        if (exported.status() != QSettings::NoError)
+            return false;
+    }
+    return replaceByCopy(staged, chosenFile);
 }
 
 void ProfileStore::resetProfile(int profile)

@@ -2,6 +2,7 @@ target_sources(q530core PRIVATE
     storage/buttonentry.h
     storage/devicelink.h storage/devicelink.cpp
     storage/editorencoder.h storage/editorencoder.cpp
+    storage/filereplace.h storage/filereplace.cpp
     storage/gundatafile.h storage/gundatafile.cpp
     storage/gunfiles.h
     storage/gunselection.h storage/gunselection.cpp

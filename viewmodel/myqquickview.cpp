@@ -3,6 +3,7 @@
 #include "device/hid_thread.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
+#include "storage/filereplace.h"
 #include "storage/languagefile.h"
 #include "storage/profileset.h"
 #include "storage/settingsvalues.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QQmlError>
@@ -200,8 +202,11 @@ void myQQuickView::resetApconfig()
     // later they would land in the fresh copy.
     m_apConfig->sync();
     delete m_apConfig;
-    QFile::remove(file);
-    QFile::copy(kApConfigDefaultPath, file);
+    // In one step: a crash or a kill never leaves half a configuration.
+    if (QFileInfo::exists(kApConfigDefaultPath))
+        replaceByCopy(kApConfigDefaultPath, file);
+    else
+        QFile::remove(file);
     QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
     m_apConfig = new QSettings(kApConfigPath, QSettings::IniFormat);
     loadMessageTexts();
