@@ -49,6 +49,13 @@ void KeyAssignment::storeAndSendMatrix(const QVariantList &src64, const QString 
     for (int b = 0; b < ButtonEntry::kMouseButtons; ++b)
         profile->setValue(entryKey(prefix, b), entryAt(src64, b));
 
+    QByteArray table = deviceMatrix(src64);
+    if (m_link.hid)
+        m_link.hid->hid_12H_SetKeyMatrix(reinterpret_cast<uchar *>(table.data()), matrix);
+}
+
+QByteArray KeyAssignment::deviceMatrix(const QVariantList &src64)
+{
     uchar table[ButtonEntry::kMatrixBytes];
     fillBytes(src64, table, ButtonEntry::kMatrixBytes);
     // The device knows no "named key" type: it is a plain key there.

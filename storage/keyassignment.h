@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QVariant>
 #include <QVariantList>
 
@@ -25,6 +26,10 @@ public:
     static constexpr uint kLastGunMatrix = 4;
 
     explicit KeyAssignment(ProfileSet &profiles, const DeviceLink &link);
+
+    // The 64 bytes a key matrix from the page is sent as: values cut to a
+    // byte, and the named-key type as the plain key the device knows.
+    static QByteArray deviceMatrix(const QVariantList &src64);
 
     void ui_12H_SetKeyMatrix(const QVariantList &src64);
     // Does nothing for a matrix number outside 2 ... 4.

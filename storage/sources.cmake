@@ -1,6 +1,7 @@
 target_sources(q530core PRIVATE
     storage/buttonentry.h
     storage/devicelink.h storage/devicelink.cpp
+    storage/dpistages.h storage/dpistages.cpp
     storage/editorencoder.h storage/editorencoder.cpp
     storage/filereplace.h storage/filereplace.cpp
     storage/gundatafile.h storage/gundatafile.cpp
@@ -9,6 +10,7 @@ target_sources(q530core PRIVATE
     storage/keyassignment.h storage/keyassignment.cpp
     storage/keynames.h storage/keynames.cpp
     storage/languagefile.h storage/languagefile.cpp
+    storage/lightingeffect.h storage/lightingeffect.cpp
     storage/macrobindings.h storage/macrobindings.cpp
     storage/macrobytes.h storage/macrobytes.cpp
     storage/macroencoder.h storage/macroencoder.cpp
@@ -16,6 +18,7 @@ target_sources(q530core PRIVATE
     storage/macrotransfer.h storage/macrotransfer.cpp
     storage/namelist.h
     storage/nameregistry.h storage/nameregistry.cpp
+    storage/panelvalues.h storage/panelvalues.cpp
     storage/presetfiles.h storage/presetfiles.cpp
     storage/profileset.h storage/profileset.cpp
     storage/profilestore.h storage/profilestore.cpp

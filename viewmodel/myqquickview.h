@@ -42,6 +42,13 @@ public:
     void forwardKey(uchar isDown, uchar usbCode);
     void forwardMouse(uchar isDown, uint buttonCode, uint x, uint y);
 
+    // Import and export without the file dialogs, for a front end that has
+    // the file from elsewhere (the command line). False when nothing was
+    // imported or written.
+    bool importProfile(int profile, const QString &file);
+    bool exportProfile(int profile, const QString &file, const QStringList &macroNameList,
+                       const QStringList &gunNameList);
+
 public slots:
     // ---- host and application configuration
     void initUI();
@@ -101,6 +108,15 @@ public slots:
     uchar ui_91H_SyncDPI();
     QVariantList ui_91H_GetDPISet();
     QVariantList ui_91H_GetDPISelect();
+
+    // ---- rules of the panels, in one place for every front end
+    // The eight DPI codes of the panel's six stage values and switches.
+    QVariantList dpiCodes(QVariantList values, QVariantList switches);
+    // What the mouse gets for a lighting effect 1 ... 4 at level 0 ... 4:
+    // [effect, option1, option2], all zero when the light is off.
+    QVariantList ledEffectCommand(QVariant effect, QVariant level, QVariant option2);
+    // The mouse's value of an X/Y sensitivity step 0 ... 9.
+    QVariant xySensitivityValue(QVariant step);
 
     // ---- system pointer settings
     void setScrollPinSwap(bool isSwap);

@@ -6,5 +6,7 @@ target_sources(q530core PRIVATE
     viewmodel/languages.cpp
     viewmodel/profilesandmacros.cpp
     viewmodel/keypages.cpp
+    viewmodel/panelrules.cpp
+    viewmodel/profilefiles.cpp
     viewmodel/classiclocale.h viewmodel/classiclocale.cpp
 )
