@@ -21,19 +21,19 @@ extern "C" void __tsan_release(void *addr);
 
 namespace HandOver {
 
-// Everything this thread did to `owner` so far is done before a later take().
-inline void give([[maybe_unused]] void *owner)
+// Everything this thread did so far is done before a later take() of `channel`.
+inline void give([[maybe_unused]] void *channel)
 {
 #ifdef Q530_THREAD_SANITIZER
-    __tsan_release(owner);
+    __tsan_release(channel);
 #endif
 }
 
-// What other threads did before their give() on `owner` is done.
-inline void take([[maybe_unused]] void *owner)
+// What other threads did before their give() of `channel` is done.
+inline void take([[maybe_unused]] void *channel)
 {
 #ifdef Q530_THREAD_SANITIZER
-    __tsan_acquire(owner);
+    __tsan_acquire(channel);
 #endif
 }
 

@@ -137,7 +137,7 @@ bool Hid_Thread::waitTransportFree()
 void Hid_Thread::releaseTransport()
 {
     m_transportFree.store(true);
-    HandOver::give(this);
+    HandOver::give(&m_io);
 }
 
 void Hid_Thread::closeCommandHandle()
@@ -156,7 +156,7 @@ void Hid_Thread::settlePause()
 
 bool Hid_Thread::runSetExchange(int n, bool wait)
 {
-    HandOver::take(this);
+    HandOver::take(&m_io);
     const uint index = m_currentIndex;
     if (!openCommandInterface(index)) {
         releaseTransport();
@@ -248,7 +248,7 @@ bool Hid_Thread::runGetExchange(int n)
 void Hid_Thread::waitForPendingExchange()
 {
     m_lastSet.waitForFinished();
-    HandOver::take(this);
+    HandOver::take(&m_io);
 }
 
 // ---- command framing -----------------------------------------------------------
@@ -288,7 +288,7 @@ void Hid_Thread::sendSet(const DeferredSet &set)
     buildRequest(set.code, set.params);
     if (!set.block.isEmpty())
         std::memcpy(m_io.data, set.block.constData(), size_t(set.block.size()));
-    HandOver::give(this);
+    HandOver::give(&m_io);
     m_lastSet = QtConcurrent::run(&Hid_Thread::runSetExchange, this, set.n, set.wait);
 }
 
@@ -387,7 +387,7 @@ void Hid_Thread::startListener(uint index)
     // check in that time may have started a listener of its own.
     stopListener();
     m_listening = true;
-    HandOver::give(this);
+    HandOver::give(&m_listener);
     m_listener = QtConcurrent::run(&m_listenerPool, &Hid_Thread::listenEvents, this, index);
 }
 
@@ -396,19 +396,19 @@ void Hid_Thread::stopListener()
     // Also waits for a listener that has just ended by itself on removal.
     m_listening = false;
     m_listener.waitForFinished();
-    HandOver::take(this);
+    HandOver::take(&m_listener);
 }
 
 void Hid_Thread::listenEvents(uint index)
 {
-    HandOver::take(this);
+    HandOver::take(&m_listener);
     ++m_runningListeners;
     struct Leave
     {
         Hid_Thread *link;
         ~Leave()
         {
-            HandOver::give(link);
+            HandOver::give(&link->m_listener);
             --link->m_runningListeners;
         }
     } leave{this};
