@@ -13,6 +13,9 @@ set(q530_dist "${CMAKE_CURRENT_LIST_DIR}")
 set(q530_id com.stellarc.q530)
 
 install(TARGETS q530 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The command line beside it: it finds the shipped data the same way.
+install(TARGETS q530ctl RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${q530_dist}/q530ctl.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The program looks for it from its own folder (platform/sources.cmake).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/modules DESTINATION ${CMAKE_INSTALL_DATADIR}/q530)
 install(FILES ${q530_dist}/${q530_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -88,7 +88,8 @@ install_program
 for f in bin/q530 share/q530/modules/setting/apConfig.bin share/q530/modules/$lang \
          share/applications/com.stellarc.q530.desktop share/metainfo/com.stellarc.q530.metainfo.xml \
          share/icons/hicolor/48x48/apps/com.stellarc.q530.png share/icons/hicolor/256x256/apps/com.stellarc.q530.png \
-         share/icons/hicolor/scalable/apps/com.stellarc.q530.svg lib/udev/rules.d/70-q530.rules; do
+         share/icons/hicolor/scalable/apps/com.stellarc.q530.svg lib/udev/rules.d/70-q530.rules \
+         bin/q530ctl share/man/man1/q530ctl.1; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$prefix/bin/modules" ] || fail "data installed beside the program"
@@ -144,5 +145,15 @@ run unmade XDG_DATA_HOME="$home/plain-file/share"
 grep -q "Data folder $home/plain-file/share/q530/modules cannot be created" "$shots/unmade.log" \
     || fail "unmade: no clear message"
 same unmade first     # the shipped settings, on a copy
+
+echo "the command line beside the program works on the user's folder"
+before=$(snapshot)
+status=0
+as_user env -i HOME="$home" USER="$user" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$runtime" \
+    Q530_INSTANCE_KEY="install-test-$$" timeout 60 "$prefix/bin/q530ctl" --simulate rate 250 \
+    >"$shots/ctl.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "q530ctl ended with $status"
+grep -q "^reportRate_R8=4$" "$data/setting/p1.bin" || fail "q530ctl did not store in the user's profile"
+[ "$(snapshot)" = "$before" ] || fail "q530ctl wrote into its installation"
 
 echo "all install checks passed"

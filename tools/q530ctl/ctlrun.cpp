@@ -1,0 +1,111 @@
+#include "ctlrun.h"
+
+#include "commands.h"
+#include "ctlreport.h"
+#include "ctlsession.h"
+#include "instanceguard.h"
+#include "pagescripts.h"
+
+#include "platform/datafolder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTextStream>
+
+namespace {
+
+// The core's diagnostics are for the program's debug output; a script gets
+// one line of its own.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+void print(const CtlOptions &options, const CtlReport &report, QTextStream &out, QTextStream &err)
+{
+    if (options.json) {
+        out << QJsonDocument(report.object(options.command)).toJson(QJsonDocument::Compact) << '\n';
+    } else if (!report.failed() && !report.lines().isEmpty()) {
+        out << report.text() << '\n';
+    }
+    if (report.failed())
+        err << "q530ctl: " << report.error() << '\n';
+    out.flush();
+    err.flush();
+}
+
+void dumpMouse(const CtlOptions &options, const CtlSession &session)
+{
+    if (options.dumpFile.isEmpty())
+        return;
+    QFile file(options.dumpFile);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(QJsonDocument(session.simulatedState()).toJson());
+}
+
+void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &report)
+{
+    const DataFolderChoice data = DataFolder::choose(QCoreApplication::applicationDirPath());
+    if (!data.userMessage.isEmpty() || !DataFolder::enter(data))
+        return report.fail(CtlExit::kBadUsage, QStringLiteral("the data folder cannot be used: %1")
+                                                   .arg(data.problems.value(0, data.workingFolder)));
+
+    CtlSession session(options);
+    if (!session.scripts().loadError().isEmpty())
+        return report.fail(CtlExit::kBadUsage,
+                           QStringLiteral("the pages' helpers cannot be read: %1").arg(session.scripts().loadError()));
+    const QString problem = command.check(session);
+    if (!problem.isEmpty())
+        report.fail(CtlExit::kBadUsage, problem + QStringLiteral(" (q530ctl --help)"));
+    if (!report.failed() && command.needsMouse(session)) {
+        switch (session.connect()) {
+        case CtlSession::Mouse::Absent:
+            report.fail(CtlExit::kNoMouse, QStringLiteral("no mouse found"));
+            break;
+        case CtlSession::Mouse::NoAccess:
+            report.fail(CtlExit::kNoMouse,
+                        QStringLiteral("the mouse is there, but this user may not open it (see the udev rule in the README)"));
+            break;
+        case CtlSession::Mouse::Ready:
+            break;
+        }
+    }
+    if (!report.failed())
+        command.run(session, report);
+    session.finish();
+    dumpMouse(options, session);
+}
+
+} // namespace
+
+int runCtl(const QStringList &argv, QTextStream &out, QTextStream &err)
+{
+    QString error;
+    const CtlOptions options = CtlOptionParser::parse(argv, error);
+    if (options.help) {
+        out << CtlOptionParser::usage();
+        out.flush();
+        return CtlExit::kDone;
+    }
+    if (!options.verbose)
+        qInstallMessageHandler(quiet);
+
+    CtlReport report;
+    std::unique_ptr<CtlCommand> command;
+    if (error.isEmpty())
+        command = makeCommand(options.command, options.arguments, error);
+    if (!command) {
+        report.fail(CtlExit::kBadUsage, error);
+        print(options, report, out, err);
+        err << '\n' << CtlOptionParser::usage();
+        err.flush();
+        return report.exitCode();
+    }
+
+    InstanceGuard guard;
+    if (!guard.refusal().isEmpty())
+        report.fail(CtlExit::kProgramRunning, guard.refusal());
+    else
+        runCommand(options, *command, report);
+    print(options, report, out, err);
+    qInstallMessageHandler(nullptr);
+    return report.exitCode();
+}

@@ -1,0 +1,35 @@
+#include "instanceguard.h"
+
+#include "shell/singleapplication.h"
+
+#include <QLocalSocket>
+
+namespace {
+
+constexpr int kAnswerMs = 1000;
+
+bool programAnswers()
+{
+    QLocalSocket probe;
+    probe.connectToServer(SingleApplication::serverName());
+    const bool answered = probe.waitForConnected(kAnswerMs);
+    probe.abort();
+    return answered;
+}
+
+} // namespace
+
+InstanceGuard::InstanceGuard()
+    : m_lock(SingleApplication::lockFilePath())
+{
+    if (programAnswers()) {
+        m_refusal = QStringLiteral("q530 is running: quit it first (it owns the mouse and the profiles while it runs)");
+        return;
+    }
+    // A lock left by a crashed copy is taken over, as the program does.
+    m_lock.setStaleLockTime(0);
+    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
+        m_refusal = QStringLiteral("q530 is starting, or another q530ctl is running: try again when it has ended");
+    // A lock that cannot even be tried says nothing about a running copy; the
+    // server's silence does, so the run goes on.
+}

@@ -1,0 +1,30 @@
+#include "ctlrun.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+}
+
+int main(int argc, char *argv[])
+{
+    // Start-up notices of Qt would come before the options are read.
+    bool verbose = false;
+    for (int i = 1; i < argc; ++i)
+        verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
+    if (!verbose)
+        qInstallMessageHandler(quiet);
+    // The view model is a widget, so the run needs a GUI application, but
+    // it never shows anything and must work without a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's name, so the run finds the program's per-user data.
+    QCoreApplication::setApplicationName(QStringLiteral("q530"));
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCtl(app.arguments(), out, err);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+class PageScripts;
+class myQQuickView;
+
+// The name lists as the dialogs show them.
+namespace NameLists {
+
+// Macros as the macro editor lists them: the registry without the sentinel,
+// empty and repeated names left out, sorted by their stored number, ties in
+// registry order.
+QStringList macros(myQQuickView &view, PageScripts &scripts);
+// Gun presets as the button menu counts them, sorted the same way.
+QStringList gunPresets(myQQuickView &view, PageScripts &scripts);
+
+struct Profile
+{
+    int number = 0;   // 0 ... 5, the last character of the stored entry
+    QString name;
+};
+// The profile list of the profile dialog.
+QList<Profile> profiles(myQQuickView &view, PageScripts &scripts);
+
+// A name list as an exported profile carries it: one name gets the sentinel.
+QStringList carried(const QStringList &names);
+
+} // namespace NameLists

@@ -1,0 +1,205 @@
+// profile: list, switch, export, import and reset, as the profile dialog does.
+
+#include "commandparts.h"
+
+#include "ctlreport.h"
+#include "ctlsession.h"
+#include "namelists.h"
+#include "profilesender.h"
+#include "readback.h"
+
+#include "storage/profileset.h"
+#include "viewmodel/myqquickview.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QSettings>
+
+namespace {
+
+constexpr int kShownProfiles = 6;
+constexpr qint64 kMaxProfileBytes = 4 * 1024 * 1024;
+constexpr int kButtons = 16;
+
+enum class Action { List, Switch, Export, Import, Reset };
+
+// A profile the program could have written: an INI file that holds button
+// entries or sensor settings. Anything else (a macro, the configuration, a
+// picture) is refused before it replaces a profile.
+QString notAProfile(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("there is no file %1").arg(file);
+    if (!info.isFile() || !info.isReadable())
+        return QStringLiteral("%1 cannot be read").arg(file);
+    if (info.size() > kMaxProfileBytes)
+        return QStringLiteral("%1 is too large for a profile").arg(file);
+    QSettings profile(file, QSettings::IniFormat);
+    if (profile.status() != QSettings::NoError)
+        return QStringLiteral("%1 is not a profile").arg(file);
+    const QStringList groups = profile.childGroups();
+    bool buttons = false;
+    for (int b = 0; b < kButtons && !buttons; ++b)
+        buttons = profile.value(QStringLiteral("keydefine_R8/") + QString::number(b)).toStringList().size() == 4;
+    if (!buttons && !groups.contains(QStringLiteral("sensor")))
+        return QStringLiteral("%1 is not a profile").arg(file);
+    return {};
+}
+
+class Profile final : public CtlCommand
+{
+public:
+    Profile(Action action, int number, QString file)
+        : m_action(action)
+        , m_number(number)
+        , m_file(std::move(file))
+    {
+    }
+
+    bool needsMouse(CtlSession &session) const override
+    {
+        switch (m_action) {
+        case Action::Switch: return true;
+        case Action::Import:
+        case Action::Reset: return m_number - 1 == session.view().profiles().currentIndex();
+        default: return false;
+        }
+    }
+
+    QString check(CtlSession &session) override
+    {
+        if (m_action == Action::List)
+            return {};
+        const QList<NameLists::Profile> listed = NameLists::profiles(session.view(), session.scripts());
+        bool known = listed.isEmpty();
+        QStringList names;
+        for (const NameLists::Profile &p : listed) {
+            known = known || p.number == m_number - 1;
+            names.append(QStringLiteral("%1 %2").arg(p.number + 1).arg(p.name));
+        }
+        if (!known)
+            return QStringLiteral("there is no profile %1 (%2)").arg(m_number).arg(names.join(QStringLiteral(", ")));
+        if (m_action == Action::Import)
+            return notAProfile(m_file);
+        if (m_action == Action::Export) {
+            const QFileInfo target(m_file);
+            if (target.isDir())
+                return QStringLiteral("%1 is a folder").arg(m_file);
+            if (!target.absoluteDir().exists())
+                return QStringLiteral("there is no folder %1").arg(target.absolutePath());
+        }
+        return {};
+    }
+
+    void run(CtlSession &session, CtlReport &report) override
+    {
+        myQQuickView &view = session.view();
+        const int index = m_number - 1;
+        switch (m_action) {
+        case Action::List:
+            return list(session, report);
+        case Action::Switch:
+            view.ui_02H_SetCurrentProfile(index);
+            return sendCurrent(session, report);
+        case Action::Export: {
+            PageScripts &scripts = session.scripts();
+            if (!view.exportProfile(index, m_file, NameLists::carried(NameLists::macros(view, scripts)),
+                                    NameLists::carried(NameLists::gunPresets(view, scripts))))
+                return report.fail(CtlExit::kBadUsage, QStringLiteral("%1 could not be written").arg(m_file));
+            report.line(QStringLiteral("profile %1 written to %2").arg(m_number).arg(m_file));
+            report.set(QStringLiteral("profile"), m_number);
+            report.set(QStringLiteral("file"), m_file);
+            return;
+        }
+        case Action::Import:
+            if (!view.importProfile(index, m_file))
+                return report.fail(CtlExit::kBadUsage, QStringLiteral("%1 could not be read").arg(m_file));
+            // The macros and gun presets the profile carries come with it.
+            view.loadProfileMacroData(index);
+            view.loadProfileGunData(index);
+            report.line(QStringLiteral("profile %1 read from %2").arg(m_number).arg(m_file));
+            report.set(QStringLiteral("file"), m_file);
+            break;
+        case Action::Reset:
+            view.resetProfile(index);
+            report.line(QStringLiteral("profile %1 has its factory settings").arg(m_number));
+            break;
+        }
+        report.set(QStringLiteral("profile"), m_number);
+        if (index == view.profiles().currentIndex())
+            sendCurrent(session, report);
+    }
+
+private:
+    void list(CtlSession &session, CtlReport &report)
+    {
+        const int current = session.view().profiles().currentIndex();
+        QJsonArray profiles;
+        for (const NameLists::Profile &p : NameLists::profiles(session.view(), session.scripts())) {
+            const bool isCurrent = p.number == current;
+            report.line(QStringLiteral("%1 %2%3").arg(p.number + 1).arg(p.name, isCurrent ? QStringLiteral(" *") : QString()));
+            profiles.append(QJsonObject{{QStringLiteral("profile"), p.number + 1}, {QStringLiteral("name"), p.name},
+                                        {QStringLiteral("current"), isCurrent}});
+        }
+        report.set(QStringLiteral("current"), current + 1);
+        report.set(QStringLiteral("profiles"), profiles);
+    }
+
+    // The mouse gets the whole profile, and must hold it afterwards.
+    static void sendCurrent(CtlSession &session, CtlReport &report)
+    {
+        const ProfileSender::Sent sent = ProfileSender::send(session.view(), session.scripts());
+        Hid_Thread &hid = session.hid();
+        QString problem = Readback::keyMatrix(hid, sent.keyMatrix);
+        for (const auto &[slot, bytes] : sent.macroSlots)
+            if (problem.isEmpty())
+                problem = Readback::macroSlot(hid, slot, bytes);
+        if (problem.isEmpty())
+            problem = Readback::dpiCodes(hid, sent.dpiCodes);
+        if (problem.isEmpty())
+            problem = Readback::lighting(hid, sent.lighting);
+        if (problem.isEmpty())
+            problem = Readback::reportRate(hid, sent.reportRate);
+        if (!problem.isEmpty())
+            report.fail(CtlExit::kNotAccepted, problem);
+        const int current = session.view().profiles().currentIndex() + 1;
+        report.line(QStringLiteral("profile %1 sent to the mouse").arg(current));
+        report.set(QStringLiteral("current"), current);
+        report.set(QStringLiteral("sent"), true);
+    }
+
+    Action m_action;
+    int m_number;
+    QString m_file;
+};
+
+} // namespace
+
+std::unique_ptr<CtlCommand> makeProfile(const QStringList &args, QString &error)
+{
+    if (args.isEmpty())
+        return std::make_unique<Profile>(Action::List, 0, QString());
+    const QString &first = args.at(0);
+    Action action = Action::Switch;
+    int wanted = 1;
+    if (first == QLatin1String("export") || first == QLatin1String("import")) {
+        action = first == QLatin1String("export") ? Action::Export : Action::Import;
+        wanted = 3;
+    } else if (first == QLatin1String("reset")) {
+        action = Action::Reset;
+        wanted = 2;
+    }
+    if (args.size() != wanted) {
+        error = QStringLiteral("profile takes nothing, N, export N FILE, import N FILE or reset N");
+        return nullptr;
+    }
+    const QString &numberText = action == Action::Switch ? first : args.at(1);
+    const std::optional<int> number = CtlArgs::number(numberText, 1, kShownProfiles);
+    if (!number) {
+        error = CtlArgs::outOfRange(QStringLiteral("a profile"), numberText, 1, kShownProfiles);
+        return nullptr;
+    }
+    return std::make_unique<Profile>(action, *number, wanted == 3 ? args.at(2) : QString());
+}

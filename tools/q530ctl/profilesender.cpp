@@ -1,0 +1,54 @@
+#include "profilesender.h"
+
+#include "buttonpanel.h"
+#include "macrosender.h"
+#include "pagescripts.h"
+
+#include "storage/dpistages.h"
+#include "storage/keyassignment.h"
+#include "storage/panelvalues.h"
+#include "viewmodel/myqquickview.h"
+
+ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts)
+{
+    Sent sent;
+
+    // Buttons: first the macros they play, then the four layers as stored.
+    ButtonPanel buttons(view, scripts);
+    buttons.read();
+    for (int i = 0; i < buttons.entries(0).size(); ++i) {
+        const QVariantList e = buttons.entry(0, i);
+        if (!scripts.isMacro(e))
+            continue;
+        const int slot = e.at(2).toInt();
+        const QByteArray bytes = sendMacro(view, slot, buttons.macroName(slot));
+        if (!bytes.isEmpty())
+            sent.macroSlots.append({slot + 1, bytes});
+    }
+    buttons.sendAsRead();
+    sent.keyMatrix = KeyAssignment::deviceMatrix(buttons.normalLayerBytes());
+
+    view.ui_0EH_SetXYSensitive(PanelValues::xyDeviceValue(PanelValues::xyStep(view.getXYSensitive(0))),
+                               PanelValues::xyDeviceValue(PanelValues::xyStep(view.getXYSensitive(1))));
+
+    const DpiStages::Panel dpi = DpiStages::fromStored(view.ui_91H_GetDPISet(), view.ui_91H_GetDPISelect(),
+                                                       view.ui_90H_GetLED8StageColor(1));
+    view.ui_11H_SetDPISelect(DpiStages::selectFlags(dpi));
+    sent.dpiCodes = DpiStages::codes(dpi);
+    view.ui_11H_SetDPISet(DpiStages::kShown, sent.dpiCodes, DpiStages::valueTable(dpi));
+    view.ui_10H_SetLED8StageColor(1, DpiStages::colourBytes(dpi));
+
+    const LightingEffect::Panel light = LightingEffect::fromStored(view.ui_8DH_GetRGBLedEffect());
+    const int level = light.levels[size_t(light.effect - 1)];
+    sent.lighting = LightingEffect::command(light.effect, level, light.option2);
+    view.ui_0DH_SetRGBLedEffect(sent.lighting.effect, sent.lighting.option1, sent.lighting.option2,
+                                {light.effect, level, light.option2});
+
+    sent.reportRate = PanelValues::reportRate(view.ui_81H_GetReportRate());
+    view.ui_01H_SetReportRate(uchar(sent.reportRate));
+
+    view.setCursorSpeed(uint(PanelValues::dialValue(view.getCursorSpeed())));
+    view.setDoubleClickSpeed(uint(PanelValues::dialValue(view.getDoubleClickSpeed())));
+    view.setVerticalScrollLines(uint(PanelValues::scrollLines(view.getVerticalScrollLines())));
+    return sent;
+}
