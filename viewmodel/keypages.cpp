@@ -1,11 +1,13 @@
-// What the key assignment and macro pages need beyond the file operations:
-// a deleted macro leaves every profile, not only the one on screen.
+// What the key assignment, macro and gun pages need beyond the file
+// operations: a deleted macro leaves every profile, not only the one on
+// screen; the three gun presets go to the mouse together.
 
 #include "myqquickview.h"
 
 #include "storage/buttonentry.h"
 #include "storage/profileset.h"
 #include "storage/settingsvalues.h"
+#include "storage/storageparts.h"
 
 #include <QSettings>
 
@@ -64,4 +66,9 @@ void myQQuickView::releaseMacro(QVariant name)
             }
         }
     }
+}
+
+QVariant myQQuickView::sendGunPresets(QStringList names)
+{
+    return m_storage->transfer.sendGunPresets(names);
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 
 class Hid_Thread;
@@ -36,6 +37,12 @@ public:
 
     ProfileSet &profiles() const { return *m_profiles; }
     QSettings *appConfig() const { return m_apConfig; }
+
+    // Every file dialog of the view model goes through this: an open dialog,
+    // or a save dialog when `save`; "" is a cancelled one. Tests answer it in
+    // place of a person.
+    using FileChooser = std::function<QString(bool save, const QString &caption, const QString &filter)>;
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     // Recorded input on its way to the macro editor: "detectKeyboard" and
     // "detectMouse" of the root, queued.
@@ -215,6 +222,10 @@ public slots:
     // A macro is being deleted: in every profile its slot bindings go and
     // the buttons that played it from those slots get their factory functions.
     void releaseMacro(QVariant name);
+    // The presets of the three gun slots to the mouse: their data from macro
+    // slot 6 on when together below 896 bytes, each slot's length in any
+    // case. True when the data was sent.
+    QVariant sendGunPresets(QStringList names);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -225,6 +236,7 @@ private:
     void queueRootCall(const char *function, const QVariantList &arguments = {});
     void loadMessageTexts();
     void warnMacroCut(int slotBytes, int macroBytes);
+    QString chooseFile(bool save, const QString &caption, const QString &filter);
 
     Hid_Thread *m_hid = nullptr;
     bool m_audioEnabled = true;
@@ -233,4 +245,5 @@ private:
     std::unique_ptr<StorageParts> m_storage;
     QStringList m_messages;
     std::unique_ptr<PointerSettings> m_pointer;
+    FileChooser m_chooseFile;
 };

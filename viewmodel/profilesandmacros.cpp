@@ -22,6 +22,15 @@ QString desktopFolder()
 
 } // namespace
 
+// The standard modal dialog, starting on the desktop, unless a chooser was set.
+QString myQQuickView::chooseFile(bool save, const QString &caption, const QString &filter)
+{
+    if (m_chooseFile)
+        return m_chooseFile(save, caption, filter);
+    return save ? QFileDialog::getSaveFileName(this, caption, desktopFolder(), filter)
+                : QFileDialog::getOpenFileName(this, caption, desktopFolder(), filter);
+}
+
 void myQQuickView::warnMacroCut(int slotBytes, int)
 {
     if (slotBytes == kMouseSlotBytes)
@@ -40,7 +49,7 @@ QVariantList myQQuickView::loadDefaultProfile(uchar uiPageId)
 
 bool myQQuickView::loadProfile(int profile)
 {
-    const QString file = QFileDialog::getOpenFileName(this, tr("Open File"), desktopFolder(), tr("Profile(*.pf)"));
+    const QString file = chooseFile(false, tr("Open File"), tr("Profile(*.pf)"));
     return !file.isEmpty() && m_storage->store.loadProfile(profile, file);
 }
 
@@ -56,7 +65,7 @@ bool myQQuickView::loadProfileGunData(int profile)
 
 void myQQuickView::saveProfile(int profile, QStringList macroNameList, QStringList gunNameList)
 {
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save File"), desktopFolder(), tr("Profile(*.pf)"));
+    const QString file = chooseFile(true, tr("Save File"), tr("Profile(*.pf)"));
     if (!file.isEmpty())
         m_storage->store.saveProfile(profile, file, macroNameList, gunNameList);
 }
@@ -127,7 +136,7 @@ void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
 
 QVariant myQQuickView::loadMacroIniFromFile(QVariant name)
 {
-    const QString file = QFileDialog::getOpenFileName(this, tr("Open File"), desktopFolder(), tr("Macro(*.mc)"));
+    const QString file = chooseFile(false, tr("Open File"), tr("Macro(*.mc)"));
     return m_storage->macros.loadMacroIniFromFile(name, file);
 }
 
@@ -135,7 +144,7 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
 {
     if (!m_storage->macros.exists(name.toString()))
         return;
-    const QString file = QFileDialog::getSaveFileName(this, tr("Save File"), desktopFolder(), tr("Macro(*.mc)"));
+    const QString file = chooseFile(true, tr("Save File"), tr("Macro(*.mc)"));
     if (!file.isEmpty())
         m_storage->macros.saveMacroIniToFile(name, file);
 }

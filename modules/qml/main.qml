@@ -88,16 +88,8 @@ Item {
     readonly property Item keyMenuMain: dashboard ? dashboard.keyMenuMain : null
     readonly property Item singleKeyMain: dashboard ? dashboard.singleKeyMain : null
     readonly property Item macroKeyMain: dashboard ? dashboard.macroKeyMain : null
-
-    // The gun and profile dialogs are not part of the page yet. Each goes into
-    // the dashboard once it exists (same id, in the place named beside it) and
-    // its line here then points to it like the ones above; until then every
-    // call to it is skipped.
-    property Item gunControlMain: null   // dialog, over mainMask
-    property Item profileMain: null      // dialog, opened by profileBtn
-
-    // The gun dialog's title labels its launcher button.
-    property string gunDialogTitle: "Gun Macro"
+    readonly property Item gunControlMain: dashboard ? dashboard.gunControlMain : null
+    readonly property Item profileMain: dashboard ? dashboard.profileMain : null
 
     readonly property QtObject keyCodes: _KeyCodeString
 
@@ -152,13 +144,12 @@ Item {
             loadChineseTexts()
 
         macroEditorMain.init()
-        if (gunControlMain) gunControlMain.init(false)
-        if (profileMain) profileMain.init()
+        gunControlMain.init(false)
+        profileMain.init()
         keyMenuMain.init()
         initPanels(false)
 
-        if (gunControlMain)
-            gunControlMain.inited()
+        gunControlMain.inited()
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
     }
@@ -196,10 +187,8 @@ Item {
         keyMenuMain.keyMenuLang = KeyPages.mergeTexts(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, langFile))
         macroEditorMain.macroEditorLang = KeyPages.mergeTexts(macroEditorMain.macroEditorLang,
                                                               ui_View.getGlobalStrings(3, langFile))
-        var gunTexts = ui_View.getGlobalStrings(4, langFile)
-        if (gunControlMain)
-            gunControlMain.macroEditorLang = KeyPages.mergeTexts(gunControlMain.macroEditorLang, gunTexts)
-        gunDialogTitle = KeyPages.mergeTexts([gunDialogTitle], gunTexts)[0]
+        gunControlMain.macroEditorLang = KeyPages.mergeTexts(gunControlMain.macroEditorLang,
+                                                             ui_View.getGlobalStrings(4, langFile))
         macroKeyMain.macroKeyLang = KeyPages.mergeTexts(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, langFile))
         // The page shows none of these; reading them gives the tray's DPI
         // notices their Chinese texts.
@@ -296,21 +285,23 @@ Item {
         setProtectUI(1500)
         ui_View.resetProfile(profileNo)
         initPanels(true)
-        if (gunControlMain)
-            gunControlMain.readGunData()
+        gunControlMain.readGunData()
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
-        if (gunControlMain)
-            gunControlMain.sendMacro(5, gunControlMain.getMacroName(0), gunControlMain.getMacroName(1),
-                                     gunControlMain.getMacroName(2))
+        gunControlMain.sendMacro(5, gunControlMain.getMacroName(0), gunControlMain.getMacroName(1),
+                                 gunControlMain.getMacroName(2))
     }
 
+    // Closing it, by this button as by its own, gives the mouse the profile
+    // chosen meanwhile.
     function toggleProfileDialog() {
-        if (!profileMain)
-            return
         focusControl()
-        profileMain.visible = !profileMain.visible
-        mainMask.visible = profileMain.visible
+        if (profileMain.visible) {
+            profileMain.close()
+            return
+        }
+        profileMain.visible = true
+        mainMask.visible = true
     }
 
     // The profile dialog's changeProfile: show the other profile at once; the
@@ -321,8 +312,9 @@ Item {
         profileNo = tmpProfileNo
         ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
         isProfileChanged = true
+        // The gun keys show the presets of the new profile's slots.
+        gunControlMain.readGunData()
         initPanels(false)
-        // The gun slots on buttons are those of the new profile.
         setGunMenuName()
     }
 
@@ -333,19 +325,31 @@ Item {
         setProtectUI(1500)
         isProfileChanged = false
         initPanels(true)
-        if (gunControlMain)
-            gunControlMain.init(true)
+        gunControlMain.init(true)
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
         ui_View.ui_02H_SetKeyMatrixNo(0)
     }
 
+    // The profile dialog's profileImported: the current profile was replaced,
+    // the page shows it and the mouse gets all of it.
+    function profileImported() {
+        setProtectUI(1500)
+        macroEditorMain.init()
+        gunControlMain.init(false)
+        initPanels(true)
+        gunControlMain.readGunData()
+        setGunMenuName()
+        keyMatrixMain.initGunKeyShow()
+        gunControlMain.sendGunMacro()
+    }
+
     // A press on the mask first lets the open dialogs drop their own pop-ups.
     function dialogsFocus() {
-        if (macroEditorMain && macroEditorMain.visible) macroEditorMain.macroEditorFocus()
-        if (profileMain && profileMain.visible) profileMain.profileEditorFocus()
-        if (gunControlMain && gunControlMain.visible) gunControlMain.macroEditorFocus()
-        if (macroKeyMain && macroKeyMain.visible) macroKeyMain.macroKeyFocus()
+        if (macroEditorMain.visible) macroEditorMain.macroEditorFocus()
+        if (profileMain.visible) profileMain.profileEditorFocus()
+        if (gunControlMain.visible) gunControlMain.macroEditorFocus()
+        if (macroKeyMain.visible) macroKeyMain.macroKeyFocus()
     }
 
     // ---- button assignment
@@ -426,56 +430,22 @@ Item {
         mouseMain.selectKey = keyMenuMain.selectKey
     }
 
-    // ---- gun slots on buttons; the presets themselves are the gun dialog's
-
-    // Gun preset names in list order.
-    function gunPresetNames() {
-        if (gunControlMain) {
-            var model = gunControlMain.macroListModel
-            var shown = []
-            for (var i = 0; i < model.count; ++i)
-                shown.push(model.get(i).macroName)
-            return shown
-        }
-        var names = KeyPages.dropSentinel(ui_View.getNameList(1))
-        var list = names.map(function (name, i) {
-            var no = parseInt(ui_View.loadGunIndex(name))
-            return { name: name, no: isNaN(no) ? i : no, order: i }
-        })
-        list.sort(function (a, b) { return a.no - b.no || a.order - b.order })
-        return list.map(function (p) { return p.name })
-    }
-
-    function gunPresetIndex(slot) {
-        var chosen = parseInt(ui_View.getselectGun()[slot])
-        return isNaN(chosen) ? slot : chosen
-    }
+    // ---- gun slots on buttons; the presets are the gun dialog's
 
     function gunPresetName(slot) {
-        if (gunControlMain)
-            return gunControlMain.getMacroName(slot)
-        var names = gunPresetNames()
-        var index = gunPresetIndex(slot)
-        return index >= 0 && index < names.length ? names[index] : ""
+        return gunControlMain ? gunControlMain.getMacroName(slot) : ""
     }
 
     // The key menu names the gun slots that are on a button.
     function setGunMenuName() {
-        if (gunControlMain) {
-            gunControlMain.setGunMenuName()
-            return
-        }
-        var names = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            names.push(keyMatrixMain.gunKeyIndexes[g] >= 0 ? gunPresetName(g) : "")
-        keyMenuMain.gunMenuNames = names
+        gunControlMain.setGunMenuName()
     }
 
     function openGunAssignDialog(gun) {
         closeKeyMenu()
         openDialog(macroKeyMain)
         macroKeyMain.gunSlot = gun
-        macroKeyMain.showUI(macroKeyMain.gunMode, gunPresetNames(), gunPresetName(gun),
+        macroKeyMain.showUI(macroKeyMain.gunMode, gunControlMain.macroNames(), gunPresetName(gun),
                             keyMatrixMain.gunKeyData[gun].gunKeyType)
         mouseMain.selectKey = keyMenuMain.selectKey
     }
@@ -484,23 +454,11 @@ Item {
         var index = keyMenuMain.selectKey
         if (!keyMatrixMain.openGunKeyProc(index, gun, playMode))
             return
-        if (gunControlMain)
-            gunControlMain.setGunData(gun, presetIndex)
-        else
-            storeGunPreset(gun, presetIndex)
+        gunControlMain.setGunData(gun, presetIndex)
         setGunMenuName()
         keyMatrixMain.refreashUI()
         keyMatrixMain.controlGunShow(index, name)
-        if (gunControlMain)
-            gunControlMain.sendGunMacro()
-    }
-
-    // Until the gun dialog keeps the choice of presets, the page does.
-    function storeGunPreset(gun, presetIndex) {
-        var chosen = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            chosen.push(g === gun ? presetIndex : gunPresetIndex(g))
-        ui_View.setSelectGun(chosen)
+        gunControlMain.sendGunMacro()
     }
 
     function enableGun(gun) {
@@ -523,24 +481,31 @@ Item {
     }
 
     function gunSlotCleared(gun) {
-        if (gunControlMain)
-            gunControlMain.setGunData(gun, 2)
-        else
-            storeGunPreset(gun, 2)
+        gunControlMain.setGunData(gun, 2)
         setGunMenuName()
+    }
+
+    // A gun preset is being deleted: the slot that plays it leaves its button.
+    function freeGunSlot(gun) {
+        keyMatrixMain.closeGunKeyProc(keyMatrixMain.gunKeyIndexes[gun], gun)
+        setGunMenuName()
+        keyMatrixMain.refreashUI()
+        keyMatrixMain.initGunKeyShow()
     }
 
     width: 1000
     height: 640
 
     onMsg_KB: (isDown, usbCode) => {
-        if (macroEditorMain && macroEditorMain.isInputting)
+        if (!dashboard)
+            return
+        if (macroEditorMain.isInputting)
             macroEditorMain.detectKeyboard(isDown, usbCode)
-        if (gunControlMain && gunControlMain.isInputting)
+        if (gunControlMain.isInputting)
             gunControlMain.detectKeyboard(isDown, usbCode)
-        if (gunControlMain && gunControlMain.isInsertting)
+        if (gunControlMain.isInsertting)
             gunControlMain.detectInput(isDown, usbCode)
-        if (singleKeyMain && singleKeyMain.visible)
+        if (singleKeyMain.visible)
             singleKeyMain.detectKeyboard(isDown, usbCode)
     }
 
@@ -639,6 +604,8 @@ Item {
             property alias keyMenuMain: keyMenuMain
             property alias singleKeyMain: singleKeyMain
             property alias macroKeyMain: macroKeyMain
+            property alias gunControlMain: gunControlMain
+            property alias profileMain: profileMain
 
             Environment {
                 id: envItem
@@ -713,11 +680,11 @@ Item {
                             source: launcherBox.skin + "macroStartBtn.png"
                             hoverSource: launcherBox.skin + "macroStartBtnH.png"
                             pressedSource: launcherBox.skin + "macroStartBtnP.png"
-                            text: mainIten.gunControlMain ? mainIten.gunControlMain.macroEditorLang[0] : mainIten.gunDialogTitle
+                            text: gunControlMain.macroEditorLang[0]
                             fontFamily: mainIten.fontFamily
                             fontSize: mainIten.fontNormalSize
                             textColor: mainIten.fontColor
-                            onClicked: if (mainIten.gunControlMain) mainIten.openDialog(mainIten.gunControlMain)
+                            onClicked: mainIten.openDialog(gunControlMain)
                         }
                     }
                 }
@@ -745,6 +712,8 @@ Item {
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 6
                 visible: false
+                // Over the mask while the profile dialog is open: it closes the dialog too.
+                z: profileMain.visible ? 2 : 0
                 source: mainIten.sourceProfileStartBtn
                 hoverSource: mainIten.sourceProfileStartBtnH
                 pressedSource: mainIten.sourceProfileStartBtnS
@@ -1041,12 +1010,26 @@ Item {
                 onMacroRenamed: keyMatrixMain.updateTexts()
             }
 
-            // The gun dialog goes here, between the macro editor and the key menu.
+            GunControl {
+                id: gunControlMain
+                objectName: "gunControlMain"
+                language: mainIten.language
+                gunKeyIndexes: keyMatrixMain.gunKeyIndexes
+                keyCodes: mainIten.keyCodes
+                skinNo: mainIten.skin_No
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onCloseEditor: mainMask.visible = false
+                onGunSlotFreed: (slot) => mainIten.freeGunSlot(slot)
+                onGunNamesChanged: keyMatrixMain.initGunKeyShow()
+            }
 
             KeyMenu {
                 id: keyMenuMain
                 objectName: "keyMenuMain"
                 gunKeyIndexes: keyMatrixMain.gunKeyIndexes
+                gunMenuNames: gunControlMain.gunMenuNames
                 pageHeight: mainIten.height
                 fontFamily: mainIten.fontFamily
                 fontSize: mainIten.fontNormalSize
@@ -1059,7 +1042,28 @@ Item {
                 onGunDisableChosen: (gun) => mainIten.disableGun(gun)
             }
 
-            // The profile dialog goes here, between the key menu and the single-key dialog.
+            // Opens above the "Config" button at the bottom left.
+            Profile {
+                id: profileMain
+                objectName: "profileMain"
+                x: 18
+                y: 29
+                profileNo: mainIten.profileNo
+                mainLang: mainIten.mainLang
+                language: mainIten.language
+                macroNames: macroEditorMain.macroNames
+                gunNames: gunControlMain.macroNames
+                skinNo: mainIten.skin_No
+                fontFamily: mainIten.fontFamily
+                fontSize: mainIten.fontNormalSize
+                fontColor: mainIten.fontColor
+                onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
+                onCloseUI: {
+                    mainMask.visible = false
+                    mainIten.profileDialogClosed()
+                }
+                onProfileImported: mainIten.profileImported()
+            }
 
             SingleKey {
                 id: singleKeyMain

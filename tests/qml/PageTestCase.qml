@@ -41,6 +41,13 @@ TestCase {
         return found
     }
 
+    // A row of a list that is laid out on its next frame, once it is on
+    // screen or has grown.
+    function row(parent, name) {
+        tryVerify(function () { return findChild(parent, name) !== null }, 5000, "no row " + name)
+        return findChild(parent, name)
+    }
+
     // Scrolls the right column so that `target` (inside it) is in sight.
     function reveal(page, target) {
         var column = item(page, "panelRight")

@@ -7,6 +7,7 @@
 #include "storage/profileset.h"
 #include "viewmodel/myqquickview.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -115,6 +116,12 @@ void PageRig::applicationAvailable()
     m_view->setPointerSettings(std::make_unique<RecordingPointer>(&m_pointer->speeds,
                                                                   &m_pointer->doubleClickTimes,
                                                                   &m_pointer->lines));
+    m_view->setFileChooser([this](bool save, const QString &caption, const QString &filter) {
+        m_fileDialogs.append(QVariantMap{{QStringLiteral("save"), save},
+                                         {QStringLiteral("caption"), caption},
+                                         {QStringLiteral("filter"), filter}});
+        return m_fileAnswers.isEmpty() ? QString() : m_fileAnswers.takeFirst();
+    });
 }
 
 void PageRig::qmlEngineAvailable(QQmlEngine *engine)
@@ -171,6 +178,20 @@ int PageRig::framesSent(int code)
     for (const QByteArray &frame : m_sim->frames())
         count += frame.size() > 1 && uchar(frame.at(1)) == code;
     return count;
+}
+
+QVariantList PageRig::gunLengths()
+{
+    m_sim->link.waitForPendingExchange();
+    QVariantList lengths;
+    for (const uint16_t words : m_sim->peer.state().gunLengths)
+        lengths.append(int(words));
+    return lengths;
+}
+
+int PageRig::framesSentTotal()
+{
+    return int(m_sim->frames().size());
 }
 
 void PageRig::clearMouseRecords()
@@ -230,6 +251,50 @@ void PageRig::removeMacroFiles()
     QDir folder(QStringLiteral("modules/macro"));
     for (const QString &name : folder.entryList(QDir::Files))
         folder.remove(name);
+}
+
+QString PageRig::readFile(const QString &path) const
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString PageRig::folderDigest() const
+{
+    // Pending profile writes go to disk first, so the digest is what is stored.
+    for (int p = 0; p < ProfileSet::kCount; ++p)
+        m_view->profiles().sync(p);
+    QStringList lines;
+    QDirIterator it(QStringLiteral("."), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        lines.append(path + u' ' + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()));
+    }
+    lines.sort();
+    return lines.join(u'\n');
+}
+
+void PageRig::answerFileDialogs(const QStringList &answers)
+{
+    m_fileAnswers = answers;
+    m_fileDialogs.clear();
+}
+
+QVariantList PageRig::fileDialogsAsked() const
+{
+    return m_fileDialogs;
+}
+
+void PageRig::restoreGunPresets()
+{
+    QDir folder(QStringLiteral("modules/gun"));
+    for (const QString &name : folder.entryList(QDir::Files))
+        folder.remove(name);
+    copyFolder(QStringLiteral(Q530_DATA_DIR "/gun"), folder.path());
+    const QSettings shipped(QStringLiteral(Q530_DATA_DIR "/setting/name.bin"), QSettings::IniFormat);
+    m_view->updataNameList(1, shipped.value(QStringLiteral("gun/gunName")).toStringList());
 }
 
 QString PageRig::dpiNotice(int stage) const

@@ -55,8 +55,11 @@ public:
     Q_INVOKABLE QVariantList keyMatrix(int index);
     Q_INVOKABLE QVariantList macroSlot(int slot);
     Q_INVOKABLE int keyMatrixNo();
+    // The length of each gun slot's data the mouse was told, in 2-byte words.
+    Q_INVOKABLE QVariantList gunLengths();
     // Request frames with this command code since the last clear.
     Q_INVOKABLE int framesSent(int code);
+    Q_INVOKABLE int framesSentTotal();
     Q_INVOKABLE void clearMouseRecords();
 
     // What the system's pointer settings were given, in order.
@@ -75,8 +78,20 @@ public:
     Q_INVOKABLE void writeFile(const QString &path, const QString &text);
     Q_INVOKABLE bool fileExists(const QString &path) const;
     Q_INVOKABLE void removeMacroFiles();
+    // The shipped gun presets back, alone in their folder and the registry.
+    Q_INVOKABLE void restoreGunPresets();
+    Q_INVOKABLE QString readFile(const QString &path) const;
+    // Every file under the program folder with a digest of its contents,
+    // one line each: what a step that must change nothing is checked with.
+    Q_INVOKABLE QString folderDigest() const;
     // The text of the tray's notice for a DPI stage (1 to 8).
     Q_INVOKABLE QString dpiNotice(int stage) const;
+
+    // The file dialogs answered in place of a person: each dialog takes the
+    // next answer, "" (cancelled) when none is left. What was asked, in
+    // order: {save, caption, filter}.
+    Q_INVOKABLE void answerFileDialogs(const QStringList &answers);
+    Q_INVOKABLE QVariantList fileDialogsAsked() const;
 
 public slots:
     // Qt Quick Test calls these by name.
@@ -90,4 +105,6 @@ private:
     std::unique_ptr<LinkOnSimulator> m_sim;
     std::unique_ptr<myQQuickView> m_view;
     ControlRecorder m_control;
+    QStringList m_fileAnswers;
+    QVariantList m_fileDialogs;
 };

@@ -2,7 +2,7 @@
 
 // Plain functions the key assignment and macro pages share: button entries
 // and the key matrix bytes built from them, the gun-layer chain, the choice
-// of a macro slot, and the macro editor's action lines. An entry is four
+// of a macro slot, and the names in the editors' lists. An entry is four
 // bytes [type, p1, p2, p3]; a macro entry carries its 0-based slot in p2 on
 // the page and the slot + 1 in the bytes the mouse and the profile get.
 
@@ -10,9 +10,6 @@ var entryCount = 16
 var gunSlots = 3
 var buttonSlots = 5          // macro slots 0 to 4 are for buttons
 var firstGunMacro = 6        // gun layer n plays macro 5 + n
-var maxMacroBytes = 126      // a recording stops taking events here
-var maxDelay = 100000
-var maxLoops = 65535
 
 var typeKeyboard = 0x00
 var typeMouse = 0x01
@@ -158,86 +155,45 @@ function dropSentinel(names) {
     return list
 }
 
-// What the user may type as a macro name: it names a file, so no path.
+// What the user may type as a macro or preset name: it names a file, so no path.
 function isUsableName(name) {
     return name.length > 0 && name.length <= 64 && !/[\/\\:*?"<>|]/.test(name) && name !== "." && name !== ".."
            && name !== "loaderzentak"
 }
 
-// ---- macro actions: { type, info }, 0 delay (ms), 1/2 key press/release,
-// 3/4 mouse button press/release (names of the key tables)
-
-function actionLine(a) {
-    return a.type + "," + a.info
+// The lowest of 0 ... limit - 1 not among `used`; `limit` when all are.
+function firstFreeNumber(used, limit) {
+    for (var i = 0; i < limit; ++i)
+        if (used.indexOf(i) < 0)
+            return i
+    return limit
 }
 
-function actionLines(actions) {
-    var lines = []
-    for (var i = 0; i < actions.length; ++i)
-        lines.push(actionLine(actions[i]))
-    return lines
+// A list as the registry and an export keep it: a lone name gets the sentinel.
+function withSentinel(names) {
+    var list = names.slice()
+    if (list.length === 1)
+        list.push("loaderzentak")
+    return list
 }
 
-// A stored macro: its action lines and, last, the loop count. Lines that are
-// not understood are skipped; without a usable count the macro plays once.
-// `isKey(name)` / `isButton(name)` tell the names of the key tables.
-function parseMacro(lines, isKey, isButton) {
-    var actions = []
-    var loops = 1
-    var n = lines.length
-    if (n > 0) {
-        var last = String(lines[n - 1])
-        if (/^\d+$/.test(last)) {
-            loops = Math.min(maxLoops, parseInt(last))
-            n -= 1
-        }
-    }
-    for (var i = 0; i < n; ++i) {
-        var line = String(lines[i])
-        var comma = line.indexOf(",")
-        if (comma !== 1)
+// The profiles of the registry's list: each entry is the name with the
+// number as its last character. Entries without a number 0 ... limit - 1, or
+// with one an earlier entry has, are no profiles; at most `limit` are.
+function profileEntries(stored, limit) {
+    var list = dropSentinel(stored)
+    var entries = []
+    var used = []
+    for (var i = 0; i < list.length && entries.length < limit; ++i) {
+        var s = list[i]
+        var last = s.charAt(s.length - 1)
+        if (!/^\d$/.test(last))
             continue
-        var type = parseInt(line.charAt(0))
-        var info = line.substring(2)
-        if (type === 0 && /^\d+$/.test(info))
-            actions.push({ type: 0, info: String(Math.min(maxDelay, parseInt(info))) })
-        else if ((type === 1 || type === 2) && isKey(info))
-            actions.push({ type: type, info: info })
-        else if ((type === 3 || type === 4) && isButton(info))
-            actions.push({ type: type, info: info })
+        var no = parseInt(last)
+        if (no >= limit || used.indexOf(no) >= 0)
+            continue
+        used.push(no)
+        entries.push({ name: s.substring(0, s.length - 1), no: no })
     }
-    return { actions: actions, loops: loops }
-}
-
-// A delay field's text as milliseconds 0 ... 100000; not a number: null.
-function delayValue(text) {
-    var s = String(text).trim()
-    if (!/^\d+$/.test(s))
-        return null
-    return Math.min(maxDelay, parseInt(s))
-}
-
-// The loop field's text as a count 0 ... 65535; not a number: 1.
-function loopValue(text) {
-    var s = String(text).trim()
-    if (!/^\d+$/.test(s))
-        return 1
-    return Math.min(maxLoops, parseInt(s))
-}
-
-// The press and release of a button, to go in after action `at` (at the end
-// when `at` is the last action or none is selected).
-function insertButton(actions, at, name) {
-    var list = actions.slice()
-    var pos = at < 0 || at >= list.length ? list.length : at + 1
-    list.splice(pos, 0, { type: 3, info: name }, { type: 4, info: name })
-    return list
-}
-
-// A delay, to go in before action `at` (at the end when none is selected).
-function insertDelay(actions, at, ms) {
-    var list = actions.slice()
-    var pos = at < 0 || at >= list.length ? list.length : at
-    list.splice(pos, 0, { type: 0, info: String(ms) })
-    return list
+    return entries
 }

@@ -1,0 +1,948 @@
+import QtQuick
+import "../common"
+import "keypages.js" as KeyPages
+import "actions.js" as Actions
+
+// The dialog of a list of named action sequences, which the macro editor and
+// the gun dialog both are: the list with new, rename and delete, the actions
+// of the chosen entry, their recording and editing, the loop count. Every
+// change is saved at once, so OK and Cancel only close. What differs between
+// the two comes in through the properties under "the kind".
+Image {
+    id: editor
+
+    property var macroEditorLang: ["Macro Manager", "Macro", "Sequence", "Options", "Start Record", "Stop Record",
+        "Rec Time", "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button",
+        "Insert Middle Button", "Insert Right Button", "Insert Delay"]
+    property QtObject keyCodes
+    property int skinNo: 1
+    property string fontFamily
+    property int fontSize: 12
+    property color fontColor: "#ffffff"
+    readonly property string skinIndex: "qrc:/index/modules/img/skin" + skinNo + "/index/"
+
+    // ---- the kind
+    property int registryType: 0       // the name list of the registry
+    property string namePrefix: "Macro_"
+    property bool gunVariant: false    // the encoder's gun form, cursor offsets
+    property int byteLimit: Actions.maxMacroBytes   // 0: only the line limit
+    // File operations by name: create(name, index), save(name, lines, bytes,
+    // loops), load(name), loops(name) (null: the count load gives),
+    // index(name), type(name), setIndex(name, index), rename(old, new),
+    // remove(name).
+    property var store: null
+    // Whether the entry at list index `index` may be deleted.
+    property var canDelete: function (index) { return true }
+    property var cursorLabels: ["X", "Y"]
+    // The meter under the options: bytes of `meterLimit`, over it when `meterOver`.
+    property int meterValue: usedBytes
+    property int meterLimit: byteLimit
+    property bool meterOver: recordFull
+    // Buttons of the kind's own, under the record button.
+    property alias insertTools: toolSlot.data
+
+    readonly property int presetLimit: 100
+    readonly property int insertedDelay: 50
+    property ListModel presetModel: ListModel {}
+
+    property int currentIndex: -1      // the chosen entry of presetModel
+    property var actions: []           // its actions: { type, info }
+    property int selectedAction: -1
+    property bool isInputting: false
+    property bool recTime: true
+    property bool loopsOn: false
+    property int ticks: 0              // 10 ms ticks since the last recorded event
+    property bool recordedAny: false
+    property bool recordFull: false
+    property int editingMacro: -1
+    property int editingDelay: -1
+    readonly property int usedBytes: encodedBytes(actions).length
+
+    signal presetSaved(string name)
+    // Before the entry's file goes; and once the list no longer has it.
+    signal presetDeleting(string name, int index)
+    signal presetDeleted(string name, int index)
+    signal macroRenamed(string oldName, string newName)
+    signal closeEditor()
+
+    // ---- the list
+
+    // The names of the registry's list, by their stored number (ties in list
+    // order); the first entry chosen.
+    function loadList() {
+        stopRecordSilently()
+        var names = KeyPages.dropSentinel(ui_View.getNameList(registryType))
+        var list = []
+        for (var i = 0; i < names.length; ++i) {
+            var name = names[i]
+            if (name === "" || list.some(function (m) { return m.macroName === name }))
+                continue
+            var no = parseInt(store.index(name))
+            list.push({ macroName: name, no: isNaN(no) ? i : no, macroType: parseInt(store.type(name)) || 0, order: i })
+        }
+        list.sort(function (a, b) { return a.no - b.no || a.order - b.order })
+        // A number two entries share says nothing of their order (an import
+        // creates what it brings with number 0): the registry's order holds
+        // then, and the numbers are made to follow it.
+        var shared = list.some(function (m, k) { return k > 0 && m.no === list[k - 1].no })
+        if (shared) {
+            list.sort(function (a, b) { return a.order - b.order })
+            for (i = 0; i < list.length; ++i) {
+                if (list[i].no !== i)
+                    store.setIndex(list[i].macroName, i)
+                list[i].no = i
+            }
+        }
+        presetModel.clear()
+        for (i = 0; i < list.length; ++i)
+            presetModel.append({ macroName: list[i].macroName, no: list[i].no, macroType: list[i].macroType })
+        editingMacro = -1
+        selectMacro(presetModel.count > 0 ? 0 : -1)
+    }
+
+    function macroNames() {
+        var names = []
+        for (var i = 0; i < presetModel.count; ++i)
+            names.push(presetModel.get(i).macroName)
+        return names
+    }
+
+    function nameAt(index) {
+        return index >= 0 && index < presetModel.count ? presetModel.get(index).macroName : ""
+    }
+
+    function currentName() {
+        return nameAt(currentIndex)
+    }
+
+    function storeNames() {
+        ui_View.updataNameList(registryType, macroNames())
+    }
+
+    // The actions and loop count stored under `name`.
+    function loadMacro(name) {
+        var macro = Actions.parseMacro(store.load(name),
+                                       function (n) { return keyCodes.keyCode(n) !== 0 },
+                                       function (n) { return keyCodes.mouseCode(n) !== 0 },
+                                       gunVariant)
+        var loops = store.loops ? store.loops(name) : null
+        if (loops !== null && loops !== undefined)
+            macro.loops = Actions.loopValue(loops)
+        return macro
+    }
+
+    function selectMacro(index) {
+        if (isInputting)
+            return
+        currentIndex = index
+        selectedAction = -1
+        editingDelay = -1
+        if (index < 0) {
+            actions = []
+            setLoops(1)
+            return
+        }
+        var macro = loadMacro(currentName())
+        actions = macro.actions
+        setLoops(macro.loops)
+    }
+
+    function newMacro() {
+        if (isInputting || presetModel.count >= presetLimit)
+            return
+        var name = KeyPages.firstFreeName(namePrefix, macroNames(), presetLimit)
+        if (name === "")
+            return
+        var count = presetModel.count
+        presetModel.append({ macroName: name, no: count, macroType: 0 })
+        store.create(name, count)
+        storeNames()
+        selectMacro(count)
+    }
+
+    // False when refused: an empty or path-like name, or one another entry has.
+    function renameMacro(index, newName) {
+        editingMacro = -1
+        var oldName = presetModel.get(index).macroName
+        var name = String(newName).trim()
+        if (name === oldName)
+            return true
+        if (!KeyPages.isUsableName(name) || macroNames().indexOf(name) >= 0)
+            return false
+        if (!store.rename(oldName, name))
+            return false
+        presetModel.setProperty(index, "macroName", name)
+        storeNames()
+        macroRenamed(oldName, name)
+        return true
+    }
+
+    // The file goes and the later entries move up one number.
+    function deleteMacro() {
+        if (isInputting || currentIndex < 0 || !canDelete(currentIndex))
+            return
+        var index = currentIndex
+        var name = currentName()
+        presetDeleting(name, index)
+        store.remove(name)
+        presetModel.remove(index)
+        for (var i = index; i < presetModel.count; ++i) {
+            presetModel.setProperty(i, "no", i)
+            store.setIndex(presetModel.get(i).macroName, i)
+        }
+        storeNames()
+        currentIndex = -1
+        presetDeleted(name, index)
+        selectMacro(Math.min(index, presetModel.count - 1))
+    }
+
+    // ---- the bytes
+
+    function encodedBytes(list) {
+        return ui_View.encodeMacroActions(Actions.actionLines(list), Actions.loopValue(loopsField.text), gunVariant)
+    }
+
+    function fits(list) {
+        if (list.length > Actions.maxLines)
+            return false
+        return byteLimit <= 0 || encodedBytes(list).length <= byteLimit
+    }
+
+    // The chosen entry's file as the editor shows it.
+    function autoSave() {
+        var name = currentName()
+        if (name === "")
+            return
+        var loops = Actions.loopValue(loopsField.text)
+        store.save(name, Actions.actionLines(actions), encodedBytes(actions), loops)
+        presetSaved(name)
+    }
+
+    function setActions(list) {
+        actions = list
+        autoSave()
+    }
+
+    // ---- recording
+
+    function startRecord() {
+        if (currentIndex < 0 || isInputting)
+            return
+        editingDelay = -1
+        editingMacro = -1
+        selectedAction = -1
+        actions = []
+        ticks = 0
+        recordedAny = false
+        recordFull = false
+        isInputting = true
+        recordTimer.start()
+        // Keys typed now are the recording, not text for a field.
+        editor.forceActiveFocus()
+    }
+
+    function stopRecordSilently() {
+        recordTimer.stop()
+        isInputting = false
+    }
+
+    function stopRecord() {
+        if (!isInputting)
+            return
+        stopRecordSilently()
+        autoSave()
+    }
+
+    // A key (or, from 0xf0 on, a mouse button) while recording. Once the
+    // recording would not fit, nothing more is taken.
+    function detectKeyboard(isDown, usbCode) {
+        if (!isInputting || recordFull)
+            return
+        var name = keyCodes.inputName(usbCode)
+        if (name === "")
+            return
+        var mouse = usbCode >= 0xf0
+        var next = actions.slice()
+        if (recordedAny && recTime && ticks > 0)
+            next.push({ type: 0, info: String(ticks * 10) })
+        next.push({ type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: name })
+        if (!fits(next)) {
+            recordFull = true
+            return
+        }
+        actions = next
+        ticks = 0
+        recordedAny = true
+        sequence.positionViewAtEnd()
+    }
+
+    // ---- editing the sequence
+
+    // Edits that would not fit are dropped.
+    function applyEdit(list) {
+        if (list === null || !fits(list))
+            return false
+        setActions(list)
+        return true
+    }
+
+    function deleteAction() {
+        var list = Actions.deleteAction(actions, selectedAction)
+        if (list === null)
+            return
+        selectedAction = Math.min(Actions.pairStart(actions, selectedAction), list.length - 1)
+        setActions(list)
+    }
+
+    function insertButtonAction(name) {
+        applyEdit(Actions.insertButton(actions, selectedAction, name))
+    }
+
+    function insertDelayAction(ms) {
+        applyEdit(Actions.insertDelay(actions, selectedAction, ms === undefined ? insertedDelay : ms))
+    }
+
+    // A delay edit that is no number, or would not fit, is dropped.
+    function setDelay(index, text) {
+        editingDelay = -1
+        var ms = Actions.delayValue(text)
+        if (ms === null || index < 0 || index >= actions.length || actions[index].type !== 0)
+            return false
+        var list = actions.slice()
+        list[index] = { type: 0, info: String(ms) }
+        return applyEdit(list)
+    }
+
+    // A cursor offset typed in place, -127 ... 127; no number is dropped.
+    function setOffset(index, text) {
+        return applyEdit(Actions.setOffset(actions, index, text))
+    }
+
+    function setLoops(n) {
+        loopsField.text = String(n)
+        loopsOn = n !== 1
+    }
+
+    function setLoopsOn(on) {
+        loopsOn = on
+        if (!on)
+            loopsField.text = "1"
+        autoSave()
+    }
+
+    function commitLoops() {
+        loopsField.text = String(Actions.loopValue(loopsField.text))
+        autoSave()
+    }
+
+    function openContextMenu(x, y) {
+        contextMenu.x = Math.min(x, width - contextMenu.width - 4)
+        contextMenu.y = Math.min(y, height - contextMenu.height - 4)
+        contextMenu.visible = true
+    }
+
+    // A press outside the dialog's pop-ups closes them.
+    function macroEditorFocus() {
+        contextMenu.visible = false
+        editingMacro = -1
+        editingDelay = -1
+    }
+
+    function close() {
+        stopRecord()
+        macroEditorFocus()
+        visible = false
+        closeEditor()
+    }
+
+    function actionText(a) {
+        if (a.type === 0)
+            return a.info + " ms"
+        return (a.type === 1 || a.type === 3 ? "↓  " : "↑  ") + a.info
+    }
+
+    source: "qrc:/macros/modules/img/skin" + skinNo + "/macros/macroEditorBg.png"
+    visible: false
+
+    Timer {
+        id: recordTimer
+        interval: 10
+        repeat: true
+        onTriggered: editor.ticks += 1
+    }
+
+    MouseArea {
+        anchors.fill: parent
+        onPressed: editor.macroEditorFocus()
+    }
+    MouseArea {
+        width: parent.width
+        height: 30
+        drag.target: editor
+        drag.minimumX: 0
+        drag.maximumX: editor.parent ? editor.parent.width - editor.width : 0
+        drag.minimumY: 0
+        drag.maximumY: editor.parent ? editor.parent.height - editor.height : 0
+        onPressed: editor.macroEditorFocus()
+    }
+
+    component Caption: Text {
+        property string family
+        font.family: family
+        font.pixelSize: 12
+        color: "#c8c8c8"
+    }
+    component Well: Rectangle {
+        color: "#101010"
+        border.color: "#2a2a2a"
+    }
+
+    Text {
+        x: 12
+        height: 30
+        verticalAlignment: Text.AlignVCenter
+        text: editor.macroEditorLang[0]
+        color: editor.fontColor
+        font.family: editor.fontFamily
+        font.pixelSize: editor.fontSize
+        font.bold: true
+    }
+    Button {
+        objectName: "macroEditorClose"
+        x: parent.width - width - 8
+        y: 6
+        source: editor.skinIndex + "minBtn.png"
+        hoverSource: editor.skinIndex + "minBtnH.png"
+        onClicked: editor.close()
+    }
+
+    // ---- list column
+
+    Caption { x: 14; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[1] }
+    Well {
+        x: 12
+        y: 60
+        width: 170
+        height: 310
+
+        ListView {
+            id: macroList
+            objectName: "macroList"
+            anchors.fill: parent
+            anchors.margins: 2
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            model: editor.presetModel
+
+            delegate: Rectangle {
+                objectName: "macroRow" + index
+                width: macroList.width
+                height: 20
+                color: editor.currentIndex === index ? "#761212" : macroArea.containsMouse ? "#2a2a2a" : "transparent"
+
+                Text {
+                    x: 6
+                    width: parent.width - 12
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: editor.editingMacro !== index
+                    elide: Text.ElideRight
+                    text: model.macroName
+                    color: editor.fontColor
+                    font.family: editor.fontFamily
+                    font.pixelSize: editor.fontSize
+                }
+                MouseArea {
+                    id: macroArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: {
+                        editor.macroEditorFocus()
+                        editor.selectMacro(index)
+                    }
+                    onDoubleClicked: {
+                        if (editor.isInputting)
+                            return
+                        editor.selectMacro(index)
+                        editor.editingMacro = index
+                    }
+                }
+                Rectangle {
+                    anchors.fill: parent
+                    visible: index >= 0 && editor.editingMacro === index
+                    color: "#221815"
+                    border.color: "#ea5514"
+
+                    TextInput {
+                        id: nameField
+                        objectName: "macroNameField"
+                        x: 5
+                        width: parent.width - 10
+                        anchors.verticalCenter: parent.verticalCenter
+                        clip: true
+                        maximumLength: 64
+                        color: editor.fontColor
+                        selectionColor: "#b03b3b"
+                        font.family: editor.fontFamily
+                        font.pixelSize: editor.fontSize
+                        onAccepted: editor.renameMacro(index, text)
+                        Keys.onEscapePressed: editor.editingMacro = -1
+                    }
+                    onVisibleChanged: {
+                        if (!visible)
+                            return
+                        nameField.text = model.macroName
+                        nameField.selectAll()
+                        nameField.forceActiveFocus()
+                    }
+                }
+            }
+        }
+    }
+    Row {
+        x: 12
+        y: 378
+        spacing: 10
+
+        Button {
+            objectName: "macroNew"
+            width: 80
+            height: 24
+            text: editor.macroEditorLang[8]
+            fontFamily: editor.fontFamily
+            fontSize: editor.fontSize
+            textColor: editor.fontColor
+            opacity: editor.isInputting || editor.presetModel.count >= editor.presetLimit ? 0.3 : 1
+            onClicked: editor.newMacro()
+        }
+        Button {
+            objectName: "macroDelete"
+            width: 80
+            height: 24
+            text: editor.macroEditorLang[9]
+            fontFamily: editor.fontFamily
+            fontSize: editor.fontSize
+            textColor: editor.fontColor
+            opacity: editor.isInputting || editor.currentIndex < 0 || !editor.canDelete(editor.currentIndex) ? 0.3 : 1
+            onClicked: editor.deleteMacro()
+        }
+    }
+
+    // ---- sequence column
+
+    Caption { x: 196; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[2] }
+    Well {
+        x: 194
+        y: 60
+        width: 250
+        height: 330
+
+        ListView {
+            id: sequence
+            objectName: "sequence"
+            anchors.fill: parent
+            anchors.margins: 2
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            model: editor.actions
+
+            delegate: Rectangle {
+                id: actionRow
+                readonly property bool isCursor: modelData.type === Actions.typeCursorX
+                                                 || modelData.type === Actions.typeCursorY
+                readonly property bool chosen: Actions.inSelection(editor.actions, editor.selectedAction, index)
+
+                objectName: "actionRow" + index
+                width: sequence.width
+                height: 20
+                color: chosen ? "#761212" : actionArea.containsMouse ? "#2a2a2a" : "transparent"
+
+                Text {
+                    x: 6
+                    width: 28
+                    anchors.verticalCenter: parent.verticalCenter
+                    horizontalAlignment: Text.AlignRight
+                    text: index + 1
+                    color: "#707070"
+                    font.family: editor.fontFamily
+                    font.pixelSize: editor.fontSize - 2
+                }
+                Text {
+                    x: modelData.type === 0 ? 58 : 44
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: !actionRow.isCursor && editor.editingDelay !== index
+                    text: editor.actionText(modelData)
+                    color: modelData.type === 0 ? "#9a9a9a" : modelData.type === 1 || modelData.type === 3 ? "#fa6726" : editor.fontColor
+                    font.family: editor.fontFamily
+                    font.pixelSize: editor.fontSize
+                    font.italic: modelData.type === 0
+                }
+                MouseArea {
+                    id: actionArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onPressed: (mouse) => {
+                        if (editor.isInputting)
+                            return
+                        editor.macroEditorFocus()
+                        editor.selectedAction = index
+                        if (mouse.button === Qt.RightButton) {
+                            var p = mapToItem(editor, mouse.x, mouse.y)
+                            editor.openContextMenu(p.x, p.y)
+                        }
+                    }
+                    onDoubleClicked: {
+                        if (!editor.isInputting && modelData.type === 0)
+                            editor.editingDelay = index
+                    }
+                }
+
+                // A cursor offset: a bracket joins the pair, each half's
+                // value is edited where it stands.
+                Rectangle {
+                    x: 38
+                    y: modelData.type === Actions.typeCursorX ? 9 : 0
+                    width: 2
+                    height: 11
+                    visible: actionRow.isCursor
+                    color: "#ea5514"
+                }
+                Text {
+                    x: 44
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: actionRow.isCursor
+                    text: (modelData.type === Actions.typeCursorX ? "↔  " + editor.cursorLabels[0]
+                                                                  : "↕  " + editor.cursorLabels[1])
+                    color: "#e8c070"
+                    font.family: editor.fontFamily
+                    font.pixelSize: editor.fontSize
+                }
+                Rectangle {
+                    objectName: "offsetBox"
+                    x: 150
+                    y: 2
+                    width: 50
+                    height: 16
+                    visible: actionRow.isCursor
+                    color: offsetField.activeFocus ? "#221815" : "#1c1c1c"
+                    border.color: offsetField.activeFocus ? "#ea5514" : "#4e3434"
+
+                    TextInput {
+                        id: offsetField
+                        objectName: "offsetField"
+                        x: 4
+                        width: parent.width - 8
+                        anchors.verticalCenter: parent.verticalCenter
+                        horizontalAlignment: TextInput.AlignRight
+                        enabled: actionRow.isCursor && !editor.isInputting
+                        text: modelData.info
+                        validator: IntValidator { bottom: -Actions.maxOffset; top: Actions.maxOffset }
+                        color: editor.fontColor
+                        selectionColor: "#b03b3b"
+                        font.family: editor.fontFamily
+                        font.pixelSize: editor.fontSize
+                        onActiveFocusChanged: {
+                            if (activeFocus) {
+                                editor.macroEditorFocus()
+                                editor.selectedAction = index
+                            }
+                        }
+                        // A value that is refused shows the stored one again.
+                        onEditingFinished: {
+                            if (!editor.setOffset(index, text))
+                                text = modelData.info
+                        }
+                    }
+                }
+
+                Rectangle {
+                    x: 52
+                    width: 90
+                    height: parent.height
+                    visible: index >= 0 && editor.editingDelay === index
+                    color: "#221815"
+                    border.color: "#ea5514"
+
+                    TextInput {
+                        id: delayField
+                        objectName: "delayField"
+                        x: 5
+                        width: parent.width - 10
+                        anchors.verticalCenter: parent.verticalCenter
+                        validator: IntValidator { bottom: 0; top: Actions.maxDelay }
+                        color: editor.fontColor
+                        selectionColor: "#b03b3b"
+                        font.family: editor.fontFamily
+                        font.pixelSize: editor.fontSize
+                        onAccepted: editor.setDelay(index, text)
+                        Keys.onEscapePressed: editor.editingDelay = -1
+                    }
+                    onVisibleChanged: {
+                        if (!visible)
+                            return
+                        delayField.text = modelData.info
+                        delayField.selectAll()
+                        delayField.forceActiveFocus()
+                    }
+                }
+            }
+
+            // Right-clicking under the last action adds at the end.
+            MouseArea {
+                width: sequence.width
+                y: sequence.contentHeight
+                height: Math.max(0, sequence.height - sequence.contentHeight)
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onPressed: (mouse) => {
+                    if (editor.isInputting)
+                        return
+                    editor.macroEditorFocus()
+                    editor.selectedAction = -1
+                    if (mouse.button === Qt.RightButton && editor.currentIndex >= 0) {
+                        var p = mapToItem(editor, mouse.x, mouse.y)
+                        editor.openContextMenu(p.x, p.y)
+                    }
+                }
+            }
+        }
+    }
+
+    // ---- options column
+
+    Caption { x: 460; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[3] }
+    Column {
+        x: 458
+        y: 60
+        spacing: 14
+
+        Button {
+            objectName: "recordButton"
+            width: 168
+            height: 26
+            text: editor.isInputting ? editor.macroEditorLang[5] : editor.macroEditorLang[4]
+            fontFamily: editor.fontFamily
+            fontSize: editor.fontSize
+            textColor: editor.fontColor
+            color: editor.isInputting ? "#8f2020" : "#4f1717"
+            opacity: editor.currentIndex < 0 ? 0.3 : 1
+            onClicked: editor.isInputting ? editor.stopRecord() : editor.startRecord()
+
+            // Lit while recording.
+            Rectangle {
+                x: 10
+                anchors.verticalCenter: parent.verticalCenter
+                width: 8
+                height: 8
+                radius: 4
+                color: editor.isInputting ? "#ff2a00" : "#5a2a2a"
+                SequentialAnimation on opacity {
+                    running: editor.isInputting
+                    loops: Animation.Infinite
+                    NumberAnimation { to: 0.25; duration: 400 }
+                    NumberAnimation { to: 1.0; duration: 400 }
+                }
+            }
+        }
+
+        Item {
+            id: toolSlot
+            width: 168
+            height: childrenRect.height
+            visible: children.length > 0
+        }
+
+        Item {
+            objectName: "recTimeSwitch"
+            width: 168
+            height: 18
+
+            Image {
+                anchors.verticalCenter: parent.verticalCenter
+                source: editor.skinIndex + (editor.recTime ? "macroTypeCheck.png" : "macroTypeCheck0.png")
+            }
+            Text {
+                x: 22
+                anchors.verticalCenter: parent.verticalCenter
+                text: editor.macroEditorLang[6]
+                color: editor.fontColor
+                font.family: editor.fontFamily
+                font.pixelSize: editor.fontSize
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: editor.recTime = !editor.recTime
+            }
+        }
+
+        Item {
+            width: 168
+            height: 18
+
+            Item {
+                objectName: "loopsSwitch"
+                width: 100
+                height: 18
+
+                Image {
+                    anchors.verticalCenter: parent.verticalCenter
+                    source: editor.skinIndex + (editor.loopsOn ? "macroTypeCheck.png" : "macroTypeCheck0.png")
+                }
+                Text {
+                    x: 22
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: editor.macroEditorLang[7]
+                    color: editor.fontColor
+                    font.family: editor.fontFamily
+                    font.pixelSize: editor.fontSize
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: if (!editor.isInputting) editor.setLoopsOn(!editor.loopsOn)
+                }
+            }
+            Rectangle {
+                x: 108
+                width: 60
+                height: 18
+                color: editor.loopsOn ? "#221815" : "#ffffff"
+                border.color: loopsField.activeFocus ? "#ea5514" : "#4e3434"
+
+                TextInput {
+                    id: loopsField
+                    objectName: "loopsField"
+                    x: 4
+                    width: parent.width - 8
+                    anchors.verticalCenter: parent.verticalCenter
+                    enabled: editor.loopsOn && !editor.isInputting
+                    text: "1"
+                    validator: IntValidator { bottom: 0; top: Actions.maxLoops }
+                    color: editor.loopsOn ? editor.fontColor : "#808080"
+                    font.family: editor.fontFamily
+                    font.pixelSize: editor.fontSize
+                    onEditingFinished: editor.commitLoops()
+                }
+            }
+        }
+
+        // How much of the mouse's room the recording takes.
+        Item {
+            width: 168
+            height: 26
+
+            Rectangle {
+                width: parent.width
+                height: 6
+                radius: 3
+                color: "#0c0c0c"
+                border.color: "#4a4a4a"
+
+                Rectangle {
+                    x: 1
+                    y: 1
+                    height: 4
+                    radius: 2
+                    width: editor.meterLimit > 0 ? Math.min(1, editor.meterValue / editor.meterLimit) * (parent.width - 2) : 0
+                    gradient: Gradient {
+                        orientation: Gradient.Horizontal
+                        GradientStop { position: 0.0; color: "#f88600" }
+                        GradientStop { position: 1.0; color: "#fe0000" }
+                    }
+                }
+            }
+            Text {
+                objectName: "usedBytes"
+                anchors.right: parent.right
+                y: 10
+                text: editor.meterValue + " / " + editor.meterLimit
+                color: editor.meterOver ? "#fa6726" : "#9a9a9a"
+                font.family: editor.fontFamily
+                font.pixelSize: editor.fontSize - 2
+            }
+        }
+    }
+
+    Row {
+        x: 458
+        y: 394
+        spacing: 12
+
+        Button {
+            objectName: "macroEditorOk"
+            width: 78
+            height: 25
+            text: editor.macroEditorLang[10]
+            fontFamily: editor.fontFamily
+            fontSize: editor.fontSize
+            textColor: editor.fontColor
+            onClicked: editor.close()
+        }
+        Button {
+            objectName: "macroEditorCancel"
+            width: 78
+            height: 25
+            text: editor.macroEditorLang[11]
+            fontFamily: editor.fontFamily
+            fontSize: editor.fontSize
+            textColor: editor.fontColor
+            onClicked: editor.close()
+        }
+    }
+
+    // ---- right-click menu of the sequence
+
+    Rectangle {
+        id: contextMenu
+        objectName: "sequenceMenu"
+        width: 156
+        height: 6 + 5 * 21 - 4
+        color: "#171717"
+        border.color: "#5e5e5e"
+        visible: false
+
+        Column {
+            x: 3
+            y: 3
+            spacing: 4
+
+            Repeater {
+                model: [12, 13, 14, 15, 16]
+
+                Rectangle {
+                    objectName: "sequenceMenu" + modelData
+                    readonly property bool usable: modelData !== 12 || editor.selectedAction >= 0
+                    width: 150
+                    height: 17
+                    color: itemArea.containsMouse && usable ? "#761212" : "#4f1717"
+                    opacity: usable ? 1 : 0.4
+
+                    Text {
+                        x: 6
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: editor.macroEditorLang[modelData]
+                        color: editor.fontColor
+                        font.family: editor.fontFamily
+                        font.pixelSize: editor.fontSize
+                    }
+                    MouseArea {
+                        id: itemArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: {
+                            contextMenu.visible = false
+                            if (modelData === 12)
+                                editor.deleteAction()
+                            else if (modelData === 13)
+                                editor.insertButtonAction("MS-L")
+                            else if (modelData === 14)
+                                editor.insertButtonAction("MS-M")
+                            else if (modelData === 15)
+                                editor.insertButtonAction("MS-R")
+                            else
+                                editor.insertDelayAction()
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,422 @@
+import QtQuick
+import "../common"
+import "keypages.js" as KeyPages
+
+// "Config": the user's profiles, at most six with the numbers 0 to 5. The
+// registry keeps each as its name with its number as the last character.
+// Choosing one switches the page to it; the list changes only here and is
+// stored at every change.
+Image {
+    id: profile
+
+    property int profileNo: 0          // the current profile, the page's
+    property var mainLang: []
+    property int language: 0
+    property int skinNo: 1
+    property string fontFamily
+    property int fontSize: 12
+    property color fontColor: "#ffffff"
+    readonly property string skin: "qrc:/profile/modules/img/skin" + skinNo + "/profile/"
+    // The names an export carries: the macro editor's and the gun dialog's lists.
+    property var macroNames: function () { return [] }
+    property var gunNames: function () { return [] }
+
+    // Delete, Edit, Copy, Load, Save.
+    property var menuTexts: ["删除", "编辑", "复制", "加载", "保存"]
+    readonly property var englishNames: ["PUBG", "Standard"]
+    readonly property int profileLimit: 6
+    readonly property int newNameLimit: 12
+    readonly property int nameLength: 32
+    readonly property ListModel profileModel: ListModel {}
+    property int selected: -1          // list index
+    property int editing: -1
+
+    signal changeProfile(int tmpProfileNo)
+    signal closeUI()
+    // An import replaced the current profile: the page shows and sends it.
+    signal profileImported()
+
+    // ---- the list
+
+    function init() {
+        menuTexts = [0, 1, 2, 3, 4].map(function (i) { return mainLang[21 + i] })
+        editing = -1
+        profileModel.clear()
+        var entries = KeyPages.profileEntries(ui_View.getNameList(2), profileLimit)
+        for (var i = 0; i < entries.length; ++i)
+            profileModel.append({ profileName: entries[i].name, profileNo: entries[i].no })
+        if (language === 0) {
+            var renamed = false
+            for (i = 0; i < englishNames.length && i < profileModel.count; ++i) {
+                if (profileModel.get(i).profileName === englishNames[i])
+                    continue
+                profileModel.setProperty(i, "profileName", englishNames[i])
+                renamed = true
+            }
+            if (renamed)
+                storeList()
+        }
+        selected = indexOfNumber(profileNo)
+        if (selected < 0 && profileModel.count > 0)
+            selected = 0
+    }
+
+    function names() {
+        var list = []
+        for (var i = 0; i < profileModel.count; ++i)
+            list.push(profileModel.get(i).profileName)
+        return list
+    }
+
+    function numbers() {
+        var list = []
+        for (var i = 0; i < profileModel.count; ++i)
+            list.push(profileModel.get(i).profileNo)
+        return list
+    }
+
+    function indexOfNumber(no) {
+        return numbers().indexOf(no)
+    }
+
+    function storeList() {
+        var list = []
+        for (var i = 0; i < profileModel.count; ++i)
+            list.push(profileModel.get(i).profileName + profileModel.get(i).profileNo)
+        ui_View.updataNameList(2, list)
+    }
+
+    function select(index) {
+        if (index < 0 || index >= profileModel.count)
+            return
+        selected = index
+        changeProfile(profileModel.get(index).profileNo)
+    }
+
+    // "profile_" and the first free number, on the lowest free profile,
+    // with the factory settings.
+    function newProfile() {
+        if (profileModel.count >= profileLimit)
+            return
+        var name = KeyPages.firstFreeName("profile_", names(), newNameLimit)
+        if (name === "")
+            return
+        var no = KeyPages.firstFreeNumber(numbers(), profileLimit)
+        profileModel.append({ profileName: name, profileNo: no })
+        storeList()
+        ui_View.resetProfile(no)
+        select(profileModel.count - 1)
+    }
+
+    // The chosen profile leaves the list (its files stay); the button keeps
+    // two, the context menu does not ask. The page goes to its neighbour.
+    function deleteProfile(keepTwo) {
+        if (selected < 0 || selected >= profileModel.count || (keepTwo && profileModel.count <= 2))
+            return
+        var index = selected
+        profileModel.remove(index)
+        storeList()
+        selected = -1
+        select(Math.min(index, profileModel.count - 1))
+    }
+
+    // False when refused: empty, too long, or the name of another profile.
+    function renameProfile(index, text) {
+        editing = -1
+        var name = String(text).trim()
+        if (index < 0 || index >= profileModel.count)
+            return false
+        if (name === profileModel.get(index).profileName)
+            return true
+        if (name.length === 0 || name.length > nameLength || names().indexOf(name) >= 0)
+            return false
+        profileModel.setProperty(index, "profileName", name)
+        storeList()
+        return true
+    }
+
+    // The copy takes the lowest free number; with six profiles there is none
+    // in the list, the copy goes to number 6 and the list stays as it is.
+    function copyProfile() {
+        if (selected < 0 || selected >= profileModel.count)
+            return
+        var from = profileModel.get(selected)
+        var name = ""
+        for (var i = 0; i < newNameLimit && name === ""; ++i)
+            if (names().indexOf(from.profileName + "(" + i + ")") < 0)
+                name = from.profileName + "(" + i + ")"
+        if (name === "")
+            return
+        var no = KeyPages.firstFreeNumber(numbers(), profileLimit)
+        ui_View.copyProfile(no, from.profileNo)
+        if (profileModel.count >= profileLimit)
+            return
+        profileModel.append({ profileName: name, profileNo: no })
+        storeList()
+        select(profileModel.count - 1)
+    }
+
+    // Import into the current profile; the page follows only when a file was read.
+    function loadProfile() {
+        var imported = ui_View.loadProfile(profileNo)
+        ui_View.loadProfileMacroData(profileNo)
+        ui_View.loadProfileGunData(profileNo)
+        if (imported)
+            profileImported()
+    }
+
+    // Export of the current profile with the macros and gun presets it may use.
+    function saveProfile() {
+        ui_View.saveProfile(profileNo, KeyPages.withSentinel(macroNames()), KeyPages.withSentinel(gunNames()))
+    }
+
+    function openContextMenu(x, y) {
+        contextMenu.x = Math.max(2, Math.min(x, width - contextMenu.width - 2))
+        contextMenu.y = Math.max(2, Math.min(y, height - contextMenu.height - 2))
+        contextMenu.visible = true
+    }
+
+    function menuAction(index) {
+        contextMenu.visible = false
+        if (index === 0)
+            deleteProfile(false)
+        else if (index === 1)
+            editing = selected
+        else if (index === 2)
+            copyProfile()
+        else if (index === 3)
+            loadProfile()
+        else
+            saveProfile()
+    }
+
+    function profileEditorFocus() {
+        contextMenu.visible = false
+        editing = -1
+    }
+
+    function close() {
+        profileEditorFocus()
+        visible = false
+        closeUI()
+    }
+
+    source: skin + "profileBG.png"
+    visible: false
+
+    MouseArea {
+        anchors.fill: parent
+        onPressed: profile.profileEditorFocus()
+    }
+
+    Text {
+        x: 10
+        y: 9
+        text: profile.mainLang[19] !== undefined ? profile.mainLang[19] : ""
+        color: profile.fontColor
+        font.family: profile.fontFamily
+        font.pixelSize: profile.fontSize
+        font.bold: true
+    }
+    Button {
+        objectName: "profileClose"
+        x: 240
+        y: 12
+        width: 14
+        height: 14
+        source: profile.skin + "profileCloseBtn.png"
+        onClicked: profile.close()
+    }
+
+    // The list area.
+    Item {
+        x: 0
+        y: 31
+        width: 263
+        height: 544
+
+        ListView {
+            id: profileList
+            objectName: "profileList"
+            x: 8
+            y: 6
+            width: parent.width - 16
+            height: profile.profileLimit * 34
+            interactive: false
+            spacing: 4
+            model: profile.profileModel
+
+            delegate: Rectangle {
+                objectName: "profileRow" + index
+                width: profileList.width
+                height: 30
+                color: profile.selected === index ? "#761212" : rowArea.containsMouse ? "#2a1a1a" : "#1a1a1a"
+                border.color: profile.selected === index ? "#b03b3b" : "#2e2e2e"
+
+                // The profile's number, as the mouse counts them.
+                Rectangle {
+                    x: 6
+                    anchors.verticalCenter: parent.verticalCenter
+                    width: 20
+                    height: 20
+                    radius: 10
+                    color: profile.selected === index ? "#4f1717" : "#262626"
+                    border.color: profile.selected === index ? "#ea5514" : "#4a4a4a"
+
+                    Text {
+                        anchors.centerIn: parent
+                        text: model.profileNo + 1
+                        color: profile.fontColor
+                        font.family: profile.fontFamily
+                        font.pixelSize: profile.fontSize - 2
+                    }
+                }
+                Text {
+                    x: 36
+                    width: parent.width - 44
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: profile.editing !== index
+                    elide: Text.ElideRight
+                    text: model.profileName
+                    color: profile.fontColor
+                    font.family: profile.fontFamily
+                    font.pixelSize: profile.fontSize
+                }
+                MouseArea {
+                    id: rowArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onPressed: (mouse) => {
+                        profile.profileEditorFocus()
+                        profile.select(index)
+                        if (mouse.button === Qt.RightButton) {
+                            var p = mapToItem(profile, mouse.x, mouse.y)
+                            profile.openContextMenu(p.x, p.y)
+                        }
+                    }
+                    onDoubleClicked: (mouse) => { if (mouse.button === Qt.LeftButton) profile.editing = index }
+                }
+                Rectangle {
+                    x: 32
+                    y: 4
+                    width: parent.width - 38
+                    height: parent.height - 8
+                    visible: index >= 0 && profile.editing === index
+                    color: "#221815"
+                    border.color: "#ea5514"
+
+                    TextInput {
+                        id: nameField
+                        objectName: "profileNameField"
+                        x: 5
+                        width: parent.width - 10
+                        anchors.verticalCenter: parent.verticalCenter
+                        clip: true
+                        maximumLength: profile.nameLength
+                        color: profile.fontColor
+                        selectionColor: "#b03b3b"
+                        font.family: profile.fontFamily
+                        font.pixelSize: profile.fontSize
+                        onAccepted: profile.renameProfile(index, text)
+                        Keys.onEscapePressed: profile.editing = -1
+                    }
+                    onVisibleChanged: {
+                        if (!visible)
+                            return
+                        nameField.text = model.profileName
+                        nameField.selectAll()
+                        nameField.forceActiveFocus()
+                    }
+                }
+            }
+        }
+
+        Text {
+            objectName: "profileCount"
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: parent.height - 64
+            text: profile.profileModel.count + " / " + profile.profileLimit
+            color: "#6a6a6a"
+            font.family: profile.fontFamily
+            font.pixelSize: profile.fontSize - 2
+        }
+
+        Row {
+            anchors.horizontalCenter: parent.horizontalCenter
+            y: parent.height - 42
+            spacing: 20
+
+            Button {
+                objectName: "profileNew"
+                source: profile.skin + "profileDeleteBtn0.png"
+                text: profile.mainLang[20] !== undefined ? profile.mainLang[20] : ""
+                fontFamily: profile.fontFamily
+                fontSize: profile.fontSize
+                textColor: profile.fontColor
+                opacity: profile.profileModel.count < profile.profileLimit ? 1 : 0.3
+                onClicked: {
+                    profile.profileEditorFocus()
+                    profile.newProfile()
+                }
+            }
+            Button {
+                objectName: "profileDelete"
+                source: profile.skin + "profileDeleteBtn0.png"
+                text: profile.mainLang[21] !== undefined ? profile.mainLang[21] : ""
+                fontFamily: profile.fontFamily
+                fontSize: profile.fontSize
+                textColor: profile.fontColor
+                opacity: profile.profileModel.count > 2 ? 1 : 0.3
+                onClicked: {
+                    profile.profileEditorFocus()
+                    profile.deleteProfile(true)
+                }
+            }
+        }
+    }
+
+    // ---- right-click menu of the list
+
+    Rectangle {
+        id: contextMenu
+        objectName: "profileMenu"
+        width: 110
+        height: 6 + 5 * 21 - 4
+        color: "#171717"
+        border.color: "#5e5e5e"
+        visible: false
+
+        Column {
+            x: 3
+            y: 3
+            spacing: 4
+
+            Repeater {
+                model: 5
+
+                Rectangle {
+                    objectName: "profileMenu" + index
+                    width: 104
+                    height: 17
+                    color: itemArea.containsMouse ? "#761212" : "#4f1717"
+
+                    Text {
+                        x: 6
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: profile.menuTexts[index]
+                        color: profile.fontColor
+                        font.family: profile.fontFamily
+                        font.pixelSize: profile.fontSize
+                    }
+                    MouseArea {
+                        id: itemArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: profile.menuAction(index)
+                    }
+                }
+            }
+        }
+    }
+}
