@@ -74,4 +74,44 @@ PageTestCase {
         shot(page, "macro-editor-recording.png")
         mouseClick(item(editor, "recordButton"))
     }
+
+    function test_4_profileDialog() {
+        var page = englishPage()
+        ui_View.updataNameList(2, ["PUBG0", "Standard1", "Office2", "Racing3"])
+        page.fillFromProfile()
+        mouseClick(item(page, "profileBtn"))
+        var dialog = item(page, "profileMain")
+        var rowItem = row(dialog, "profileRow3")
+        mouseClick(item(dialog, "profileRow2"))
+        mouseClick(rowItem, 150, 20, Qt.RightButton)
+        mouseMove(item(dialog, "profileMenu2"))
+        shot(page, "profile-dialog.png")
+        mouseClick(item(dialog, "profileClose"))
+        ui_View.updataNameList(2, ["PUBG0", "Standard1"])
+        page.setProtectUI(0)
+    }
+
+    function test_5_gunDialog() {
+        var page = englishPage()
+        testRig.restoreGunPresets()
+        page.fillFromProfile()
+        var gun = item(page, "gunControlMain")
+        mouseClick(item(page, "gunControlButton"))
+        row(gun, "macroRow2")
+        mouseClick(item(gun, "macroNew"))
+        gun.renameMacro(3, "Recoil")
+        gun.setActions([{ type: 3, info: "MS-L" }, { type: 0, info: "30" }, { type: 5, info: "0" }, { type: 6, info: "-4" },
+                        { type: 0, info: "20" }, { type: 5, info: "-1" }, { type: 6, info: "-3" },
+                        { type: 0, info: "20" }, { type: 4, info: "MS-L" }, { type: 0, info: "60" }])
+        gun.setGunData(2, 3)
+        mouseClick(row(gun, "actionRow3"))
+        shot(page, "gun-dialog.png")
+        mouseClick(item(gun, "insertTool_cursor"))
+        var pad = item(gun, "cursorPad")
+        mousePress(pad, 150, 88)
+        mouseRelease(pad, 150, 88)
+        shot(page, "gun-cursor-dialog.png")
+        mouseClick(item(gun, "insertCursorCancel"))
+        mouseClick(item(gun, "macroEditorOk"))
+    }
 }
