@@ -29,10 +29,23 @@ QVariantList entryAt(const QVariantList &values, int entry)
     return out;
 }
 
+// A short entry is padded with zeros and what is not a number counts as 0,
+// but an entry without any number, or with one that is no byte, is damaged:
+// it reads as no entry, so the button keeps its factory function.
 QVariantList storedEntry(const QSettings &profile, const QString &key)
 {
-    const QVariant stored = profile.value(key);
-    return listValue(stored).isEmpty() ? QVariantList() : exactIntList(stored, ButtonEntry::kSize);
+    const QVariantList stored = listValue(profile.value(key));
+    QVariantList entry;
+    bool anyNumber = false;
+    for (int i = 0; i < ButtonEntry::kSize; ++i) {
+        bool ok = false;
+        const qlonglong value = i < stored.size() ? stored.at(i).toLongLong(&ok) : 0;
+        if (ok && (value < 0 || value > 0xFF))
+            return {};
+        anyNumber = anyNumber || ok;
+        entry.append(ok ? int(value) : 0);
+    }
+    return anyNumber ? entry : QVariantList();
 }
 
 } // namespace

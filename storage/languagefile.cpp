@@ -1,5 +1,7 @@
 #include "languagefile.h"
 
+#include "settingsvalues.h"
+
 #include <QSettings>
 
 QStringList LanguageFile::readLanguageTable(const QString &path, const QString &group)
@@ -7,10 +9,13 @@ QStringList LanguageFile::readLanguageTable(const QString &path, const QString &
     // Qt 6 reads INI files as UTF-8.
     QSettings file(path, QSettings::IniFormat);
     const QString prefix = group.isEmpty() ? QString() : group + u'/';
-    bool ok = false;
-    const int total = qBound(0, file.value(prefix + QStringLiteral("total")).toInt(&ok), kMaxStrings);
+    const int total = qBound(0, intValue(file.value(prefix + QStringLiteral("total")), 0), kMaxStrings);
     QStringList out;
-    for (int i = 0; ok && i < total; ++i)
-        out.append(file.value(prefix + QString::number(i), QString()).toString());
+    for (int i = 0; i < total; ++i) {
+        // A text with a comma that is not quoted reads as a list of its parts.
+        const QVariant text = file.value(prefix + QString::number(i), QString());
+        out.append(text.typeId() == QMetaType::QStringList ? text.toStringList().join(QStringLiteral(", "))
+                                                           : text.toString());
+    }
     return out;
 }

@@ -196,7 +196,8 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
             exported.setValue(kCarriedGroup + QStringLiteral("macro") + QString::number(i),
                               m_macros.load(macroNameList.at(i)));
         for (int i = 0; i < gunNameList.size(); ++i)
-            exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i), m_guns.load(gunNameList.at(i)));
+            exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i),
+                              m_guns.load(gunNameList.at(i)));
         exported.sync();
         if (exported.status() != QSettings::NoError)
             return false;

@@ -1,6 +1,7 @@
 #include "settingsvalues.h"
 
 #include <cstring>
+#include <limits>
 
 QVariantList listValue(const QVariant &stored)
 {
@@ -40,9 +41,19 @@ QVariantList exactIntList(const QVariant &stored, int count)
 
 int intValue(const QVariant &stored, int fallback)
 {
+    // Qt 6 wraps a number too large for an int around instead of refusing
+    // it, so the range is checked on the wider type.
     bool ok = false;
-    const int value = stored.toInt(&ok);
-    return ok ? value : fallback;
+    const qlonglong value = stored.toLongLong(&ok);
+    return ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max() ? int(value)
+                                                                                                   : fallback;
+}
+
+uint uintValue(const QVariant &stored, uint fallback)
+{
+    bool ok = false;
+    const qlonglong value = stored.toLongLong(&ok);
+    return ok && value >= 0 && value <= qlonglong(std::numeric_limits<uint>::max()) ? uint(value) : fallback;
 }
 
 void fillBytes(const QVariantList &values, uchar *buffer, int size)

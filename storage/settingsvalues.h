@@ -19,7 +19,9 @@ QVariantList intListValue(const QVariant &stored, int maxCount);
 // The same, cut or padded with zeros to exactly `count` elements.
 QVariantList exactIntList(const QVariant &stored, int count);
 
+// The stored number, or `fallback` when it is none or does not fit the type.
 int intValue(const QVariant &stored, int fallback);
+uint uintValue(const QVariant &stored, uint fallback);
 
 // A zeroed buffer of `size` bytes taking the first values (as ints, cut to a
 // byte); values beyond `size` are ignored.

@@ -104,7 +104,7 @@ QString myQQuickView::ui_80H_GetFWVersion()
 QVariant myQQuickView::ui_81H_GetReportRate()
 {
     if (mouseIsCurrent())
-        return byteValue(lowByte(profile()->value(QStringLiteral("sensor/reportRate_R8"), 0)));
+        return byteValue(uchar(uintValue(profile()->value(QStringLiteral("sensor/reportRate_R8")), 0) & 0xFF));
     uchar rate = 0;
     if (m_hid && m_hid->currentDeviceIndex() == 0)
         m_hid->hid_81H_GetReportRate(rate);

@@ -92,7 +92,7 @@ QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
 
 QVariant myQQuickView::getXYSensitive(QVariant index)
 {
-    return profile()->value(QStringLiteral("XYSensitive/") + index.toString(), 4);
+    return intValue(profile()->value(QStringLiteral("XYSensitive/") + index.toString()), 4);
 }
 
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)

@@ -159,7 +159,9 @@ QVariant myQQuickView::getLang()
 
 QVariant myQQuickView::getProfile()
 {
-    return m_apConfig->value(QStringLiteral("R8/profileNo"), 0);
+    // A number that names no profile, or no number at all, opens the first.
+    const int stored = intValue(m_apConfig->value(QStringLiteral("R8/profileNo")), 0);
+    return ProfileSet::isValidIndex(stored) ? stored : 0;
 }
 
 void myQQuickView::setProfile(QVariant profileNo)

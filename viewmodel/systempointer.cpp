@@ -6,6 +6,7 @@
 #include "device/hid_thread.h"
 #include "platform/pointersettings.h"
 #include "storage/profileset.h"
+#include "storage/settingsvalues.h"
 
 #include <QDebug>
 #include <QSettings>
@@ -33,7 +34,7 @@ void myQQuickView::setCursorSpeed(uint cursorSpeed)
 
 uint myQQuickView::getCursorSpeed()
 {
-    return profile()->value(QStringLiteral("sensor/cursorSpeed_R8"), 0).toUInt();
+    return uintValue(profile()->value(QStringLiteral("sensor/cursorSpeed_R8")), 0);
 }
 
 void myQQuickView::setVerticalScrollLines(uint lines)
@@ -45,7 +46,7 @@ void myQQuickView::setVerticalScrollLines(uint lines)
 
 uint myQQuickView::getVerticalScrollLines()
 {
-    return profile()->value(QStringLiteral("sensor/verticalScrollLines_R8"), 0).toUInt();
+    return uintValue(profile()->value(QStringLiteral("sensor/verticalScrollLines_R8")), 0);
 }
 
 void myQQuickView::setDoubleClickSpeed(uint speed)
@@ -57,7 +58,7 @@ void myQQuickView::setDoubleClickSpeed(uint speed)
 
 uint myQQuickView::getDoubleClickSpeed()
 {
-    return profile()->value(QStringLiteral("sensor/doubleClickSpeed_R8"), 0).toUInt();
+    return uintValue(profile()->value(QStringLiteral("sensor/doubleClickSpeed_R8")), 0);
 }
 
 void myQQuickView::setAcceleration(bool acceleration)
