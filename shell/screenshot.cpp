@@ -1,11 +1,19 @@
 #include "screenshot.h"
 
+#include "device/devicestate.h"
 #include "viewmodel/myqquickview.h"
 #include "widget.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
+#include <QFileInfo>
 #include <QImage>
+#include <QJSValue>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QQuickItem>
+#include <QSaveFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -24,6 +32,111 @@ bool mainPageShown(Widget &window)
     return !root || root->property("mainPageShown").toBool();
 }
 
+// QML hands arrays and objects over as QJSValue.
+QJsonValue plain(const QVariant &value)
+{
+    if (value.metaType() == QMetaType::fromType<QJSValue>())
+        return QJsonValue::fromVariant(value.value<QJSValue>().toVariant());
+    return QJsonValue::fromVariant(value);
+}
+
+QObject *part(const QObject *root, const char *name)
+{
+    return root ? qvariant_cast<QObject *>(root->property(name)) : nullptr;
+}
+
+QJsonValue property(const QObject *item, const char *name)
+{
+    return item ? plain(item->property(name)) : QJsonValue();
+}
+
+// A page function that is not there gives null, without a warning.
+QJsonValue call(QObject *item, const char *function, const QVariant &argument = QVariant())
+{
+    QVariant result;
+    const QByteArray signature = QByteArray(function) + (argument.isValid() ? "(QVariant)" : "()");
+    if (!item || item->metaObject()->indexOfMethod(signature.constData()) < 0)
+        return QJsonValue();
+    const bool called = argument.isValid()
+        ? QMetaObject::invokeMethod(item, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, argument))
+        : QMetaObject::invokeMethod(item, function, Q_RETURN_ARG(QVariant, result));
+    return called ? plain(result) : QJsonValue();
+}
+
+// One role of every row of a list model, as the panel lists it.
+QJsonArray column(const QVariant &model, const QByteArray &role)
+{
+    QJsonArray out;
+    const auto *list = qvariant_cast<QAbstractItemModel *>(model);
+    if (!list)
+        return out;
+    const int roleId = list->roleNames().key(role, -1);
+    for (int row = 0; row < list->rowCount(); ++row)
+        out.append(plain(list->data(list->index(row, 0), roleId)));
+    return out;
+}
+
+// What the panels show once the page has been filled, for checks from
+// outside the process: the page's own values, not the profile's.
+QJsonObject shownValues(Widget &window)
+{
+    QObject *root = window.view()->rootObject();
+    QObject *keys = part(root, "keyMatrixMain");
+    QObject *xy = part(root, "xySettingMain");
+    QObject *dpi = part(root, "dpiSettingMain");
+    QObject *light = part(root, "lightControlMain");
+    QObject *macros = part(root, "macroEditorMain");
+
+    QJsonArray gunLayers;
+    for (int layer = 1; layer < 4; ++layer)
+        gunLayers.append(call(keys, "entries", layer));
+    QJsonArray levels;
+    for (int row = 0; row < 4; ++row)
+        levels.append(call(light, "level", row));
+    QJsonArray balloons;
+    for (int i = 0; i < DpiTables::kStages; ++i)
+        balloons.append(DpiTables::text(i));
+    QVariant layerModels;
+    if (keys)
+        layerModels = keys->property("layers").value<QJSValue>().property(0).toVariant();
+
+    return QJsonObject{
+        {"language", property(root, "language")},
+        {"profileNo", property(root, "profileNo")},
+        {"mainTexts", property(root, "mainLang")},
+        {"buttons", call(keys, "entries", 0)},
+        {"gunLayers", gunLayers},
+        {"buttonTexts", column(layerModels, "keyText")},
+        {"gunKeys", property(keys, "gunKeyData")},
+        {"gunMenuNames", property(part(root, "keyMenuMain"), "gunMenuNames")},
+        {"xy", QJsonArray{property(xy, "xValue"), property(xy, "yValue")}},
+        {"dpiValues", property(dpi, "dpiValues")},
+        {"dpiSelected", property(dpi, "isSelect")},
+        {"dpiColors", property(dpi, "colors")},
+        {"lightEffect", property(light, "selModel")},
+        {"lightLevels", levels},
+        {"reportRate", property(part(root, "reprotRateMain"), "reportValue")},
+        {"cursorSpeed", property(part(root, "mouseRateMain"), "value")},
+        {"doubleClickSpeed", property(part(root, "doubleRateMain"), "value")},
+        {"scrollLines", property(part(root, "scrollRateMain"), "lines")},
+        {"macroNames", call(macros, "macroNames")},
+        {"macroActions", property(macros, "actions")},
+        {"macroLoops", property(macros ? macros->findChild<QObject *>("loopsField") : nullptr, "text")},
+        {"dpiBalloonTexts", balloons},
+    };
+}
+
+// Beside the screenshot, with the same base name and ".json".
+void writeShownValues(Widget &window, const QString &screenshot)
+{
+    const QFileInfo info(screenshot);
+    const QString path = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".json");
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(shownValues(window)).toJson()) < 0
+        || !file.commit())
+        std::fprintf(stderr, "Could not write the shown values to %s\n", qPrintable(path));
+}
+
 void grab(Widget &window, const QString &path)
 {
     const QImage image = window.view()->grabFramebuffer();
@@ -31,6 +144,8 @@ void grab(Widget &window, const QString &path)
         std::printf("Screenshot written to %s\n", qPrintable(path));
     else
         std::fprintf(stderr, "Could not write the screenshot to %s\n", qPrintable(path));
+    if (!qEnvironmentVariableIsEmpty("Q530_SCREENSHOT_VALUES"))
+        writeShownValues(window, path);
     std::fflush(stdout);
     window.quitAction()->trigger();
 }
