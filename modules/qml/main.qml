@@ -138,7 +138,9 @@ Item {
     // without sending anything to the mouse.
     function fillFromProfile() {
         language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
-        profileNo = parseInt(ui_View.getProfile()) || 0
+        // A stored number that names none of the ten profiles opens the first.
+        var stored = Number(ui_View.getProfile())
+        profileNo = Number.isInteger(stored) && stored >= 0 && stored < 10 ? stored : 0
         ui_View.ui_02H_SetCurrentProfile(profileNo)
         if (language === 1)
             loadChineseTexts()
