@@ -320,6 +320,30 @@ PageTestCase {
         page.setProtectUI(0)
     }
 
+    // A lone macro goes out with the sentinel after it, as the registry
+    // keeps such a list; the import takes the macro alone.
+    function test_exportOfALoneMacro() {
+        var page = openFilledPage()
+        var editor = item(page, "macroEditorMain")
+        page.openDialog(editor)
+        mouseClick(item(editor, "macroNew"))
+        editor.setActions([{ type: 1, info: "Z" }, { type: 2, info: "Z" }])
+        mouseClick(item(editor, "macroEditorOk"))
+        testRig.answerFileDialogs(["lone.pf"])
+        var dialog = openProfiles(page)
+        contextMenu(dialog, 0, 4)
+        verify(testRig.readFile("lone.pf").indexOf("macroName=Macro_0, loaderzentak") >= 0)
+
+        page.openDialog(editor)
+        editor.deleteMacro()
+        testRig.answerFileDialogs(["lone.pf"])
+        contextMenu(dialog, 0, 3)
+        compare(ui_View.getNameList(0), ["Macro_0", "loaderzentak"])
+        compare(editor.macroNames(), ["Macro_0"])
+        compare(ui_View.loadMacroIni("Macro_0"), ["1,Z", "2,Z", "1"])
+        page.setProtectUI(0)
+    }
+
     // A cancelled file dialog changes no file and sends nothing.
     function test_cancelledDialogs_data() {
         return [

@@ -156,6 +156,8 @@ PresetEditor {
     function listenForKey() {
         keyField.keyText = ""
         isInsertting = true
+        // The key pressed now is the one to insert, not text for a field.
+        gunControl.forceActiveFocus()
     }
 
     function setCursor(x, y) {
