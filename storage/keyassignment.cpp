@@ -76,8 +76,7 @@ QByteArray KeyAssignment::deviceMatrix(const QVariantList &src64)
         if (table[i] == ButtonEntry::kTypeNamedKey)
             table[i] = ButtonEntry::kTypeKeyboard;
     }
-    if (m_link.hid)
-        m_link.hid->hid_12H_SetKeyMatrix(table, matrix);
+    return QByteArray(reinterpret_cast<const char *>(table), ButtonEntry::kMatrixBytes);
 }
 
 void KeyAssignment::ui_12H_SetKeyMatrix(const QVariantList &src64)
