@@ -71,8 +71,15 @@ void GunSelection::upDateDeleteGun(const QVariant &gunData)
             // A slot without a choice is not a choice of preset 0.
             const QVariant chosen = profile->value(selectKey(s));
             bool ok = false;
-            if (chosen.toUInt(&ok) != deleted || !ok)
+            const uint preset = chosen.toUInt(&ok);
+            if (!ok || preset < deleted)
                 continue;
+            // The presets after the deleted one move up a place in the list:
+            // a choice of one of them follows it, or it would play its neighbour.
+            if (preset > deleted) {
+                profile->setValue(selectKey(s), preset - 1);
+                continue;
+            }
             profile->setValue(buttonKey(s), kNoButton);
             profile->setValue(selectKey(s), kFallbackPreset);
         }

@@ -460,7 +460,8 @@ void MacrosTest::upDateDeleteGun()
 
     QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGunKey/1")).toInt(), -1);
     QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGun/1")).toInt(), 2);
-    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGun/2")).toInt(), 5);
+    // The preset after the deleted one is now fourth in the list.
+    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("selectGun/2")).toInt(), 4);
     QCOMPARE(s.profiles.at(0)->value(QStringLiteral("selectGun/1")).toInt(), 4);  // current: the page's
     QCOMPARE(s.profiles.at(7)->value(QStringLiteral("selectGun/1")).toInt(), 4);  // not a page profile
     // Deleting preset 0 does not treat empty slots as a choice of it.
