@@ -25,7 +25,7 @@ Q_DECLARE_METATYPE(Steps)
 namespace {
 
 // The page's side: the panel, and main.qml's assignToSelected and
-// gunSlotCleared (without a gun dialog).
+// gunSlotCleared with the gun dialog's choice of presets.
 const char kPage[] = R"(
 import QtQuick
 import "qrc:/modules/qml/R8"
@@ -45,9 +45,12 @@ Item {
         matrix.cancelGunKeyFun(index)
         return true
     }
+    // The gun dialog's readGunData, for the shipped presets.
     function presetIndex(slot) {
-        var chosen = parseInt(ui_View.getselectGun()[slot])
-        return isNaN(chosen) ? slot : chosen
+        var count = KeyPages.dropSentinel(ui_View.getNameList(1)).length
+        var text = String(ui_View.getselectGun()[slot])
+        var index = /^\d+$/.test(text) ? parseInt(text) : -1
+        return index >= 0 && index < count ? index : Math.min(slot, count - 1)
     }
     function slotCleared(gun) {
         var chosen = []

@@ -381,10 +381,13 @@ void TestCtlProcesses::profileSwitchSendsTheWholeProfile()
     QVERIFY2(mouseHolds(run.mouse, "keyMatrices/0@28", QVariantList{9, 0, 1, 0}, seen), qPrintable(seen));
     QVERIFY2(mouseHolds(run.mouse, "macroSlots/1@0", QVariantList{0, 2, 0x32, 4}, seen), qPrintable(seen));
     QVERIFY2(mouseHolds(run.mouse, "keyMatrixNo", 0, seen), qPrintable(seen));
+    // The gun presets of the slots, together from macro slot 6 (General plays once).
+    QVERIFY2(mouseHolds(run.mouse, "macroSlots/6@0", QVariantList{0, 1}, seen), qPrintable(seen));
     // The panels' order: macros, the four layers and matrix 0, X/Y, DPI
-    // switches (stored only), DPI set, stage colours, lighting, rate.
+    // switches (stored only), DPI set, stage colours, lighting, rate; then
+    // the gun presets with their three lengths, and matrix 0 once more.
     QJsonArray expected;
-    for (int code : {0x13, 0x12, 0x12, 0x12, 0x12, 0x02, 0x0E, 0x11, 0x10, 0x0D, 0x01})
+    for (int code : {0x13, 0x12, 0x12, 0x12, 0x12, 0x02, 0x0E, 0x11, 0x10, 0x0D, 0x01, 0x13, 0x04, 0x04, 0x04, 0x02})
         expected.append(code);
     QJsonArray sent;
     for (const QJsonValue &c : run.mouse.value("commands").toArray())

@@ -211,24 +211,19 @@ void ButtonPanel::sendGunLayers()
     }
 }
 
+// The gun dialog's choice for the slot goes back to preset 2.
 void ButtonPanel::gunSlotCleared(int gun)
 {
     QVariantList chosen;
+    const QList<int> presets = NameLists::gunSlotPresets(m_view, m_scripts);
     for (int g = 0; g < m_gunSlots; ++g)
-        chosen.append(g == gun ? kClearedGunPreset : gunPresetIndex(g));
+        chosen.append(g == gun ? kClearedGunPreset : presets.value(g));
     m_view.setSelectGun(chosen);
-}
-
-int ButtonPanel::gunPresetIndex(int gun) const
-{
-    return PanelValues::parseNumber(m_view.getselectGun().value(gun)).value_or(gun);
 }
 
 QString ButtonPanel::gunPresetName(int gun)
 {
-    const QStringList names = NameLists::gunPresets(m_view, m_scripts);
-    const int index = gunPresetIndex(gun);
-    return index >= 0 && index < names.size() ? names.at(index) : QString();
+    return NameLists::gunPresets(m_view, m_scripts).value(NameLists::gunSlotPresets(m_view, m_scripts).value(gun, -1));
 }
 
 QString ButtonPanel::macroName(int slot) const

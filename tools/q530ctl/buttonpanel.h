@@ -67,7 +67,6 @@ private:
     void linkGunKeys();
     void sendGunLayers();
     void gunSlotCleared(int gun);
-    int gunPresetIndex(int gun) const;
     QString gunPresetName(int gun);
 
     myQQuickView &m_view;

@@ -30,9 +30,13 @@ QStringList byNumber(QList<Numbered> list)
 
 } // namespace
 
-QStringList NameLists::macros(myQQuickView &view, PageScripts &scripts)
+namespace {
+
+// An editor's list: the registry without the sentinel, empty and repeated
+// names left out, by stored number, ties in registry order.
+template <typename StoredIndex>
+QStringList editorList(const QStringList &names, StoredIndex storedIndex)
 {
-    const QStringList names = scripts.dropSentinel(view.getNameList(0));
     QList<Numbered> list;
     QStringList seen;
     for (int i = 0; i < names.size(); ++i) {
@@ -40,18 +44,41 @@ QStringList NameLists::macros(myQQuickView &view, PageScripts &scripts)
         if (name.isEmpty() || seen.contains(name))
             continue;
         seen.append(name);
-        list.append({name, PanelValues::parseNumber(view.loadMacroIndex(name)).value_or(i), i});
+        list.append({name, PanelValues::parseNumber(storedIndex(name)).value_or(i), i});
     }
     return byNumber(list);
 }
 
+constexpr int kGunSlots = 3;
+
+} // namespace
+
+QStringList NameLists::macros(myQQuickView &view, PageScripts &scripts)
+{
+    return editorList(scripts.dropSentinel(view.getNameList(0)),
+                      [&view](const QString &name) { return view.loadMacroIndex(name); });
+}
+
 QStringList NameLists::gunPresets(myQQuickView &view, PageScripts &scripts)
 {
-    const QStringList names = scripts.dropSentinel(view.getNameList(1));
-    QList<Numbered> list;
-    for (int i = 0; i < names.size(); ++i)
-        list.append({names.at(i), PanelValues::parseNumber(view.loadGunIndex(names.at(i))).value_or(i), i});
-    return byNumber(list);
+    return editorList(scripts.dropSentinel(view.getNameList(1)),
+                      [&view](const QString &name) { return view.loadGunIndex(name); });
+}
+
+QList<int> NameLists::gunSlotPresets(myQQuickView &view, PageScripts &scripts)
+{
+    const int count = int(gunPresets(view, scripts).size());
+    const QVariantList stored = view.getselectGun();
+    QList<int> chosen;
+    for (int g = 0; g < kGunSlots; ++g) {
+        const QString text = stored.value(g).toString();
+        bool digits = !text.isEmpty();
+        for (QChar c : text)
+            digits = digits && c >= u'0' && c <= u'9';
+        const int index = digits && text.size() < 10 ? text.toInt() : -1;
+        chosen.append(index >= 0 && index < count ? index : std::min(g, count - 1));
+    }
+    return chosen;
 }
 
 QList<NameLists::Profile> NameLists::profiles(myQQuickView &view, PageScripts &scripts)

@@ -12,8 +12,13 @@ namespace NameLists {
 // empty and repeated names left out, sorted by their stored number, ties in
 // registry order.
 QStringList macros(myQQuickView &view, PageScripts &scripts);
-// Gun presets as the button menu counts them, sorted the same way.
+// Gun presets as the gun dialog lists them, the same way.
 QStringList gunPresets(myQQuickView &view, PageScripts &scripts);
+
+// The gun dialog's choice of preset for each of the three gun slots: the
+// stored list index, or the slot's own index (at most the last preset)
+// when the stored one names none.
+QList<int> gunSlotPresets(myQQuickView &view, PageScripts &scripts);
 
 struct Profile
 {

@@ -102,7 +102,7 @@ public:
             return list(session, report);
         case Action::Switch:
             view.ui_02H_SetCurrentProfile(index);
-            return sendCurrent(session, report);
+            return sendCurrent(session, report, ProfileSender::Occasion::Switch);
         case Action::Export: {
             PageScripts &scripts = session.scripts();
             if (!view.exportProfile(index, m_file, NameLists::carried(NameLists::macros(view, scripts)),
@@ -129,7 +129,8 @@ public:
         }
         report.set(QStringLiteral("profile"), m_number);
         if (index == view.profiles().currentIndex())
-            sendCurrent(session, report);
+            sendCurrent(session, report, m_action == Action::Reset ? ProfileSender::Occasion::Reset
+                                                                   : ProfileSender::Occasion::Import);
     }
 
 private:
@@ -148,9 +149,9 @@ private:
     }
 
     // The mouse gets the whole profile, and must hold it afterwards.
-    static void sendCurrent(CtlSession &session, CtlReport &report)
+    static void sendCurrent(CtlSession &session, CtlReport &report, ProfileSender::Occasion occasion)
     {
-        const ProfileSender::Sent sent = ProfileSender::send(session.view(), session.scripts());
+        const ProfileSender::Sent sent = ProfileSender::send(session.view(), session.scripts(), occasion);
         Hid_Thread &hid = session.hid();
         QString problem = Readback::keyMatrix(hid, sent.keyMatrix);
         for (const auto &[slot, bytes] : sent.macroSlots)

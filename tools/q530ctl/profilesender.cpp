@@ -2,6 +2,7 @@
 
 #include "buttonpanel.h"
 #include "macrosender.h"
+#include "namelists.h"
 #include "pagescripts.h"
 
 #include "storage/dpistages.h"
@@ -9,7 +10,7 @@
 #include "storage/panelvalues.h"
 #include "viewmodel/myqquickview.h"
 
-ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts)
+ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts, Occasion occasion)
 {
     Sent sent;
 
@@ -50,5 +51,20 @@ ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts
     view.setCursorSpeed(uint(PanelValues::dialValue(view.getCursorSpeed())));
     view.setDoubleClickSpeed(uint(PanelValues::dialValue(view.getDoubleClickSpeed())));
     view.setVerticalScrollLines(uint(PanelValues::scrollLines(view.getVerticalScrollLines())));
+
+    // The gun dialog: the slots' choices (kept again, except after a reset)
+    // and their presets, from the macro slots the gun layers play.
+    const QStringList presets = NameLists::gunPresets(view, scripts);
+    QVariantList chosen;
+    QStringList names;
+    for (int index : NameLists::gunSlotPresets(view, scripts)) {
+        chosen.append(index);
+        names.append(presets.value(index));
+    }
+    if (occasion != Occasion::Reset)
+        view.setSelectGun(chosen);
+    view.sendGunPresets(names);
+    if (occasion == Occasion::Switch)
+        view.ui_02H_SetKeyMatrixNo(0);
     return sent;
 }

@@ -14,10 +14,14 @@ class myQQuickView;
 // does when it shows a profile with sending: every panel in the page's
 // order (buttons with the macros they play, X/Y sensitivity, DPI stages and
 // their colours, lighting, polling rate, pointer speed, double-click speed
-// and wheel lines), each from what the profile holds as that panel reads it.
+// and wheel lines), each from what the profile holds as that panel reads it,
+// and then the gun presets of the three gun slots.
 class ProfileSender
 {
 public:
+    // What brought the profile: the page's steps after each differ a little.
+    enum class Occasion { Switch, Import, Reset };
+
     // What the mouse should hold afterwards, as far as it can read it back.
     struct Sent
     {
@@ -28,5 +32,5 @@ public:
         int reportRate = 0;
     };
 
-    static Sent send(myQQuickView &view, PageScripts &scripts);
+    static Sent send(myQQuickView &view, PageScripts &scripts, Occasion occasion);
 };
