@@ -37,6 +37,13 @@ public:
     Q_INVOKABLE QVariant getCursorSpeed() { return stored.value("dial"); }
     Q_INVOKABLE QVariant getVerticalScrollLines() { return stored.value("lines"); }
 
+    // The page asks the view model for the mouse's values.
+    Q_INVOKABLE QVariantList dpiCodes(QVariantList values, QVariantList switches)
+    {
+        return rules().dpiCodes(values, switches);
+    }
+    Q_INVOKABLE QVariant xySensitivityValue(QVariant step) { return rules().xySensitivityValue(step); }
+
     Q_INVOKABLE void ui_10H_SetLED8StageColor(QVariant type, QVariant bytes) { record("colours", {type, bytes}); }
     Q_INVOKABLE void ui_0EH_SetXYSensitive(QVariant x, QVariant y) { record("xy", {x, y}); }
     Q_INVOKABLE void ui_01H_SetReportRate(QVariant rate) { record("rate", {rate}); }
@@ -54,6 +61,13 @@ public:
 
 private:
     void record(const QString &name, const QVariantList &args) { calls.append(QVariant(QVariantList{name} + args)); }
+    myQQuickView &rules()
+    {
+        if (!m_rules)
+            m_rules = std::make_unique<myQQuickView>(nullptr);
+        return *m_rules;
+    }
+    std::unique_ptr<myQQuickView> m_rules;
 };
 
 class TestPanelRules : public QObject

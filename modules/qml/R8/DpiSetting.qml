@@ -16,7 +16,6 @@ Frame {
         return false
     }
     readonly property int stageCount: 6
-    readonly property int stageOff: 0x80
     readonly property var fixedStages: [250, 250]
     readonly property string skin: "qrc:/dpiSetting/modules/img/skin" + skinNo + "/dpiSetting/"
 
@@ -26,22 +25,15 @@ Frame {
     signal openColorBar(int stage, string color)
     signal clickDpiSetting()
 
-    // Up to 5000 in steps of 100, above in steps of 200 with bit 0x40.
-    function codeOf(value) {
-        return value <= 5000 ? Math.floor(value / 100) - 1 : (Math.floor(value / 200) | 0x40)
-    }
-
     // The eight values the profile keeps: six stages and the two fixed ones.
     function dpiTable() {
         return dpiValues.concat(fixedStages)
     }
 
+    // The mouse's code of each stage, 0x80 for one that is off: the view
+    // model's rule, which the command line uses too.
     function dpiCodes() {
-        var values = dpiTable()
-        var codes = []
-        for (var i = 0; i < values.length; ++i)
-            codes.push(i < stageCount && isSelect[i] ? codeOf(values[i]) : stageOff)
-        return codes
+        return ui_View.dpiCodes(dpiValues, isSelect)
     }
 
     function selectFlags() {

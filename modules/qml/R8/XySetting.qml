@@ -20,7 +20,7 @@ Frame {
     }
 
     function sendToMouse() {
-        ui_View.ui_0EH_SetXYSensitive((xValue + 1) * 20, (yValue + 1) * 20)
+        ui_View.ui_0EH_SetXYSensitive(ui_View.xySensitivityValue(xValue), ui_View.xySensitivityValue(yValue))
     }
 
     function report() {
