@@ -17,15 +17,19 @@ qt_add_resources(q530core "qml_r8" PREFIX "/" FILES
     modules/qml/R8/DpiSlider.qml
     modules/qml/R8/Frame.qml
     modules/qml/R8/GunControl.qml
+    modules/qml/R8/GunPresets.qml
     modules/qml/R8/InsertDialog.qml
     modules/qml/R8/KeyMatrix.qml
     modules/qml/R8/KeyMenu.qml
     modules/qml/R8/LightControl.qml
     modules/qml/R8/MacroEditor.qml
+    modules/qml/R8/MacroPresets.qml
     modules/qml/R8/MacroKey.qml
     modules/qml/R8/Mouse.qml
     modules/qml/R8/PresetEditor.qml
+    modules/qml/R8/PresetList.qml
     modules/qml/R8/Profile.qml
+    modules/qml/R8/ProfileList.qml
     modules/qml/R8/MouseRate.qml
     modules/qml/R8/RateDial.qml
     modules/qml/R8/ReportRate.qml

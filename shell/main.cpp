@@ -49,6 +49,7 @@ int main(int argc, char *argv[])
         hidapi = std::make_unique<HidapiBackend>();
     HidBackend *backend = simulated ? static_cast<HidBackend *>(simulated.get()) : hidapi.get();
 
+    chooseRenderer();
     int result = 0;
     {
         Widget window(backend);

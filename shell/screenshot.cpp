@@ -45,6 +45,12 @@ QObject *part(const QObject *root, const char *name)
     return root ? qvariant_cast<QObject *>(root->property(name)) : nullptr;
 }
 
+// The page's lists, which live while their dialogs are not made yet.
+QObject *list(const QObject *root, const char *name)
+{
+    return root ? root->findChild<QObject *>(QLatin1String(name)) : nullptr;
+}
+
 QJsonValue property(const QObject *item, const char *name)
 {
     return item ? plain(item->property(name)) : QJsonValue();
@@ -85,7 +91,7 @@ QJsonObject shownValues(Widget &window)
     QObject *xy = part(root, "xySettingMain");
     QObject *dpi = part(root, "dpiSettingMain");
     QObject *light = part(root, "lightControlMain");
-    QObject *macros = part(root, "macroEditorMain");
+    QObject *macros = list(root, "macroPresets");
 
     QJsonArray gunLayers;
     for (int layer = 1; layer < 4; ++layer)
@@ -96,6 +102,15 @@ QJsonObject shownValues(Widget &window)
     QJsonArray balloons;
     for (int i = 0; i < DpiTables::kStages; ++i)
         balloons.append(DpiTables::text(i));
+    // The first macro, as the macro editor opens on it.
+    const QJsonValue macroNames = call(macros, "macroNames");
+    QJsonValue macroActions = QJsonArray();
+    QJsonValue macroLoops = QStringLiteral("1");
+    if (macroNames.isArray() && !macroNames.toArray().isEmpty()) {
+        const QJsonObject first = call(macros, "loadMacro", macroNames.toArray().first().toVariant()).toObject();
+        macroActions = first.value(QLatin1String("actions"));
+        macroLoops = QString::number(first.value(QLatin1String("loops")).toInt(1));
+    }
     QVariant layerModels;
     if (keys)
         layerModels = keys->property("layers").value<QJSValue>().property(0).toVariant();
@@ -108,7 +123,7 @@ QJsonObject shownValues(Widget &window)
         {"gunLayers", gunLayers},
         {"buttonTexts", column(layerModels, "keyText")},
         {"gunKeys", property(keys, "gunKeyData")},
-        {"gunMenuNames", property(part(root, "keyMenuMain"), "gunMenuNames")},
+        {"gunMenuNames", property(list(root, "gunPresets"), "gunMenuNames")},
         {"xy", QJsonArray{property(xy, "xValue"), property(xy, "yValue")}},
         {"dpiValues", property(dpi, "dpiValues")},
         {"dpiSelected", property(dpi, "isSelect")},
@@ -119,9 +134,9 @@ QJsonObject shownValues(Widget &window)
         {"cursorSpeed", property(part(root, "mouseRateMain"), "value")},
         {"doubleClickSpeed", property(part(root, "doubleRateMain"), "value")},
         {"scrollLines", property(part(root, "scrollRateMain"), "lines")},
-        {"macroNames", call(macros, "macroNames")},
-        {"macroActions", property(macros, "actions")},
-        {"macroLoops", property(macros ? macros->findChild<QObject *>("loopsField") : nullptr, "text")},
+        {"macroNames", macroNames},
+        {"macroActions", macroActions},
+        {"macroLoops", macroLoops},
         {"dpiBalloonTexts", balloons},
     };
 }

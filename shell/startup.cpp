@@ -3,6 +3,20 @@
 #include "device/devicestate.h"
 #include "widget.h"
 
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+
+void chooseRenderer()
+{
+    // The page is pictures, plain rectangles and text that change only where
+    // the user acts, as QtQuick 1 painted them. A graphics context would cost
+    // more than the page itself: its own memory, a program per material and a
+    // second copy of every picture as a texture (on a machine without a GPU all
+    // of it in this process), and the time to set it up before the window maps.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
 void runFirstDeviceCheck(Widget &window)
 {
     window.checkDevice();

@@ -43,6 +43,27 @@ Item {
     property int skin_No: 1
     property int animation_speed: 300
 
+    // The texts of the dialogs. The dialogs are made only when first opened,
+    // so the page keeps their texts and hands them over.
+    property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run", "Fire Mode",
+        "Double CLick", "DPI Setting +", "Multimedia Commands +", "Basic Commands +", "Additional Commands +",
+        "Assign Keyboard Key", "Macro", "Gun Management", "Deactivated", "DPI +", "DPI -", "DPI LOOP",
+        "Media Player", "Next Track", "Previous Track", "Stop", "Play/Pause", "Mute", "Volume Up", "Volume Down",
+        "New", "Cut", "Copy", "Paste", "Save", "Print", "Find", "Redo", "Undo", "Select All",
+        "My Computer", "Web Home", "Search Computer", "Maximize", "Minimize", "Show DeskTop", "RUN",
+        "Forward", "Back", "Gun Key Switch", "Null", "Null", "Null", "Assignment", "Enable", "Disable"]
+    property var macroEditorLang: ["Macro Manager", "Macro", "Sequence", "Options", "Start Record", "Stop Record",
+        "Rec Time", "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button",
+        "Insert Middle Button", "Insert Right Button", "Insert Delay"]
+    property var gunEditorLang: ["Gun Macro", "Gun", "Sequence", "Options", "Start Record", "Stop Record", "Rec Time",
+        "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button", "Insert Middle Button",
+        "Insert Right Button", "Insert Delay", "Insert Key", "Insert Mouse", "Insert Cursor", "Insert Key",
+        "Please input key:", "Insert delay", "please input delay:", "Insert Cursor offset", "X axis", "Y axis",
+        "Insert Mouse", "Left Button", "Right Button", "Middle Button"]
+    property var macroKeyLang: ["Macro Key", "Please select a macro", "Macro runs one-time after\npressing the button",
+        "Macro runs endless loop\nuntil any button is pressed", "Macro runs endless loop\nuntil button is released",
+        "OK", "Cancel", "Key", "Please assign a Key"]
+
     property int profileNo: 0
     property bool isProfileChanged: false
     // True once the start-up lock has ended and the page replaced the splash.
@@ -73,7 +94,7 @@ Item {
     readonly property Item upItem: dashboard ? dashboard.upItem : null
     readonly property Item mouseMain: dashboard ? dashboard.mouseMain : null
     readonly property Item mainMask: dashboard ? dashboard.mainMask : null
-    readonly property Item factorysure: dashboard ? dashboard.factorysure : null
+    readonly property Item factorysure: dashboard ? dashboard.factorysureLoader.item : null
     readonly property Item askMenu: dashboard ? dashboard.askMenu : null
     readonly property Item colorBar: dashboard ? dashboard.colorBar : null
     readonly property Item xySettingMain: dashboard ? dashboard.xySettingMain : null
@@ -84,14 +105,16 @@ Item {
     readonly property Item doubleRateMain: dashboard ? dashboard.doubleRateMain : null
     readonly property Item scrollRateMain: dashboard ? dashboard.scrollRateMain : null
     readonly property Item keyMatrixMain: dashboard ? dashboard.keyMatrixMain : null
-    readonly property Item macroEditorMain: dashboard ? dashboard.macroEditorMain : null
-    readonly property Item keyMenuMain: dashboard ? dashboard.keyMenuMain : null
-    readonly property Item singleKeyMain: dashboard ? dashboard.singleKeyMain : null
-    readonly property Item macroKeyMain: dashboard ? dashboard.macroKeyMain : null
-    readonly property Item gunControlMain: dashboard ? dashboard.gunControlMain : null
-    readonly property Item profileMain: dashboard ? dashboard.profileMain : null
+    // The dialogs once they have been opened, null before.
+    readonly property Item macroEditorMain: dashboard ? dashboard.macroEditorLoader.item : null
+    readonly property Item keyMenuMain: dashboard ? dashboard.keyMenuLoader.item : null
+    readonly property Item singleKeyMain: dashboard ? dashboard.singleKeyLoader.item : null
+    readonly property Item macroKeyMain: dashboard ? dashboard.macroKeyLoader.item : null
+    readonly property Item gunControlMain: dashboard ? dashboard.gunControlLoader.item : null
+    readonly property Item profileMain: dashboard ? dashboard.profileLoader.item : null
 
     readonly property QtObject keyCodes: _KeyCodeString
+    readonly property bool keyMenuOpen: keyMenuMain !== null && keyMenuMain.visible
 
     signal emptyAreaPressed()
     signal msg_KB(bool isDown, int usbCode)
@@ -145,13 +168,14 @@ Item {
         if (language === 1)
             loadChineseTexts()
 
-        macroEditorMain.init()
-        gunControlMain.init(false)
-        profileMain.init()
-        keyMenuMain.init()
+        macroPresets.load()
+        gunPresets.init(false)
+        profileList.load()
+        if (keyMenuMain)
+            keyMenuMain.init()
         initPanels(false)
 
-        gunControlMain.inited()
+        gunPresets.inited()
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
     }
@@ -186,12 +210,10 @@ Item {
         var langFile = "lang_025044"
         mainLang = KeyPages.mergeTexts(mainLang, ui_View.getGlobalStrings(0, langFile))
         keyMatrixMain.keyMatrixLang = KeyPages.mergeTexts(keyMatrixMain.keyMatrixLang, ui_View.getGlobalStrings(1, langFile))
-        keyMenuMain.keyMenuLang = KeyPages.mergeTexts(keyMenuMain.keyMenuLang, ui_View.getGlobalStrings(2, langFile))
-        macroEditorMain.macroEditorLang = KeyPages.mergeTexts(macroEditorMain.macroEditorLang,
-                                                              ui_View.getGlobalStrings(3, langFile))
-        gunControlMain.macroEditorLang = KeyPages.mergeTexts(gunControlMain.macroEditorLang,
-                                                             ui_View.getGlobalStrings(4, langFile))
-        macroKeyMain.macroKeyLang = KeyPages.mergeTexts(macroKeyMain.macroKeyLang, ui_View.getGlobalStrings(5, langFile))
+        keyMenuLang = KeyPages.mergeTexts(keyMenuLang, ui_View.getGlobalStrings(2, langFile))
+        macroEditorLang = KeyPages.mergeTexts(macroEditorLang, ui_View.getGlobalStrings(3, langFile))
+        gunEditorLang = KeyPages.mergeTexts(gunEditorLang, ui_View.getGlobalStrings(4, langFile))
+        macroKeyLang = KeyPages.mergeTexts(macroKeyLang, ui_View.getGlobalStrings(5, langFile))
         // The page shows none of these; reading them gives the tray's DPI
         // notices their Chinese texts.
         ui_View.getGlobalStrings(6, langFile)
@@ -232,7 +254,7 @@ Item {
             scrollRateMain.dropFocus()
             isScrollRateFocus = false
         }
-        if (keyMenuMain.visible) {
+        if (keyMenuMain && keyMenuMain.visible) {
             keyMenuMain.visible = false
             mouseMain.selectKey = -1
         }
@@ -270,11 +292,7 @@ Item {
     }
 
     function openFactoryDialog() {
-        focusControl()
-        factorysure.x = (width - factorysure.width) / 2
-        factorysure.y = (height - factorysure.height) / 2
-        factorysure.visible = true
-        mainMask.visible = true
+        openLoaded(dashboard.factorysureLoader)
     }
 
     function closeFactoryDialog() {
@@ -287,21 +305,21 @@ Item {
         setProtectUI(1500)
         ui_View.resetProfile(profileNo)
         initPanels(true)
-        gunControlMain.readGunData()
+        gunPresets.readGunData()
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
-        gunControlMain.sendMacro(5, gunControlMain.getMacroName(0), gunControlMain.getMacroName(1),
-                                 gunControlMain.getMacroName(2))
+        gunPresets.sendMacro(5, gunPresets.getMacroName(0), gunPresets.getMacroName(1), gunPresets.getMacroName(2))
     }
 
     // Closing it, by this button as by its own, gives the mouse the profile
     // chosen meanwhile.
     function toggleProfileDialog() {
         focusControl()
-        if (profileMain.visible) {
+        if (profileMain && profileMain.visible) {
             profileMain.close()
             return
         }
+        dashboard.profileLoader.active = true
         profileMain.visible = true
         mainMask.visible = true
     }
@@ -315,7 +333,7 @@ Item {
         ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
         isProfileChanged = true
         // The gun keys show the presets of the new profile's slots.
-        gunControlMain.readGunData()
+        gunPresets.readGunData()
         initPanels(false)
         setGunMenuName()
     }
@@ -327,7 +345,7 @@ Item {
         setProtectUI(1500)
         isProfileChanged = false
         initPanels(true)
-        gunControlMain.init(true)
+        gunPresets.init(true)
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
         ui_View.ui_02H_SetKeyMatrixNo(0)
@@ -337,31 +355,40 @@ Item {
     // the page shows it and the mouse gets all of it.
     function profileImported() {
         setProtectUI(1500)
-        macroEditorMain.init()
-        gunControlMain.init(false)
+        macroPresets.load()
+        gunPresets.init(false)
         initPanels(true)
-        gunControlMain.readGunData()
+        gunPresets.readGunData()
         setGunMenuName()
         keyMatrixMain.initGunKeyShow()
-        gunControlMain.sendGunMacro()
+        gunPresets.sendGunMacro()
     }
 
     // A press on the mask first lets the open dialogs drop their own pop-ups.
     function dialogsFocus() {
-        if (macroEditorMain.visible) macroEditorMain.macroEditorFocus()
-        if (profileMain.visible) profileMain.profileEditorFocus()
-        if (gunControlMain.visible) gunControlMain.macroEditorFocus()
-        if (macroKeyMain.visible) macroKeyMain.macroKeyFocus()
+        if (macroEditorMain && macroEditorMain.visible) macroEditorMain.macroEditorFocus()
+        if (profileMain && profileMain.visible) profileMain.profileEditorFocus()
+        if (gunControlMain && gunControlMain.visible) gunControlMain.macroEditorFocus()
+        if (macroKeyMain && macroKeyMain.visible) macroKeyMain.macroKeyFocus()
     }
 
     // ---- button assignment
 
+    // Centred over the mask. Shown first: its picture, and so its size, comes
+    // with showing it.
     function openDialog(dialog) {
         focusControl()
+        dialog.visible = true
         dialog.x = (width - dialog.width) / 2
         dialog.y = (height - dialog.height) / 2
-        dialog.visible = true
         mainMask.visible = true
+        return dialog
+    }
+
+    // The dialog of `loader`, made if this is its first opening.
+    function openLoaded(loader) {
+        loader.active = true
+        return openDialog(loader.item)
     }
 
     function closeDialog(dialog) {
@@ -372,6 +399,7 @@ Item {
 
     function openKeyMenu(index) {
         focusControl()
+        dashboard.keyMenuLoader.active = true
         keyMenuMain.selectKey = index
         keyMenuMain.x = keyMatrixMain.getx(index)
         keyMenuMain.y = keyMatrixMain.gety(index)
@@ -380,7 +408,8 @@ Item {
     }
 
     function closeKeyMenu() {
-        keyMenuMain.visible = false
+        if (keyMenuMain)
+            keyMenuMain.visible = false
         mouseMain.selectKey = -1
     }
 
@@ -411,7 +440,7 @@ Item {
         ui_View.setMacroKey(slot, name)
         keyMatrixMain.modifyData(index, KeyPages.typeMacro, playMode, slot, 0)
         keyMatrixMain.refreashUI()
-        macroEditorMain.sendMacro(slot, name)
+        macroPresets.sendMacro(slot, name)
         keyMatrixMain.cancelGunKeyFun(index)
     }
 
@@ -419,35 +448,34 @@ Item {
         closeKeyMenu()
         var e = keyMatrixMain.entry(0, keyMenuMain.selectKey)
         var current = KeyPages.isMacro(e) ? keyMatrixMain.macroName(e[2]) : ""
-        openDialog(macroKeyMain)
-        macroKeyMain.showUI(macroKeyMain.macroMode, macroEditorMain.macroNames(), current,
+        var dialog = openLoaded(dashboard.macroKeyLoader)
+        dialog.showUI(dialog.macroMode, macroPresets.macroNames(), current,
                             KeyPages.isMacro(e) ? e[1] : 0)
         mouseMain.selectKey = keyMenuMain.selectKey
     }
 
     function openSingleKeyDialog() {
         closeKeyMenu()
-        openDialog(singleKeyMain)
-        singleKeyMain.showUI()
+        openLoaded(dashboard.singleKeyLoader).showUI()
         mouseMain.selectKey = keyMenuMain.selectKey
     }
 
     // ---- gun slots on buttons; the presets are the gun dialog's
 
     function gunPresetName(slot) {
-        return gunControlMain ? gunControlMain.getMacroName(slot) : ""
+        return gunPresets.getMacroName(slot)
     }
 
     // The key menu names the gun slots that are on a button.
     function setGunMenuName() {
-        gunControlMain.setGunMenuName()
+        gunPresets.setGunMenuName()
     }
 
     function openGunAssignDialog(gun) {
         closeKeyMenu()
-        openDialog(macroKeyMain)
-        macroKeyMain.gunSlot = gun
-        macroKeyMain.showUI(macroKeyMain.gunMode, gunControlMain.macroNames(), gunPresetName(gun),
+        var dialog = openLoaded(dashboard.macroKeyLoader)
+        dialog.gunSlot = gun
+        dialog.showUI(dialog.gunMode, gunPresets.macroNames(), gunPresetName(gun),
                             keyMatrixMain.gunKeyData[gun].gunKeyType)
         mouseMain.selectKey = keyMenuMain.selectKey
     }
@@ -456,11 +484,11 @@ Item {
         var index = keyMenuMain.selectKey
         if (!keyMatrixMain.openGunKeyProc(index, gun, playMode))
             return
-        gunControlMain.setGunData(gun, presetIndex)
+        gunPresets.setGunData(gun, presetIndex)
         setGunMenuName()
         keyMatrixMain.refreashUI()
         keyMatrixMain.controlGunShow(index, name)
-        gunControlMain.sendGunMacro()
+        gunPresets.sendGunMacro()
     }
 
     function enableGun(gun) {
@@ -483,7 +511,7 @@ Item {
     }
 
     function gunSlotCleared(gun) {
-        gunControlMain.setGunData(gun, 2)
+        gunPresets.setGunData(gun, 2)
         setGunMenuName()
     }
 
@@ -501,13 +529,13 @@ Item {
     onMsg_KB: (isDown, usbCode) => {
         if (!dashboard)
             return
-        if (macroEditorMain.isInputting)
+        if (macroEditorMain && macroEditorMain.isInputting)
             macroEditorMain.detectKeyboard(isDown, usbCode)
-        if (gunControlMain.isInputting)
+        if (gunControlMain && gunControlMain.isInputting)
             gunControlMain.detectKeyboard(isDown, usbCode)
-        if (gunControlMain.isInsertting)
+        if (gunControlMain && gunControlMain.isInsertting)
             gunControlMain.detectInput(isDown, usbCode)
-        if (singleKeyMain.visible)
+        if (singleKeyMain && singleKeyMain.visible)
             singleKeyMain.detectKeyboard(isDown, usbCode)
     }
 
@@ -534,11 +562,39 @@ Item {
         id: _KeyCodeString
     }
 
+    // What the dialogs show and change, for the whole run: the page and the
+    // mouse need these while the dialogs are closed or not yet made.
+    MacroPresets {
+        id: macroPresets
+        objectName: "macroPresets"
+        keyCodes: _KeyCodeString
+        onDeleteMacroSignal: (name) => mainIten.keyMatrixMain.deleteMacroProc(name)
+        onMacroRenamed: mainIten.keyMatrixMain.updateTexts()
+    }
+
+    GunPresets {
+        id: gunPresets
+        objectName: "gunPresets"
+        keyCodes: _KeyCodeString
+        language: mainIten.language
+        gunKeyIndexes: mainIten.keyMatrixMain ? mainIten.keyMatrixMain.gunKeyIndexes : [-1, -1, -1]
+        onGunSlotFreed: (slot) => mainIten.freeGunSlot(slot)
+        onGunNamesChanged: mainIten.keyMatrixMain.initGunKeyShow()
+    }
+
+    ProfileList {
+        id: profileList
+        objectName: "profileList"
+        language: mainIten.language
+    }
+
+    // Shown once; its picture goes with it.
     Image {
         id: powerOnLogo
         objectName: "powerOnLogo"
         anchors.centerIn: parent
-        source: mainIten.sourcePowerOn
+        source: visible ? mainIten.sourcePowerOn : ""
+        cache: false
     }
 
     BusyIndicator {
@@ -591,7 +647,7 @@ Item {
             property alias upItem: upItem
             property alias mouseMain: mouseMain
             property alias mainMask: mainMask
-            property alias factorysure: factorysure
+            property alias factorysureLoader: factorysureLoader
             property alias askMenu: askMenu
             property alias colorBar: colorBar
             property alias xySettingMain: xySettingMain
@@ -602,12 +658,12 @@ Item {
             property alias doubleRateMain: doubleRateMain
             property alias scrollRateMain: scrollRateMain
             property alias keyMatrixMain: keyMatrixMain
-            property alias macroEditorMain: macroEditorMain
-            property alias keyMenuMain: keyMenuMain
-            property alias singleKeyMain: singleKeyMain
-            property alias macroKeyMain: macroKeyMain
-            property alias gunControlMain: gunControlMain
-            property alias profileMain: profileMain
+            property alias macroEditorLoader: macroEditorLoader
+            property alias keyMenuLoader: keyMenuLoader
+            property alias singleKeyLoader: singleKeyLoader
+            property alias macroKeyLoader: macroKeyLoader
+            property alias gunControlLoader: gunControlLoader
+            property alias profileLoader: profileLoader
 
             Environment {
                 id: envItem
@@ -637,7 +693,7 @@ Item {
                     objectName: "keyMatrixMain"
                     language: mainIten.language
                     keyCodes: mainIten.keyCodes
-                    selectKey: keyMenuMain.visible ? keyMenuMain.selectKey : -1
+                    selectKey: mainIten.keyMenuOpen ? mainIten.keyMenuMain.selectKey : -1
                     gunPresetName: mainIten.gunPresetName
                     fontFamily: mainIten.fontFamily
                     fontSize: mainIten.fontNormalSize
@@ -646,10 +702,10 @@ Item {
                     animationSpeed: mainIten.animation_speed
                     onClickFrame: mainIten.focusControl()
                     onKeyClicked: (index) => mainIten.openKeyMenu(index)
-                    onKeyHovered: (index) => { if (!keyMenuMain.visible) mouseMain.selectKey = index }
+                    onKeyHovered: (index) => { if (!mainIten.keyMenuOpen) mouseMain.selectKey = index }
                     // The next row may have been entered before this one was left.
-                    onKeyLeft: (index) => { if (!keyMenuMain.visible && mouseMain.selectKey === index) mouseMain.selectKey = -1 }
-                    onSendMacroRequested: (slot, name) => macroEditorMain.sendMacro(slot, name)
+                    onKeyLeft: (index) => { if (!mainIten.keyMenuOpen && mouseMain.selectKey === index) mouseMain.selectKey = -1 }
+                    onSendMacroRequested: (slot, name) => macroPresets.sendMacro(slot, name)
                     onGunSlotCleared: (slot) => mainIten.gunSlotCleared(slot)
                 }
 
@@ -671,22 +727,22 @@ Item {
                             source: launcherBox.skin + "macroStartBtn.png"
                             hoverSource: launcherBox.skin + "macroStartBtnH.png"
                             pressedSource: launcherBox.skin + "macroStartBtnP.png"
-                            text: macroEditorMain.macroEditorLang[0]
+                            text: mainIten.macroEditorLang[0]
                             fontFamily: mainIten.fontFamily
                             fontSize: mainIten.fontNormalSize
                             textColor: mainIten.fontColor
-                            onClicked: mainIten.openDialog(macroEditorMain)
+                            onClicked: mainIten.openLoaded(macroEditorLoader)
                         }
                         Button {
                             objectName: "gunControlButton"
                             source: launcherBox.skin + "macroStartBtn.png"
                             hoverSource: launcherBox.skin + "macroStartBtnH.png"
                             pressedSource: launcherBox.skin + "macroStartBtnP.png"
-                            text: gunControlMain.macroEditorLang[0]
+                            text: mainIten.gunEditorLang[0]
                             fontFamily: mainIten.fontFamily
                             fontSize: mainIten.fontNormalSize
                             textColor: mainIten.fontColor
-                            onClicked: mainIten.openDialog(gunControlMain)
+                            onClicked: mainIten.openLoaded(gunControlLoader)
                         }
                     }
                 }
@@ -715,7 +771,7 @@ Item {
                 anchors.bottomMargin: 6
                 visible: false
                 // Over the mask while the profile dialog is open: it closes the dialog too.
-                z: profileMain.visible ? 2 : 0
+                z: mainIten.profileMain && mainIten.profileMain.visible ? 2 : 0
                 source: mainIten.sourceProfileStartBtn
                 hoverSource: mainIten.sourceProfileStartBtnH
                 pressedSource: mainIten.sourceProfileStartBtnS
@@ -999,163 +1055,217 @@ Item {
                 }
             }
 
-            MacroEditor {
-                id: macroEditorMain
-                objectName: "macroEditorMain"
-                keyCodes: mainIten.keyCodes
-                skinNo: mainIten.skin_No
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
-                onCloseEditor: mainMask.visible = false
-                onDeleteMacroSignal: (name) => keyMatrixMain.deleteMacroProc(name)
-                onMacroRenamed: keyMatrixMain.updateTexts()
+            // The dialogs are made the first time they open and then stay;
+            // their pictures are held only while they are shown.
+            Loader {
+                id: macroEditorLoader
+                objectName: "macroEditorMainLoader"
+                active: false
+                sourceComponent: Component {
+                    MacroEditor {
+                        objectName: "macroEditorMain"
+                        presets: macroPresets
+                        macroEditorLang: mainIten.macroEditorLang
+                        dragArea: mainIten
+                        keyCodes: mainIten.keyCodes
+                        skinNo: mainIten.skin_No
+                        fontFamily: mainIten.fontFamily
+                        fontSize: mainIten.fontNormalSize
+                        fontColor: mainIten.fontColor
+                        onCloseEditor: mainMask.visible = false
+                    }
+                }
             }
 
-            GunControl {
-                id: gunControlMain
-                objectName: "gunControlMain"
-                language: mainIten.language
-                gunKeyIndexes: keyMatrixMain.gunKeyIndexes
-                keyCodes: mainIten.keyCodes
-                skinNo: mainIten.skin_No
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
-                onCloseEditor: mainMask.visible = false
-                onGunSlotFreed: (slot) => mainIten.freeGunSlot(slot)
-                onGunNamesChanged: keyMatrixMain.initGunKeyShow()
+            Loader {
+                id: gunControlLoader
+                objectName: "gunControlMainLoader"
+                active: false
+                sourceComponent: Component {
+                    GunControl {
+                        objectName: "gunControlMain"
+                        presets: gunPresets
+                        macroEditorLang: mainIten.gunEditorLang
+                        dragArea: mainIten
+                        keyCodes: mainIten.keyCodes
+                        skinNo: mainIten.skin_No
+                        fontFamily: mainIten.fontFamily
+                        fontSize: mainIten.fontNormalSize
+                        fontColor: mainIten.fontColor
+                        onCloseEditor: mainMask.visible = false
+                    }
+                }
             }
 
-            KeyMenu {
-                id: keyMenuMain
-                objectName: "keyMenuMain"
-                gunKeyIndexes: keyMatrixMain.gunKeyIndexes
-                gunMenuNames: gunControlMain.gunMenuNames
-                pageHeight: mainIten.height
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
-                onCodeChosen: (code) => mainIten.assignCode(code)
-                onSingleKeyChosen: mainIten.openSingleKeyDialog()
-                onMacroChosen: mainIten.openMacroKeyDialog()
-                onGunAssignChosen: (gun) => mainIten.openGunAssignDialog(gun)
-                onGunEnableChosen: (gun) => mainIten.enableGun(gun)
-                onGunDisableChosen: (gun) => mainIten.disableGun(gun)
+            Loader {
+                id: keyMenuLoader
+                objectName: "keyMenuMainLoader"
+                active: false
+                sourceComponent: Component {
+                    KeyMenu {
+                        objectName: "keyMenuMain"
+                        visible: false
+                        keyMenuLang: mainIten.keyMenuLang
+                        gunKeyIndexes: keyMatrixMain.gunKeyIndexes
+                        gunMenuNames: gunPresets.gunMenuNames
+                        pageHeight: mainIten.height
+                        fontFamily: mainIten.fontFamily
+                        fontSize: mainIten.fontNormalSize
+                        fontColor: mainIten.fontColor
+                        onCodeChosen: (code) => mainIten.assignCode(code)
+                        onSingleKeyChosen: mainIten.openSingleKeyDialog()
+                        onMacroChosen: mainIten.openMacroKeyDialog()
+                        onGunAssignChosen: (gun) => mainIten.openGunAssignDialog(gun)
+                        onGunEnableChosen: (gun) => mainIten.enableGun(gun)
+                        onGunDisableChosen: (gun) => mainIten.disableGun(gun)
+                    }
+                }
             }
 
             // Opens above the "Config" button at the bottom left.
-            Profile {
-                id: profileMain
-                objectName: "profileMain"
-                x: 18
-                y: 29
-                profileNo: mainIten.profileNo
-                mainLang: mainIten.mainLang
-                language: mainIten.language
-                macroNames: macroEditorMain.macroNames
-                gunNames: gunControlMain.macroNames
-                skinNo: mainIten.skin_No
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
-                onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
-                onCloseUI: {
-                    mainMask.visible = false
-                    mainIten.profileDialogClosed()
-                }
-                onProfileImported: mainIten.profileImported()
-            }
-
-            SingleKey {
-                id: singleKeyMain
-                objectName: "singleKeyMain"
-                macroKeyLang: macroKeyMain.macroKeyLang
-                keyCodes: mainIten.keyCodes
-                skinNo: mainIten.skin_No
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
-                onKeyAssigned: (usage) => mainIten.assignToSelected(0, 0, usage, 0)
-                onCloseSure: mainIten.closeDialog(singleKeyMain)
-            }
-
-            MacroKey {
-                id: macroKeyMain
-                objectName: "macroKeyMain"
-                skinNo: mainIten.skin_No
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
-                onMacroChosen: (name, playMode) => mainIten.assignMacro(name, playMode)
-                onGunChosen: (gun, presetIndex, name, playMode) => mainIten.assignGun(gun, presetIndex, name, playMode)
-                onCloseSure: mainIten.closeDialog(macroKeyMain)
-            }
-
-            Image {
-                id: factorysure
-                objectName: "factorysure"
-                visible: false
-                source: mainIten.sourceSureBg
-
-                // The title bar drags the dialog, inside the page.
-                MouseArea {
-                    width: parent.width
-                    height: 30
-                    drag.target: factorysure
-                    drag.minimumX: 0
-                    drag.maximumX: mainIten.width - factorysure.width
-                    drag.minimumY: 0
-                    drag.maximumY: mainIten.height - factorysure.height
-                }
-                Text {
-                    x: 12
-                    height: 30
-                    verticalAlignment: Text.AlignVCenter
-                    text: mainIten.mainLang[26]
-                    color: mainIten.fontColor
-                    font.family: mainIten.fontFamily
-                    font.pixelSize: mainIten.fontNormalSize
-                    font.bold: true
-                }
-                Text {
-                    x: 20
-                    y: 30
-                    width: parent.width - 40
-                    height: 90
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    wrapMode: Text.WordWrap
-                    text: mainIten.mainLang[27]
-                    color: mainIten.fontColor
-                    font.family: mainIten.fontFamily
-                    font.pixelSize: mainIten.fontMiddleSize
-                    font.bold: true
-                }
-                Row {
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: parent.height - 42
-                    spacing: 30
-
-                    Button {
-                        objectName: "factoryOk"
-                        width: 88
-                        height: 25
-                        text: mainIten.mainLang[28]
+            Loader {
+                id: profileLoader
+                objectName: "profileMainLoader"
+                active: false
+                sourceComponent: Component {
+                    Profile {
+                        objectName: "profileMain"
+                        x: 18
+                        y: 29
+                        profiles: profileList
+                        profileNo: mainIten.profileNo
+                        mainLang: mainIten.mainLang
+                        macroNames: macroPresets.macroNames
+                        gunNames: gunPresets.macroNames
+                        skinNo: mainIten.skin_No
                         fontFamily: mainIten.fontFamily
                         fontSize: mainIten.fontNormalSize
-                        textColor: mainIten.fontColor
-                        onClicked: mainIten.factoryReset()
+                        fontColor: mainIten.fontColor
+                        onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
+                        onCloseUI: {
+                            mainMask.visible = false
+                            mainIten.profileDialogClosed()
+                        }
+                        onProfileImported: mainIten.profileImported()
                     }
-                    Button {
-                        objectName: "factoryCancel"
-                        width: 88
-                        height: 25
-                        text: mainIten.mainLang[29]
+                }
+            }
+
+            Loader {
+                id: singleKeyLoader
+                objectName: "singleKeyMainLoader"
+                active: false
+                sourceComponent: Component {
+                    SingleKey {
+                        id: singleKeyMain
+                        objectName: "singleKeyMain"
+                        macroKeyLang: mainIten.macroKeyLang
+                        dragArea: mainIten
+                        keyCodes: mainIten.keyCodes
+                        skinNo: mainIten.skin_No
                         fontFamily: mainIten.fontFamily
                         fontSize: mainIten.fontNormalSize
-                        textColor: mainIten.fontColor
-                        onClicked: mainIten.closeFactoryDialog()
+                        fontColor: mainIten.fontColor
+                        onKeyAssigned: (usage) => mainIten.assignToSelected(0, 0, usage, 0)
+                        onCloseSure: mainIten.closeDialog(singleKeyMain)
+                    }
+                }
+            }
+
+            Loader {
+                id: macroKeyLoader
+                objectName: "macroKeyMainLoader"
+                active: false
+                sourceComponent: Component {
+                    MacroKey {
+                        id: macroKeyMain
+                        objectName: "macroKeyMain"
+                        macroKeyLang: mainIten.macroKeyLang
+                        dragArea: mainIten
+                        skinNo: mainIten.skin_No
+                        fontFamily: mainIten.fontFamily
+                        fontSize: mainIten.fontNormalSize
+                        fontColor: mainIten.fontColor
+                        onMacroChosen: (name, playMode) => mainIten.assignMacro(name, playMode)
+                        onGunChosen: (gun, presetIndex, name, playMode) => mainIten.assignGun(gun, presetIndex, name, playMode)
+                        onCloseSure: mainIten.closeDialog(macroKeyMain)
+                    }
+                }
+            }
+
+            Loader {
+                id: factorysureLoader
+                objectName: "factorysureLoader"
+                active: false
+                sourceComponent: Component {
+                    Image {
+                        id: factorysure
+                        objectName: "factorysure"
+                        visible: false
+                        // The picture is held only while the dialog is shown.
+                        source: visible ? mainIten.sourceSureBg : ""
+                        cache: false
+
+                        // The title bar drags the dialog, inside the page.
+                        MouseArea {
+                            width: parent.width
+                            height: 30
+                            drag.target: factorysure
+                            drag.minimumX: 0
+                            drag.maximumX: mainIten.width - factorysure.width
+                            drag.minimumY: 0
+                            drag.maximumY: mainIten.height - factorysure.height
+                        }
+                        Text {
+                            x: 12
+                            height: 30
+                            verticalAlignment: Text.AlignVCenter
+                            text: mainIten.mainLang[26]
+                            color: mainIten.fontColor
+                            font.family: mainIten.fontFamily
+                            font.pixelSize: mainIten.fontNormalSize
+                            font.bold: true
+                        }
+                        Text {
+                            x: 20
+                            y: 30
+                            width: parent.width - 40
+                            height: 90
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                            wrapMode: Text.WordWrap
+                            text: mainIten.mainLang[27]
+                            color: mainIten.fontColor
+                            font.family: mainIten.fontFamily
+                            font.pixelSize: mainIten.fontMiddleSize
+                            font.bold: true
+                        }
+                        Row {
+                            anchors.horizontalCenter: parent.horizontalCenter
+                            y: parent.height - 42
+                            spacing: 30
+
+                            Button {
+                                objectName: "factoryOk"
+                                width: 88
+                                height: 25
+                                text: mainIten.mainLang[28]
+                                fontFamily: mainIten.fontFamily
+                                fontSize: mainIten.fontNormalSize
+                                textColor: mainIten.fontColor
+                                onClicked: mainIten.factoryReset()
+                            }
+                            Button {
+                                objectName: "factoryCancel"
+                                width: 88
+                                height: 25
+                                text: mainIten.mainLang[29]
+                                fontFamily: mainIten.fontFamily
+                                fontSize: mainIten.fontNormalSize
+                                textColor: mainIten.fontColor
+                                onClicked: mainIten.closeFactoryDialog()
+                            }
+                        }
                     }
                 }
             }

@@ -35,8 +35,17 @@ TestCase {
         return page
     }
 
+    // A dialog the page has not made yet is made by its loader (objectName
+    // name + "Loader"), as its first opening would; it stays closed.
     function item(parent, name) {
         var found = findChild(parent, name)
+        if (!found) {
+            var loader = findChild(parent, name + "Loader")
+            if (loader) {
+                loader.active = true
+                found = loader.item
+            }
+        }
         verify(found, "no item " + name)
         return found
     }

@@ -4,21 +4,14 @@ import "keypages.js" as KeyPages
 import "actions.js" as Actions
 
 // "Gun Macro": the gun presets, laid out and edited as the macro editor edits
-// macros, plus cursor offsets and four insert dialogs. It keeps which preset
-// each of the three gun slots plays and sends the three to the mouse
-// together: from macro slot 6 on when they fit, with each slot's length.
+// macros, plus cursor offsets and four insert dialogs. The presets and the
+// slots that play them are `presets` (GunPresets), which outlives the dialog.
 PresetEditor {
     id: gunControl
 
     readonly property ListModel macroListModel: presetModel
-    property int language: 0
-    // The preset (list index) each gun slot plays.
-    property var gunData: [0, 1, 2]
-    // The button that carries each gun slot, -1 for none (the key matrix's).
-    property var gunKeyIndexes: [-1, -1, -1]
-    // What the key menu shows for each slot: its preset's name while the slot
-    // is on a button, "" otherwise.
-    property var gunMenuNames: ["", "", ""]
+    property int language: presets ? presets.language : 0
+    readonly property var gunData: presets ? presets.gunData : [0, 1, 2]
     // The insert-key field waits for a key.
     property bool isInsertting: false
     property string insertDialog: ""   // the insert dialog open: "key", "mouse", "cursor", "delay"
@@ -28,82 +21,22 @@ PresetEditor {
     // The three slots' presets as the mouse would get them.
     readonly property int gunBytes: slotBytes(actions, gunData, currentIndex, presetModel.count)
 
-    signal deleteGunSignal(string name)
-    // Gun slot `slot` loses its preset: the button that carries it lets it go.
-    signal gunSlotFreed(int slot)
-    // The preset names that buttons and the key menu show may have changed.
-    signal gunNamesChanged()
+    // ---- the slots are the presets'; what tests and scripts reach here
 
-    // ---- what the page calls
-
-    function init(isSendData) {
-        closeInsertDialog()
-        loadList()
-        readGunData()
-        if (isSendData)
-            sendGunMacro()
-    }
-
-    // The factory presets carry their English names in English.
     function inited() {
-        if (language !== 0)
-            return
-        var english = [[0, "General"], [2, "Three fire"]]
-        for (var i = 0; i < english.length; ++i)
-            if (english[i][0] < presetModel.count)
-                renameMacro(english[i][0], english[i][1])
-    }
-
-    // The slots of the current profile; a choice that names no preset is the
-    // slot's own default.
-    function readGunData() {
-        var stored = ui_View.getselectGun()
-        var data = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g) {
-            var text = String(stored[g])
-            var index = /^\d+$/.test(text) ? parseInt(text) : -1
-            data.push(index >= 0 && index < presetModel.count ? index : Math.min(g, presetModel.count - 1))
-        }
-        gunData = data
+        presets.nameFactoryPresets(language)
     }
 
     function setGunData(slot, presetIndex) {
-        if (slot < 0 || slot >= KeyPages.gunSlots)
-            return
-        var data = gunData.slice()
-        data[slot] = presetIndex
-        gunData = data
-        ui_View.setSelectGun(gunData)
-    }
-
-    function setGunMenuName() {
-        var names = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            names.push(gunKeyIndexes[g] >= 0 ? getMacroName(g) : "")
-        gunMenuNames = names
+        presets.setGunData(slot, presetIndex)
     }
 
     function sendGunMacro() {
-        ui_View.setSelectGun(gunData)
-        sendMacro(5, getMacroName(0), getMacroName(1), getMacroName(2))
+        presets.sendGunMacro()
     }
 
-    // The three presets go out together from macro slot index 5 (slot 6),
-    // where the gun layers play them.
-    function sendMacro(slot, name0, name1, name2) {
-        if (slot !== 5)
-            return
-        ui_View.sendGunPresets([String(name0), String(name1), String(name2)])
-    }
-
-    // The preset of gun slot `index`.
     function getMacroName(index) {
-        return index >= 0 && index < KeyPages.gunSlots ? nameAt(gunData[index]) : ""
-    }
-
-    // The preset at list index `index`.
-    function getGunName(index) {
-        return nameAt(index)
+        return presets.getMacroName(index)
     }
 
     // The next key pressed goes into the insert-key field.
@@ -119,17 +52,12 @@ PresetEditor {
 
     // ---- the bytes of the three slots
 
-    function presetBytes(name) {
-        var macro = loadMacro(name)
-        return ui_View.encodeMacroActions(Actions.actionLines(macro.actions), macro.loops, true).length
-    }
-
     function slotBytes(shown, data, current, count) {
         var total = 0
         for (var g = 0; g < KeyPages.gunSlots; ++g) {
             if (data[g] < 0 || data[g] >= count)
                 continue
-            total += data[g] === current ? usedBytes : presetBytes(nameAt(data[g]))
+            total += data[g] === current ? usedBytes : presets.presetBytes(nameAt(data[g]))
         }
         return total
     }
@@ -196,75 +124,12 @@ PresetEditor {
         applyEdit(list)
     }
 
-    function slotsUsing(index) {
-        var slots = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            if (gunData[g] === index)
-                slots.push(g)
-        return slots
-    }
-
-    macroEditorLang: ["Gun Macro", "Gun", "Sequence", "Options", "Start Record", "Stop Record", "Rec Time",
-        "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button", "Insert Middle Button",
-        "Insert Right Button", "Insert Delay", "Insert Key", "Insert Mouse", "Insert Cursor", "Insert Key",
-        "Please input key:", "Insert delay", "please input delay:", "Insert Cursor offset", "X axis", "Y axis",
-        "Insert Mouse", "Left Button", "Right Button", "Middle Button"]
-    registryType: 1
-    namePrefix: "Gun_"
-    gunVariant: true
     byteLimit: 0
     cursorLabels: [macroEditorLang[25], macroEditorLang[26]]
     meterValue: gunBytes
     meterLimit: Actions.gunDataLimit
     meterOver: gunBytes >= Actions.gunDataLimit
-    // The factory presets stay.
-    canDelete: function (index) { return index >= 3 }
-    store: ({
-        create: function (name, index) { return ui_View.createGunIni(name, index) },
-        save: function (name, lines, bytes, loops) { return ui_View.saveGunIni(name, lines, bytes, loops) },
-        load: function (name) { return ui_View.loadGunIni(name) },
-        loops: null,
-        index: function (name) { return ui_View.loadGunIndex(name) },
-        type: function (name) { return ui_View.loadGunType(name) },
-        setIndex: function (name, index) { ui_View.setGunIndex(name, index) },
-        rename: function (oldName, newName) { return ui_View.modifyGunName(oldName, newName) },
-        remove: function (name) { return ui_View.deleteGunIni(name) }
-    })
-
-    // A preset a slot plays reaches the mouse as soon as it changes.
-    onPresetSaved: (name) => {
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            if (getMacroName(g) === name) {
-                sendGunMacro()
-                return
-            }
-    }
-    onMacroRenamed: {
-        setGunMenuName()
-        gunNamesChanged()
-    }
-    // The buttons of the slots that play it let them go first.
-    onPresetDeleting: (name, index) => {
-        deleteGunSignal(name)
-        var slots = slotsUsing(index)
-        for (var i = 0; i < slots.length; ++i)
-            if (gunKeyIndexes[slots[i]] >= 0)
-                gunSlotFreed(slots[i])
-    }
-    // Its slots fall back to preset 2, later presets move up one index.
-    onPresetDeleted: (name, index) => {
-        var used = slotsUsing(index).length > 0
-        var data = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            data.push(gunData[g] === index ? 2 : gunData[g] > index ? gunData[g] - 1 : gunData[g])
-        gunData = data
-        ui_View.setSelectGun(gunData)
-        ui_View.upDateDeleteGun(index)
-        setGunMenuName()
-        gunNamesChanged()
-        if (used)
-            sendGunMacro()
-    }
+    onReloaded: closeInsertDialog()
     onVisibleChanged: if (!visible) closeInsertDialog()
 
     insertTools: Column {

@@ -7,13 +7,7 @@ import QtQuick
 Rectangle {
     id: keyMenu
 
-    property var keyMenuLang: ["Left Button", "Right Button", "Middle Button", "Auto Run", "Fire Mode",
-        "Double CLick", "DPI Setting +", "Multimedia Commands +", "Basic Commands +", "Additional Commands +",
-        "Assign Keyboard Key", "Macro", "Gun Management", "Deactivated", "DPI +", "DPI -", "DPI LOOP",
-        "Media Player", "Next Track", "Previous Track", "Stop", "Play/Pause", "Mute", "Volume Up", "Volume Down",
-        "New", "Cut", "Copy", "Paste", "Save", "Print", "Find", "Redo", "Undo", "Select All",
-        "My Computer", "Web Home", "Search Computer", "Maximize", "Minimize", "Show DeskTop", "RUN",
-        "Forward", "Back", "Gun Key Switch", "Null", "Null", "Null", "Assignment", "Enable", "Disable"]
+    property var keyMenuLang: []       // the page's texts
     property int selectKey: -1
     // Per gun slot: its preset name while it is on a button, "" otherwise,
     // and the button it is on (-1 none).

@@ -6,9 +6,9 @@ import "../common"
 Image {
     id: macroKey
 
-    property var macroKeyLang: ["Macro Key", "Please select a macro", "Macro runs one-time after\npressing the button",
-        "Macro runs endless loop\nuntil any button is pressed", "Macro runs endless loop\nuntil button is released",
-        "OK", "Cancel", "Key", "Please assign a Key"]
+    // The item the dialog is dragged inside.
+    property Item dragArea: parent
+    property var macroKeyLang: []     // the page's texts
     property int skinNo: 1
     property string fontFamily
     property int fontSize: 12
@@ -57,7 +57,9 @@ Image {
         closeSure()
     }
 
-    source: skin + "macroKeyBg.png"
+    // The picture is held only while the dialog is shown.
+    source: visible ? skin + "macroKeyBg.png" : ""
+    cache: false
     visible: false
     onVisibleChanged: listOpen = false
 
@@ -70,9 +72,9 @@ Image {
         height: 30
         drag.target: macroKey
         drag.minimumX: 0
-        drag.maximumX: macroKey.parent ? macroKey.parent.width - macroKey.width : 0
+        drag.maximumX: macroKey.dragArea ? macroKey.dragArea.width - macroKey.width : 0
         drag.minimumY: 0
-        drag.maximumY: macroKey.parent ? macroKey.parent.height - macroKey.height : 0
+        drag.maximumY: macroKey.dragArea ? macroKey.dragArea.height - macroKey.height : 0
         onPressed: macroKey.macroKeyFocus()
     }
     Text {

@@ -6,14 +6,16 @@ import "actions.js" as Actions
 // The dialog of a list of named action sequences, which the macro editor and
 // the gun dialog both are: the list with new, rename and delete, the actions
 // of the chosen entry, their recording and editing, the loop count. Every
-// change is saved at once, so OK and Cancel only close. What differs between
-// the two comes in through the properties under "the kind".
+// change is saved at once, so OK and Cancel only close. The list itself is
+// `presets` (a PresetList), which lives as long as the page; the dialog is
+// made when it is first opened.
 Image {
     id: editor
 
-    property var macroEditorLang: ["Macro Manager", "Macro", "Sequence", "Options", "Start Record", "Stop Record",
-        "Rec Time", "Loops Timer", "New", "Delete", "OK", "Cancel", "Delete", "Insert Left Button",
-        "Insert Middle Button", "Insert Right Button", "Insert Delay"]
+    // The item the dialog is dragged inside.
+    property Item dragArea: parent
+    property PresetList presets
+    property var macroEditorLang: []
     property QtObject keyCodes
     property int skinNo: 1
     property string fontFamily
@@ -21,18 +23,7 @@ Image {
     property color fontColor: "#ffffff"
     readonly property string skinIndex: "qrc:/index/modules/img/skin" + skinNo + "/index/"
 
-    // ---- the kind
-    property int registryType: 0       // the name list of the registry
-    property string namePrefix: "Macro_"
-    property bool gunVariant: false    // the encoder's gun form, cursor offsets
     property int byteLimit: Actions.maxMacroBytes   // 0: only the line limit
-    // File operations by name: create(name, index), save(name, lines, bytes,
-    // loops), load(name), loops(name) (null: the count load gives),
-    // index(name), type(name), setIndex(name, index), rename(old, new),
-    // remove(name).
-    property var store: null
-    // Whether the entry at list index `index` may be deleted.
-    property var canDelete: function (index) { return true }
     property var cursorLabels: ["X", "Y"]
     // The meter under the options: bytes of `meterLimit`, over it when `meterOver`.
     property int meterValue: usedBytes
@@ -41,9 +32,8 @@ Image {
     // Buttons of the kind's own, under the record button.
     property alias insertTools: toolSlot.data
 
-    readonly property int presetLimit: 100
     readonly property int insertedDelay: 50
-    property ListModel presetModel: ListModel {}
+    readonly property ListModel presetModel: presets.presetModel
 
     property int currentIndex: -1      // the chosen entry of presetModel
     property var actions: []           // its actions: { type, info }
@@ -58,77 +48,32 @@ Image {
     property int editingDelay: -1
     readonly property int usedBytes: encodedBytes(actions).length
 
-    signal presetSaved(string name)
-    // Before the entry's file goes; and once the list no longer has it.
-    signal presetDeleting(string name, int index)
-    signal presetDeleted(string name, int index)
-    signal macroRenamed(string oldName, string newName)
+    // The list was read again: the dialog starts over at its first entry.
+    signal reloaded()
     signal closeEditor()
 
     // ---- the list
 
-    // The names of the registry's list, by their stored number (ties in list
-    // order); the first entry chosen.
-    function loadList() {
-        stopRecordSilently()
-        var names = KeyPages.dropSentinel(ui_View.getNameList(registryType))
-        var list = []
-        for (var i = 0; i < names.length; ++i) {
-            var name = names[i]
-            if (name === "" || list.some(function (m) { return m.macroName === name }))
-                continue
-            var no = parseInt(store.index(name))
-            list.push({ macroName: name, no: isNaN(no) ? i : no, macroType: parseInt(store.type(name)) || 0, order: i })
-        }
-        list.sort(function (a, b) { return a.no - b.no || a.order - b.order })
-        // A number two entries share says nothing of their order (an import
-        // creates what it brings with number 0): the registry's order holds
-        // then, and the numbers are made to follow it.
-        var shared = list.some(function (m, k) { return k > 0 && m.no === list[k - 1].no })
-        if (shared) {
-            list.sort(function (a, b) { return a.order - b.order })
-            for (i = 0; i < list.length; ++i) {
-                if (list[i].no !== i)
-                    store.setIndex(list[i].macroName, i)
-                list[i].no = i
-            }
-        }
-        presetModel.clear()
-        for (i = 0; i < list.length; ++i)
-            presetModel.append({ macroName: list[i].macroName, no: list[i].no, macroType: list[i].macroType })
-        editingMacro = -1
-        selectMacro(presetModel.count > 0 ? 0 : -1)
-    }
-
     function macroNames() {
-        var names = []
-        for (var i = 0; i < presetModel.count; ++i)
-            names.push(presetModel.get(i).macroName)
-        return names
+        return presets.macroNames()
     }
 
     function nameAt(index) {
-        return index >= 0 && index < presetModel.count ? presetModel.get(index).macroName : ""
+        return presets.nameAt(index)
     }
 
     function currentName() {
         return nameAt(currentIndex)
     }
 
-    function storeNames() {
-        ui_View.updataNameList(registryType, macroNames())
+    function loadMacro(name) {
+        return presets.loadMacro(name)
     }
 
-    // The actions and loop count stored under `name`.
-    function loadMacro(name) {
-        var macro = Actions.parseMacro(store.load(name),
-                                       function (n) { return keyCodes.keyCode(n) !== 0 },
-                                       function (n) { return keyCodes.mouseCode(n) !== 0 },
-                                       gunVariant)
-        var loops = store.loops ? store.loops(name) : null
-        if (loops !== null && loops !== undefined)
-            macro.loops = Actions.loopValue(loops)
-        return macro
+    function startOver() {
+        stopRecordSilently()
+        editingMacro = -1
+        selectMacro(presetModel.count > 0 ? 0 : -1)
     }
 
     function selectMacro(index) {
@@ -148,58 +93,34 @@ Image {
     }
 
     function newMacro() {
-        if (isInputting || presetModel.count >= presetLimit)
+        if (isInputting)
             return
-        var name = KeyPages.firstFreeName(namePrefix, macroNames(), presetLimit)
-        if (name === "")
-            return
-        var count = presetModel.count
-        presetModel.append({ macroName: name, no: count, macroType: 0 })
-        store.create(name, count)
-        storeNames()
-        selectMacro(count)
+        var index = presets.create()
+        if (index >= 0)
+            selectMacro(index)
     }
 
     // False when refused: an empty or path-like name, or one another entry has.
     function renameMacro(index, newName) {
         editingMacro = -1
-        var oldName = presetModel.get(index).macroName
-        var name = String(newName).trim()
-        if (name === oldName)
-            return true
-        if (!KeyPages.isUsableName(name) || macroNames().indexOf(name) >= 0)
-            return false
-        if (!store.rename(oldName, name))
-            return false
-        presetModel.setProperty(index, "macroName", name)
-        storeNames()
-        macroRenamed(oldName, name)
-        return true
+        return presets.rename(index, newName)
     }
 
     // The file goes and the later entries move up one number.
     function deleteMacro() {
-        if (isInputting || currentIndex < 0 || !canDelete(currentIndex))
+        if (isInputting || currentIndex < 0 || !presets.canDelete(currentIndex))
             return
         var index = currentIndex
-        var name = currentName()
-        presetDeleting(name, index)
-        store.remove(name)
-        presetModel.remove(index)
-        for (var i = index; i < presetModel.count; ++i) {
-            presetModel.setProperty(i, "no", i)
-            store.setIndex(presetModel.get(i).macroName, i)
-        }
-        storeNames()
         currentIndex = -1
-        presetDeleted(name, index)
+        presets.remove(index)
         selectMacro(Math.min(index, presetModel.count - 1))
     }
 
     // ---- the bytes
 
     function encodedBytes(list) {
-        return ui_View.encodeMacroActions(Actions.actionLines(list), Actions.loopValue(loopsField.text), gunVariant)
+        return ui_View.encodeMacroActions(Actions.actionLines(list), Actions.loopValue(loopsField.text),
+                                          presets.gunVariant)
     }
 
     function fits(list) {
@@ -214,8 +135,7 @@ Image {
         if (name === "")
             return
         var loops = Actions.loopValue(loopsField.text)
-        store.save(name, Actions.actionLines(actions), encodedBytes(actions), loops)
-        presetSaved(name)
+        presets.save(name, Actions.actionLines(actions), encodedBytes(actions), loops)
     }
 
     function setActions(list) {
@@ -361,8 +281,19 @@ Image {
         return (a.type === 1 || a.type === 3 ? "↓  " : "↑  ") + a.info
     }
 
-    source: "qrc:/macros/modules/img/skin" + skinNo + "/macros/macroEditorBg.png"
+    // The picture is held only while the dialog is shown.
+    source: visible ? "qrc:/macros/modules/img/skin" + skinNo + "/macros/macroEditorBg.png" : ""
+    cache: false
     visible: false
+    Component.onCompleted: selectMacro(presetModel.count > 0 ? 0 : -1)
+
+    Connections {
+        target: editor.presets
+        function onReloaded() {
+            editor.startOver()
+            editor.reloaded()
+        }
+    }
 
     Timer {
         id: recordTimer
@@ -380,9 +311,9 @@ Image {
         height: 30
         drag.target: editor
         drag.minimumX: 0
-        drag.maximumX: editor.parent ? editor.parent.width - editor.width : 0
+        drag.maximumX: editor.dragArea ? editor.dragArea.width - editor.width : 0
         drag.minimumY: 0
-        drag.maximumY: editor.parent ? editor.parent.height - editor.height : 0
+        drag.maximumY: editor.dragArea ? editor.dragArea.height - editor.height : 0
         onPressed: editor.macroEditorFocus()
     }
 
@@ -511,7 +442,7 @@ Image {
             fontFamily: editor.fontFamily
             fontSize: editor.fontSize
             textColor: editor.fontColor
-            opacity: editor.isInputting || editor.presetModel.count >= editor.presetLimit ? 0.3 : 1
+            opacity: editor.isInputting || editor.presetModel.count >= editor.presets.presetLimit ? 0.3 : 1
             onClicked: editor.newMacro()
         }
         Button {
@@ -522,7 +453,7 @@ Image {
             fontFamily: editor.fontFamily
             fontSize: editor.fontSize
             textColor: editor.fontColor
-            opacity: editor.isInputting || editor.currentIndex < 0 || !editor.canDelete(editor.currentIndex) ? 0.3 : 1
+            opacity: editor.isInputting || editor.currentIndex < 0 || !editor.presets.canDelete(editor.currentIndex) ? 0.3 : 1
             onClicked: editor.deleteMacro()
         }
     }

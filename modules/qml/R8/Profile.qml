@@ -2,16 +2,15 @@ import QtQuick
 import "../common"
 import "keypages.js" as KeyPages
 
-// "Config": the user's profiles, at most six with the numbers 0 to 5. The
-// registry keeps each as its name with its number as the last character.
-// Choosing one switches the page to it; the list changes only here and is
-// stored at every change.
+// "Config": the user's profiles. The list is `profiles` (a ProfileList),
+// which outlives the dialog; choosing an entry switches the page to it, and
+// the list is stored at every change.
 Image {
     id: profile
 
+    property ProfileList profiles
     property int profileNo: 0          // the current profile, the page's
     property var mainLang: []
-    property int language: 0
     property int skinNo: 1
     property string fontFamily
     property int fontSize: 12
@@ -23,11 +22,10 @@ Image {
 
     // Delete, Edit, Copy, Load, Save.
     property var menuTexts: ["删除", "编辑", "复制", "加载", "保存"]
-    readonly property var englishNames: ["PUBG", "Standard"]
-    readonly property int profileLimit: 6
+    readonly property int profileLimit: profiles.profileLimit
     readonly property int newNameLimit: 12
     readonly property int nameLength: 32
-    readonly property ListModel profileModel: ListModel {}
+    readonly property ListModel profileModel: profiles.profileModel
     property int selected: -1          // list index
     property int editing: -1
 
@@ -38,52 +36,29 @@ Image {
 
     // ---- the list
 
+    // The texts and the current profile chosen; whenever the list is read.
     function init() {
         menuTexts = [0, 1, 2, 3, 4].map(function (i) { return mainLang[21 + i] })
         editing = -1
-        profileModel.clear()
-        var entries = KeyPages.profileEntries(ui_View.getNameList(2), profileLimit)
-        for (var i = 0; i < entries.length; ++i)
-            profileModel.append({ profileName: entries[i].name, profileNo: entries[i].no })
-        if (language === 0) {
-            var renamed = false
-            for (i = 0; i < englishNames.length && i < profileModel.count; ++i) {
-                if (profileModel.get(i).profileName === englishNames[i])
-                    continue
-                profileModel.setProperty(i, "profileName", englishNames[i])
-                renamed = true
-            }
-            if (renamed)
-                storeList()
-        }
         selected = indexOfNumber(profileNo)
         if (selected < 0 && profileModel.count > 0)
             selected = 0
     }
 
     function names() {
-        var list = []
-        for (var i = 0; i < profileModel.count; ++i)
-            list.push(profileModel.get(i).profileName)
-        return list
+        return profiles.names()
     }
 
     function numbers() {
-        var list = []
-        for (var i = 0; i < profileModel.count; ++i)
-            list.push(profileModel.get(i).profileNo)
-        return list
+        return profiles.numbers()
     }
 
     function indexOfNumber(no) {
-        return numbers().indexOf(no)
+        return profiles.indexOfNumber(no)
     }
 
     function storeList() {
-        var list = []
-        for (var i = 0; i < profileModel.count; ++i)
-            list.push(profileModel.get(i).profileName + profileModel.get(i).profileNo)
-        ui_View.updataNameList(2, list)
+        profiles.storeList()
     }
 
     function select(index) {
@@ -201,8 +176,16 @@ Image {
         closeUI()
     }
 
-    source: skin + "profileBG.png"
+    // The picture is held only while the dialog is shown.
+    source: visible ? skin + "profileBG.png" : ""
+    cache: false
     visible: false
+    Component.onCompleted: init()
+
+    Connections {
+        target: profile.profiles
+        function onReloaded() { profile.init() }
+    }
 
     MouseArea {
         anchors.fill: parent

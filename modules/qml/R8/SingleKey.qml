@@ -5,9 +5,9 @@ import "../common"
 Image {
     id: singleKey
 
-    property var macroKeyLang: ["Macro Key", "Please select a macro", "Macro runs one-time after\npressing the button",
-        "Macro runs endless loop\nuntil any button is pressed", "Macro runs endless loop\nuntil button is released",
-        "OK", "Cancel", "Key", "Please assign a Key"]
+    // The item the dialog is dragged inside.
+    property Item dragArea: parent
+    property var macroKeyLang: []     // the page's texts
     property QtObject keyCodes
     property int skinNo: 1
     property string fontFamily
@@ -43,7 +43,9 @@ Image {
         closeSure()
     }
 
-    source: skin + "singleKeyBg.png"
+    // The picture is held only while the dialog is shown.
+    source: visible ? skin + "singleKeyBg.png" : ""
+    cache: false
     visible: false
 
     // The title bar drags the dialog.
@@ -52,9 +54,9 @@ Image {
         height: 30
         drag.target: singleKey
         drag.minimumX: 0
-        drag.maximumX: singleKey.parent ? singleKey.parent.width - singleKey.width : 0
+        drag.maximumX: singleKey.dragArea ? singleKey.dragArea.width - singleKey.width : 0
         drag.minimumY: 0
-        drag.maximumY: singleKey.parent ? singleKey.parent.height - singleKey.height : 0
+        drag.maximumY: singleKey.dragArea ? singleKey.dragArea.height - singleKey.height : 0
     }
     Text {
         x: 12

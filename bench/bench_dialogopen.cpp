@@ -1,0 +1,162 @@
+// Times the opening of each dialog of the page: the first opening, which
+// makes the dialog and decodes its pictures, and a later one, each until the
+// frame that shows it is drawn. Beside them a frame of the page with nothing
+// changed, the part of each figure that any change costs. The real page and
+// view model on the simulated mouse, drawn as the program draws (Qt Quick's
+// software renderer).
+// Not part of the test run: ./build/bench/bench_dialogopen
+
+#include "device/hid_thread.h"
+#include "simulator/simulatedmouse.h"
+#include "viewmodel/myqquickview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// main.qml calls the window controller only when the user moves or hides the window.
+class NoWindow : public QObject
+{
+    Q_OBJECT
+public slots:
+    void onMinimize() {}
+    void onClose() {}
+    void onXChanged(int) {}
+    void onYChanged(int) {}
+};
+
+void copyFolder(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(source, target);
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+}
+
+void call(QObject *object, const char *function, const QVariant &argument = QVariant())
+{
+    if (argument.isValid())
+        QMetaObject::invokeMethod(object, function, Q_ARG(QVariant, argument));
+    else
+        QMetaObject::invokeMethod(object, function);
+}
+
+struct Dialog
+{
+    const char *name;        // the dialog's objectName
+    std::function<void(QObject *root)> open;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+    QApplication app(argc, argv);
+
+    QTemporaryDir folder;
+    copyFolder(QStringLiteral(Q530_DATA_DIR), folder.path() + QStringLiteral("/modules"));
+    QDir::setCurrent(folder.path());
+
+    SimulatedMouse mouse;
+    Hid_Thread link(&mouse);
+    link.updateDeviceList(mouse.deviceTable());
+    NoWindow window;
+    myQQuickView view(nullptr);
+    view.setHid(&link);
+    view.rootContext()->setContextProperty(QStringLiteral("ui_View"), &view);
+    view.rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &window);
+    view.setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+    QObject *root = view.rootObject();
+    if (!root) {
+        std::fprintf(stderr, "the page did not load\n");
+        return 1;
+    }
+    view.resize(1000, 640);
+    view.show();
+    call(root, "initUI");
+    QElapsedTimer started;
+    started.start();
+    while (!root->property("mainPageShown").toBool() && started.elapsed() < 20000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    link.waitForPendingExchange();
+    view.grabFramebuffer();
+
+    // The frame that shows what the event just changed.
+    const auto frameMs = [&](const std::function<void()> &change) {
+        QElapsedTimer t;
+        t.start();
+        change();
+        QCoreApplication::processEvents();
+        view.grabFramebuffer();
+        return double(t.nsecsElapsed()) / 1e6;
+    };
+    const auto loader = [root](const char *name) {
+        return root->findChild<QObject *>(QLatin1String(name) + QLatin1String("Loader"));
+    };
+    const auto launch = [loader](const char *name) {
+        return [loader, name](QObject *root) {
+            if (QObject *l = loader(name))
+                call(root, "openLoaded", QVariant::fromValue(l));
+            else // a page that makes its dialogs with itself
+                call(root, "openDialog", root->property(name));
+        };
+    };
+    const std::vector<Dialog> dialogs{
+        {"macroEditorMain", launch("macroEditorMain")},
+        {"gunControlMain", launch("gunControlMain")},
+        {"profileMain", [](QObject *root) { call(root, "toggleProfileDialog"); }},
+        {"keyMenuMain", [](QObject *root) { call(root, "openKeyMenu", 3); }},
+        {"singleKeyMain", [](QObject *root) { call(root, "openKeyMenu", 3); call(root, "openSingleKeyDialog"); }},
+        {"macroKeyMain", [](QObject *root) { call(root, "openKeyMenu", 3); call(root, "openMacroKeyDialog"); }},
+        {"factorysure", [](QObject *root) { call(root, "openFactoryDialog"); }},
+    };
+    const auto close = [root](const char *name) {
+        if (QObject *item = root->property(name).value<QObject *>())
+            item->setProperty("visible", false);
+        if (QObject *mask = root->property("mainMask").value<QObject *>())
+            mask->setProperty("visible", false);
+    };
+
+    std::vector<double> idle;
+    for (int i = 0; i < 5; ++i)
+        idle.push_back(frameMs([] {}));
+    std::sort(idle.begin(), idle.end());
+    std::printf("dialog openings until the frame that shows them is drawn\n");
+    std::printf("  %-18s %10s %10s\n", "dialog", "first ms", "again ms");
+    double worst = 0;
+    for (const Dialog &d : dialogs) {
+        const double first = frameMs([&] { d.open(root); });
+        close(d.name);
+        frameMs([] {});
+        const double again = frameMs([&] { d.open(root); });
+        close(d.name);
+        frameMs([] {});
+        worst = std::max(worst, first);
+        std::printf("  %-18s %10.1f %10.1f\n", d.name, first, again);
+    }
+    std::printf("  a frame with nothing changed: %.1f ms (median of 5)\n", idle[idle.size() / 2]);
+    std::printf("  slowest first opening: %.1f ms\n", worst);
+    return 0;
+}
+
+#include "bench_dialogopen.moc"
