@@ -264,23 +264,11 @@ Item {
             askMenu.visible = false
     }
 
-    // Effect 1 (static): level 0 is off, then 2, 4, 6, 10; effect 2 (breath):
-    // 5 - level; effects 3 and 4: 6 to 30 in steps of 6. -1 stands for off.
-    function ledDeviceValue(effect, level) {
-        if (effect === 1)
-            return [-1, 2, 4, 6, 10][level]
-        if (effect === 2)
-            return 5 - level
-        return 6 * (level + 1)
-    }
-
+    // The mouse's values for the panel's choice are the view model's rule,
+    // which the command line follows too; the profile keeps the choice.
     function sendLighting(effect, option1, option2) {
-        var configs = [effect, option1, option2]
-        var value = ledDeviceValue(effect, option1)
-        if (value < 0)
-            ui_View.ui_0DH_SetRGBLedEffect(0, 0, 0, configs)
-        else
-            ui_View.ui_0DH_SetRGBLedEffect(effect, value, option2, configs)
+        var c = ui_View.ledEffectCommand(effect, option1, option2)
+        ui_View.ui_0DH_SetRGBLedEffect(c[0], c[1], c[2], [effect, option1, option2])
     }
 
     function sendDpiTable() {

@@ -43,12 +43,20 @@ public:
         return rules().dpiCodes(values, switches);
     }
     Q_INVOKABLE QVariant xySensitivityValue(QVariant step) { return rules().xySensitivityValue(step); }
+    Q_INVOKABLE QVariantList ledEffectCommand(QVariant effect, QVariant level, QVariant option2)
+    {
+        return rules().ledEffectCommand(effect, level, option2);
+    }
 
     Q_INVOKABLE void ui_10H_SetLED8StageColor(QVariant type, QVariant bytes) { record("colours", {type, bytes}); }
     Q_INVOKABLE void ui_0EH_SetXYSensitive(QVariant x, QVariant y) { record("xy", {x, y}); }
     Q_INVOKABLE void ui_01H_SetReportRate(QVariant rate) { record("rate", {rate}); }
     Q_INVOKABLE void setCursorSpeed(QVariant value) { record("dial", {value}); }
     Q_INVOKABLE void setVerticalScrollLines(QVariant lines) { record("lines", {lines}); }
+    Q_INVOKABLE void ui_0DH_SetRGBLedEffect(QVariant effect, QVariant option1, QVariant option2, QVariantList configs)
+    {
+        record("led", {effect, option1, option2, QVariant(configs)});
+    }
 
     // The last call of `name`: its arguments.
     QVariantList last(const QString &name) const
@@ -84,6 +92,8 @@ private slots:
     void dpiPanelAsThePageShowsIt();
     void lightingAsThePageShowsIt_data();
     void lightingAsThePageShowsIt();
+    void lightingCommands_data();
+    void lightingCommands();
     void lightingValuesAsThePageSendsThem();
     void stepPanelsAsThePagesSendThem_data();
     void stepPanelsAsThePagesSendThem();
@@ -245,29 +255,64 @@ void TestPanelRules::lightingAsThePageShowsIt()
     QCOMPARE(sent.at(0).at(2).toInt(), panel.option2);
 }
 
-// The translation into the mouse's values sits in the main page.
+void TestPanelRules::lightingCommands_data()
+{
+    QTest::addColumn<int>("effect");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QVariantList>("command");
+
+    // Static: level 0 is the light off, then brightness 2, 4, 6, 10.
+    QTest::newRow("static off") << 1 << 0 << QVariantList{0, 0, 0};
+    const int brightness[] = {2, 4, 6, 10};
+    for (int level = 1; level <= 4; ++level)
+        QTest::addRow("static %d", level) << 1 << level << QVariantList{1, brightness[level - 1], 7};
+    // Breath: the higher the level, the shorter the period.
+    for (int level = 0; level <= 4; ++level)
+        QTest::addRow("breath %d", level) << 2 << level << QVariantList{2, 5 - level, 7};
+    // RGB cycle and tapping: speed 6 to 30 in steps of 6.
+    for (int effect : {3, 4})
+        for (int level = 0; level <= 4; ++level)
+            QTest::addRow("effect %d level %d", effect, level) << effect << level << QVariantList{effect, 6 * (level + 1), 7};
+}
+
+void TestPanelRules::lightingCommands()
+{
+    QFETCH(int, effect);
+    QFETCH(int, level);
+    QFETCH(QVariantList, command);
+    myQQuickView view(nullptr);
+    QCOMPARE(view.ledEffectCommand(effect, level, 7), command);
+}
+
+// The main page sends the lighting panel's choice: the page's own function,
+// run against the stand-in, must send the rule's command and store the choice.
 void TestPanelRules::lightingValuesAsThePageSendsThem()
 {
     QFile main(":/modules/qml/main.qml");
     QVERIFY(main.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(main.readAll());
     const QRegularExpressionMatch found =
-        QRegularExpression(R"(function ledDeviceValue\(effect, level\) \{.*?\n    \})",
+        QRegularExpression(R"(function sendLighting\(effect, option1, option2\) \{.*?\n    \})",
                            QRegularExpression::DotMatchesEverythingOption).match(text);
-    if (!found.hasMatch())
-        QSKIP("the main page no longer keeps its own translation");
+    QVERIFY2(found.hasMatch(), "the main page sends the lighting from sendLighting(effect, option1, option2)");
     QJSEngine js;
-    const QJSValue pageRule = js.evaluate("(" + found.captured(0) + ")");
-    QVERIFY(pageRule.isCallable());
+    QJSEngine::setObjectOwnership(&m_view, QJSEngine::CppOwnership);
+    js.globalObject().setProperty("ui_View", js.newQObject(&m_view));
+    const QJSValue send = js.evaluate("(" + found.captured(0) + ")");
+    QVERIFY(send.isCallable());
 
-    myQQuickView view(nullptr);
     for (int effect = 1; effect <= LightingEffect::kEffects; ++effect) {
         for (int level = 0; level < LightingEffect::kLevels; ++level) {
-            const int value = pageRule.call({effect, level}).toInt();
-            QCOMPARE(LightingEffect::deviceValue(effect, level), value);
-            // sendLighting: a negative value turns the light off.
-            const QVariantList expected = value < 0 ? QVariantList{0, 0, 0} : QVariantList{effect, value, 2};
-            QCOMPARE(view.ledEffectCommand(effect, level, 2), expected);
+            m_view.calls.clear();
+            const QJSValue result = send.call({effect, level, 2});
+            QVERIFY2(!result.isError(), qPrintable(result.toString()));
+            const LightingEffect::Command c = LightingEffect::command(effect, level, 2);
+            const QVariantList configs{effect, level, 2};
+            QCOMPARE(m_view.last("led"), (QVariantList{int(c.effect), int(c.option1), int(c.option2),
+                                                        QVariant(configs)}));
+            // Level 0 of the static light is the light off.
+            if (effect == 1 && level == 0)
+                QCOMPARE(int(c.effect), 0);
         }
     }
 }
