@@ -9,6 +9,8 @@
 #include "device/hid_thread.h"
 #include "simulator/simulatedmouse.h"
 #include "viewmodel/myqquickview.h"
+#include "bench/nowindow.h"
+#include "tests/support/datacopy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,29 +27,6 @@
 #include <vector>
 
 namespace {
-
-// main.qml calls the window controller only when the user moves or hides the window.
-class NoWindow : public QObject
-{
-    Q_OBJECT
-public slots:
-    void onMinimize() {}
-    void onClose() {}
-    void onXChanged(int) {}
-    void onYChanged(int) {}
-};
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
-}
 
 void call(QObject *object, const char *function, const QVariant &argument = QVariant())
 {
@@ -158,5 +137,3 @@ int main(int argc, char *argv[])
     std::printf("  slowest first opening: %.1f ms\n", worst);
     return 0;
 }
-
-#include "bench_dialogopen.moc"

@@ -11,6 +11,8 @@
 #include "simulator/simulatedmouse.h"
 #include "storage/profileset.h"
 #include "viewmodel/myqquickview.h"
+#include "bench/nowindow.h"
+#include "tests/support/datacopy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,29 +31,6 @@
 #include <vector>
 
 namespace {
-
-// main.qml calls the window controller only when the user moves or hides the window.
-class NoWindow : public QObject
-{
-    Q_OBJECT
-public slots:
-    void onMinimize() {}
-    void onClose() {}
-    void onXChanged(int) {}
-    void onYChanged(int) {}
-};
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
-}
 
 // Both profiles play two macros from buttons and choose other gun presets,
 // so a switch sends all of it.
@@ -168,5 +147,3 @@ int main(int argc, char *argv[])
         std::printf("  run %d: %9.1f ms, floor %7.1f ms\n", i + 1, measured[size_t(i)], floors[size_t(i)]);
     return 0;
 }
-
-#include "bench_profileswitch.moc"

@@ -6,6 +6,7 @@
 #include "platform/pointersettings.h"
 #include "storage/profileset.h"
 #include "viewmodel/myqquickview.h"
+#include "tests/support/datacopy.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -53,18 +54,6 @@ private:
     QVariantList *m_times;
     QVariantList *m_lines;
 };
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
-}
 
 QVariantList asList(const uint8_t *bytes, int count)
 {

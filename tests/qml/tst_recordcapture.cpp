@@ -11,6 +11,7 @@
 #include "platform/callbackregistry.h"
 #include "platform/hookguard.h"
 #include "viewmodel/myqquickview.h"
+#include "tests/support/datacopy.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -30,18 +31,6 @@ namespace {
 
 // X11 and Wayland hand programs the evdev code plus 8.
 constexpr quint32 native(quint32 evdevCode) { return evdevCode + 8; }
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
-}
 
 QObject *child(QObject *root, const char *property)
 {

@@ -5,6 +5,7 @@
 
 #include "shell/widget.h"
 #include "viewmodel/myqquickview.h"
+#include "tests/support/datacopy.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -44,16 +45,7 @@ inline void enterDataFolder()
 {
     static QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    const QString from = QStringLiteral(Q530_DATA_DIR);
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = folder.path() + QStringLiteral("/modules") + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::remove(target);
-        QVERIFY(QFile::copy(source, target));
-        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-    }
+    QVERIFY(copyFolder(QStringLiteral(Q530_DATA_DIR), folder.path() + QStringLiteral("/modules")));
     QVERIFY(QDir::setCurrent(folder.path()));
     qInstallMessageHandler(captureMessage);
 }
