@@ -9,7 +9,7 @@
 #include "device/hid_thread.h"
 #include "simulator/simulatedmouse.h"
 #include "viewmodel/myqquickview.h"
-#include "bench/nowindow.h"
+#include "bench/benchpage.h"
 #include "tests/support/datacopy.h"
 
 #include <QApplication>
@@ -62,22 +62,13 @@ int main(int argc, char *argv[])
     NoWindow window;
     myQQuickView view(nullptr);
     view.setHid(&link);
-    view.rootContext()->setContextProperty(QStringLiteral("ui_View"), &view);
-    view.rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &window);
-    view.setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
-    QObject *root = view.rootObject();
+    view.resize(1000, 640);
+    view.show();
+    QObject *root = startPage(view, window, link);
     if (!root) {
         std::fprintf(stderr, "the page did not load\n");
         return 1;
     }
-    view.resize(1000, 640);
-    view.show();
-    call(root, "initUI");
-    QElapsedTimer started;
-    started.start();
-    while (!root->property("mainPageShown").toBool() && started.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    link.waitForPendingExchange();
     view.grabFramebuffer();
 
     // The frame that shows what the event just changed.

@@ -11,7 +11,7 @@
 #include "simulator/simulatedmouse.h"
 #include "storage/profileset.h"
 #include "viewmodel/myqquickview.h"
-#include "bench/nowindow.h"
+#include "bench/benchpage.h"
 #include "tests/support/datacopy.h"
 
 #include <QApplication>
@@ -93,20 +93,11 @@ int main(int argc, char *argv[])
     myQQuickView view(nullptr);
     view.setHid(&link);
     bindMacros(view);
-    view.rootContext()->setContextProperty(QStringLiteral("ui_View"), &view);
-    view.rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &window);
-    view.setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
-    QObject *root = view.rootObject();
+    QObject *root = startPage(view, window, link);
     if (!root) {
         std::fprintf(stderr, "the page did not load\n");
         return 1;
     }
-    call(root, "initUI");
-    QElapsedTimer started;
-    started.start();
-    while (!root->property("mainPageShown").toBool() && started.elapsed() < 20000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    link.waitForPendingExchange();
 
     std::vector<double> measured;
     std::vector<double> floors;
