@@ -6,20 +6,11 @@
 // software renderer).
 // Not part of the test run: ./build/bench/bench_dialogopen
 
-#include "device/hid_thread.h"
-#include "simulator/simulatedmouse.h"
-#include "viewmodel/myqquickview.h"
 #include "bench/benchpage.h"
-#include "tests/support/datacopy.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QQmlContext>
 #include <QQuickItem>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,14 +18,6 @@
 #include <vector>
 
 namespace {
-
-void call(QObject *object, const char *function, const QVariant &argument = QVariant())
-{
-    if (argument.isValid())
-        QMetaObject::invokeMethod(object, function, Q_ARG(QVariant, argument));
-    else
-        QMetaObject::invokeMethod(object, function);
-}
 
 struct Dialog
 {
@@ -52,13 +35,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QUICK_BACKEND", "software");
     QApplication app(argc, argv);
 
-    QTemporaryDir folder;
-    copyFolder(QStringLiteral(Q530_DATA_DIR), folder.path() + QStringLiteral("/modules"));
-    QDir::setCurrent(folder.path());
-
-    SimulatedMouse mouse;
-    Hid_Thread link(&mouse);
-    link.updateDeviceList(mouse.deviceTable());
+    SimulatedRig rig;
+    Hid_Thread &link = rig.link;
     NoWindow window;
     myQQuickView view(nullptr);
     view.setHid(&link);

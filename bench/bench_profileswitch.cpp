@@ -12,14 +12,10 @@
 #include "storage/profileset.h"
 #include "viewmodel/myqquickview.h"
 #include "bench/benchpage.h"
-#include "tests/support/datacopy.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QQmlContext>
 #include <QQuickItem>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -56,12 +52,6 @@ void bindMacros(myQQuickView &view)
     }
 }
 
-bool call(QObject *root, const char *function, const QVariant &argument = QVariant())
-{
-    return argument.isValid() ? QMetaObject::invokeMethod(root, function, Q_ARG(QVariant, argument))
-                              : QMetaObject::invokeMethod(root, function);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,13 +62,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     constexpr int runs = 5;
 
-    QTemporaryDir folder;
-    copyFolder(QStringLiteral(Q530_DATA_DIR), folder.path() + QStringLiteral("/modules"));
-    QDir::setCurrent(folder.path());
-
-    SimulatedMouse mouse;
-    Hid_Thread link(&mouse);
-    link.updateDeviceList(mouse.deviceTable());
+    SimulatedRig rig;
+    SimulatedMouse &mouse = rig.mouse;
+    Hid_Thread &link = rig.link;
     // The waits of the exchanges themselves run on the pool; the GUI thread
     // only ever waits for the transport, which is no part of the floor.
     QThread *gui = QThread::currentThread();
