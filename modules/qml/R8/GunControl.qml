@@ -24,7 +24,7 @@ PresetEditor {
     // ---- the slots are the presets'; what tests and scripts reach here
 
     function inited() {
-        presets.nameFactoryPresets(language)
+        presets.inited()
     }
 
     function setGunData(slot, presetIndex) {
