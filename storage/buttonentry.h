@@ -19,6 +19,8 @@ constexpr int kKeyboardTableBytes = 512;
 constexpr uchar kTypeKeyboard = 0x00;
 constexpr uchar kTypeMouseButton = 0x01;
 constexpr uchar kTypeDpi = 0x07;
+constexpr uchar kTypeGunKey = 0x08;           // [8, 0, kGunKeySwitch, key matrix to switch to (0 normal)]
+constexpr uchar kGunKeySwitch = 0x01;
 constexpr uchar kTypeMacro = 0x09;            // [9, play type, 1-based macro slot, 0]
 constexpr uchar kTypeNamedKey = 0x0F;         // a key shown under a function name; sent as 0x00
 

@@ -1,6 +1,10 @@
 #include "gunselection.h"
 
+#include "buttonentry.h"
 #include "profileset.h"
+#include "settingsvalues.h"
+
+#include <array>
 
 #include <QSettings>
 
@@ -80,9 +84,42 @@ void GunSelection::upDateDeleteGun(const QVariant &gunData)
                 profile->setValue(selectKey(s), preset - 1);
                 continue;
             }
+            // The slot leaves its button as the page lets it go: no button,
+            // the default play mode, and the gun key it sat on no longer
+            // switches to its layer.
+            const int button = intValue(profile->value(buttonKey(s)), kNoButton);
             profile->setValue(buttonKey(s), kNoButton);
+            profile->setValue(typeKey(s), kDefaultPlayMode);
             profile->setValue(selectKey(s), kFallbackPreset);
+            relinkGunKey(*profile, button);
         }
+    }
+}
+
+void GunSelection::relinkGunKey(QSettings &profile, int button)
+{
+    if (button < 0 || button >= ButtonEntry::kMouseButtons)
+        return;
+    const QString entryName = QString::number(button);
+    const QVariantList normal = listValue(profile.value(QStringLiteral("keydefine_R8/") + entryName));
+    if (normal.size() != ButtonEntry::kSize || normal.at(0).toInt() != ButtonEntry::kTypeGunKey
+        || normal.at(2).toInt() != ButtonEntry::kGunKeySwitch)
+        return;
+    // The slots still on this button, in slot order: the normal layer goes
+    // to the first, each slot's layer to the next, the last back to normal.
+    std::array<int, kGunSlots + 1> next{};
+    int previous = 0; // the layer that switches to the next slot found
+    for (int s = 0; s < kGunSlots; ++s) {
+        if (intValue(profile.value(buttonKey(s)), kNoButton) != button)
+            continue;
+        next[size_t(previous)] = s + 1;
+        previous = s + 1;
+    }
+    for (int layer = 0; layer <= kGunSlots; ++layer) {
+        const QString key = layer == 0 ? QStringLiteral("keydefine_R8/") + entryName
+                                       : QStringLiteral("keydefine_R8%1/%2").arg(layer + 1).arg(button);
+        profile.setValue(key, QVariantList{int(ButtonEntry::kTypeGunKey), 0, int(ButtonEntry::kGunKeySwitch),
+                                           next[size_t(layer)]});
     }
 }
 

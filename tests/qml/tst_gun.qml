@@ -89,13 +89,20 @@ PageTestCase {
         compare(testRig.fileExists("modules/gun/" + names[data.row] + ".bin"), !data.deleted)
     }
 
-    // Slot 1 plays the user's preset from button 7; another profile's slot 1
-    // chose it too, and slot 2 the preset after it. Deleting it takes slot 1
-    // off its button, gives it preset 2 here and there, and the preset after
-    // it keeps its slot.
+    // Slot 1 plays the user's preset from button 7; another profile's slots
+    // 1 and 2 chose it and the preset after it, both on that profile's
+    // button 7. Deleting it takes slot 1 off its button, gives it preset 2
+    // here and there, the preset after it keeps its slot, and the other
+    // profile's button 7 switches to slot 2 alone in all four layers.
     function test_deletingAPresetASlotPlays() {
         testRig.setStored(3, "selectGun/1", 3)
         testRig.setStored(3, "selectGunKey/1", 6)
+        testRig.setStored(3, "selectGun/2", 4)
+        testRig.setStored(3, "selectGunKey/2", 6)
+        var chain = [[8, 0, 1, 2], [8, 0, 1, 3], [8, 0, 1, 0], [8, 0, 1, 0]]
+        var layerKeys = ["keydefine_R8/6", "keydefine_R82/6", "keydefine_R83/6", "keydefine_R84/6"]
+        for (var k = 0; k < 4; ++k)
+            testRig.setStored(3, layerKeys[k], chain[k])
         var page = openFilledPage()
         var gun = openGun(page)
         makePreset(gun, keyActions(2))
@@ -126,6 +133,10 @@ PageTestCase {
         compare(item(page, "keyMenuMain").gunMenuNames[1], "")
         compare(Number(testRig.stored(3, "selectGunKey/1")), -1)
         compare(Number(testRig.stored(3, "selectGun/1")), 2)
+        compare(Number(testRig.stored(3, "selectGun/2")), 3)
+        var relinked = [[8, 0, 1, 3], [8, 0, 1, 0], [8, 0, 1, 0], [8, 0, 1, 0]]
+        for (k = 0; k < 4; ++k)
+            compare(testRig.stored(3, layerKeys[k]).map(Number), relinked[k], layerKeys[k])
         compare(Number(ui_View.loadGunIndex("Gun_1")), 3)
         // Slot 1 now plays "Three fire" and slot 2 the preset after the deleted one.
         compare(testRig.gunLengths()[2], keyBytes(4).length / 2)
