@@ -495,11 +495,10 @@ PageTestCase {
         compare(item(page, "keyMenuMain").gunMenuNames[0], "Tap")
         verify(!gun.renameMacro(1, "Tap"))
         verify(!gun.renameMacro(1, "gunData"))
-        // In English the factory names come back at start-up.
-        gun.language = 0
-        gun.inited()
-        compare(gun.macroNames(), ["General", "Double fire", "Three fire"])
-        verify(testRig.fileExists("modules/gun/General.bin"))
+        // The user's name stays at the next start, in English too.
+        testRig.setAppConfig("common/language", "English")
+        var again = openFilledPage()
+        compare(item(again, "gunPresets").macroNames(), ["Tap", "Double fire", "Three fire"])
     }
 
     // Stored choices that name no preset fall back to the slot's own.

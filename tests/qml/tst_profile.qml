@@ -65,6 +65,32 @@ PageTestCase {
         verify(testRig.fileExists("modules/setting/p2.bin"))
     }
 
+    // The page's profile is the highlighted row's: a stored list without the
+    // current profile opens its first entry, and once the menu's Delete has
+    // emptied the list, New and Copy leave the page's profile file alone.
+    function test_pageAndRowAgree() {
+        ui_View.updataNameList(2, ["Standard1", "Gamma2"])
+        testRig.setStored(0, "sensor/reportRate_R8", 7)
+        var page = openFilledPage()
+        compare(page.profileNo, 1)
+        compare(testRig.currentProfile(), 1)
+        var dialog = openProfiles(page)
+        compare(dialog.selected, 0)
+
+        contextMenu(dialog, 0, 2)
+        compare(shown(dialog), ["Standard1", "Gamma2", "Standard(0)0"])
+        compare(page.profileNo, 0)
+        for (var i = 0; i < 3; ++i)
+            contextMenu(dialog, 0, 0)
+        compare(shown(dialog), [])
+        compare(page.profileNo, 0)
+        testRig.setStored(0, "sensor/reportRate_R8", 6)
+        mouseClick(item(dialog, "profileNew"))
+        compare(shown(dialog), ["profile_01"])
+        compare(page.profileNo, 1)
+        compare(Number(testRig.stored(0, "sensor/reportRate_R8")), 6, "the page's profile was not reset")
+    }
+
     // With six profiles New adds none; Copy still copies, into number 6,
     // and adds none either.
     function test_noSeventhProfile_data() {
@@ -162,23 +188,20 @@ PageTestCase {
         compare(dialog.editing, 0)
     }
 
-    // In English the first two profiles carry their English names, written
-    // back; in Chinese the stored names stay.
-    function test_englishNames_data() {
-        return [
-            { tag: "English", language: "English", names: ["PUBG0", "Standard1", "丙2"], written: true },
-            { tag: "Chinese", language: "ChineseSimplified", names: ["甲0", "乙1", "丙2"], written: false },
-        ]
+    // A name the user gave stays in both languages, the first two profiles'
+    // too, and the list is not written back; the menu follows the language.
+    function test_userNamesStay_data() {
+        return [ { tag: "English", language: "English" }, { tag: "Chinese", language: "ChineseSimplified" } ]
     }
 
-    function test_englishNames(data) {
-        ui_View.updataNameList(2, ["甲0", "乙1", "丙2"])
+    function test_userNamesStay(data) {
+        var stored = ["Mine0", "Standard1", "PUBG2"]
+        ui_View.updataNameList(2, stored)
         testRig.setAppConfig("common/language", data.language)
         var page = openFilledPage()
         testRig.setAppConfig("common/language", "English")
-        compare(shown(dialogOf(page)), data.names)
-        compare(ui_View.getNameList(2), data.written ? data.names : ["甲0", "乙1", "丙2"])
-        // The menu's texts follow the page's language.
+        compare(shown(dialogOf(page)), stored)
+        compare(ui_View.getNameList(2), stored)
         compare(dialogOf(page).menuTexts[4], data.language === "English" ? "Save" : "保存")
     }
 

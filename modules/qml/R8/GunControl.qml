@@ -23,10 +23,6 @@ PresetEditor {
 
     // ---- the slots are the presets'; what tests and scripts reach here
 
-    function inited() {
-        presets.inited()
-    }
-
     function setGunData(slot, presetIndex) {
         presets.setGunData(slot, presetIndex)
     }

@@ -9,7 +9,6 @@ import "actions.js" as Actions
 PresetList {
     id: guns
 
-    property int language: 0
     // The preset (list index) each gun slot plays.
     property var gunData: [0, 1, 2]
     // The button that carries each gun slot, -1 for none (the key matrix's).
@@ -29,20 +28,6 @@ PresetList {
         readGunData()
         if (isSendData)
             sendGunMacro()
-    }
-
-    // The factory presets carry their English names in English.
-    function inited() {
-        nameFactoryPresets(language)
-    }
-
-    function nameFactoryPresets(inLanguage) {
-        if (inLanguage !== 0)
-            return
-        var english = [[0, "General"], [2, "Three fire"]]
-        for (var i = 0; i < english.length; ++i)
-            if (english[i][0] < presetModel.count)
-                rename(english[i][0], english[i][1])
     }
 
     // The slots of the current profile; a choice that names no preset is the

@@ -41,8 +41,16 @@ Image {
         menuTexts = [0, 1, 2, 3, 4].map(function (i) { return mainLang[21 + i] })
         editing = -1
         selected = indexOfNumber(profileNo)
+        // The highlighted row is the page's profile: a list without it moves
+        // the page to the first entry.
         if (selected < 0 && profileModel.count > 0)
-            selected = 0
+            select(0)
+    }
+
+    // The lowest number neither in the list nor the page's: New and Copy
+    // never write over the profile the page holds.
+    function freeNumber() {
+        return KeyPages.firstFreeNumber(numbers().concat([profileNo]), profileLimit)
     }
 
     function names() {
@@ -76,7 +84,9 @@ Image {
         var name = KeyPages.firstFreeName("profile_", names(), newNameLimit)
         if (name === "")
             return
-        var no = KeyPages.firstFreeNumber(numbers(), profileLimit)
+        var no = freeNumber()
+        if (no >= profileLimit)
+            return
         profileModel.append({ profileName: name, profileNo: no })
         storeList()
         ui_View.resetProfile(no)
@@ -122,7 +132,9 @@ Image {
                 name = from.profileName + "(" + i + ")"
         if (name === "")
             return
-        var no = KeyPages.firstFreeNumber(numbers(), profileLimit)
+        var no = freeNumber()
+        if (no === profileNo)
+            return
         ui_View.copyProfile(no, from.profileNo)
         if (profileModel.count >= profileLimit)
             return

@@ -6,32 +6,19 @@ import "keypages.js" as KeyPages
 // character. The profile dialog, made when it is first opened, shows and
 // changes this list.
 QtObject {
-    property int language: 0
-    readonly property var englishNames: ["PUBG", "Standard"]
     readonly property int profileLimit: 6
     readonly property ListModel profileModel: ListModel {}
 
     // The list was read again from the registry.
     signal reloaded()
 
-    // In English the first two profiles carry the factory names, and the list
-    // is stored with them.
+    // The names as stored: the shipped list already names the first two
+    // profiles in English, and a name the user gave stays in every language.
     function load() {
         profileModel.clear()
         var entries = KeyPages.profileEntries(ui_View.getNameList(2), profileLimit)
         for (var i = 0; i < entries.length; ++i)
             profileModel.append({ profileName: entries[i].name, profileNo: entries[i].no })
-        if (language === 0) {
-            var renamed = false
-            for (i = 0; i < englishNames.length && i < profileModel.count; ++i) {
-                if (profileModel.get(i).profileName === englishNames[i])
-                    continue
-                profileModel.setProperty(i, "profileName", englishNames[i])
-                renamed = true
-            }
-            if (renamed)
-                storeList()
-        }
         reloaded()
     }
 
