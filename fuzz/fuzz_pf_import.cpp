@@ -60,8 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     GunFiles guns(link, root.filePath(QStringLiteral("modules/gun")));
     ProfileStore store(profiles, names, macros, guns, setting);
     store.loadProfile(1, pf);
-    store.loadProfileMacroData(1);
-    store.loadProfileGunData(1);
 
     // Every name that made it into a registry is a plain file in its folder
     // ("a..b" is one), and none is the gun data file.

@@ -30,6 +30,7 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     // The listener asks from a pool thread; the automatic connection queues
     // those requests to the tray on this thread.
     connect(&m_hid, &Hid_Thread::balloonRequested, this, &Widget::showBalloon);
+    connect(view(), &myQQuickView::messageRequested, this, &Widget::showBalloon);
 
     buildTray();
 

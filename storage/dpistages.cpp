@@ -47,6 +47,9 @@ DpiStages::Panel DpiStages::fromStored(const QVariantList &values, const QVarian
         const std::optional<int> flag = PanelValues::parseNumber(switches.at(i));
         panel.on[size_t(i)] = !flag || *flag != 0;
     }
+    // Every stage off is no set the panel makes: it reads as the start's.
+    if (std::none_of(panel.on.begin(), panel.on.end(), [](bool on) { return on; }))
+        panel.on.fill(true);
     // A table too short for six stages is not taken at all.
     if (colourTable.size() >= kColourValues) {
         for (int i = 0; i < kShown; ++i)

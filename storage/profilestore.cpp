@@ -99,73 +99,10 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
     return out;
 }
 
-void ProfileStore::forgetImport(int profile)
-{
-    if (!ProfileSet::isValidIndex(profile))
-        return;
-    m_macrosPending.reset(size_t(profile));
-    m_gunsPending.reset(size_t(profile));
-}
-
 bool ProfileStore::loadProfile(int profile, const QString &chosenFile)
 {
-    forgetImport(profile);
-    // An unreadable choice would leave the profile without a file.
-    const QFileInfo chosen(chosenFile);
-    if (chosenFile.isEmpty() || !chosen.isFile() || !chosen.isReadable())
-        return false;
-    if (!m_profiles.replaceSlot(profile, chosenFile))
-        return false;
-    m_macrosPending.set(size_t(profile));
-    m_gunsPending.set(size_t(profile));
-    return true;
-}
-
-void ProfileStore::loadCarried(int profile, PresetFiles &files, uint registryType, const QString &kind)
-{
-    QSettings *imported = m_profiles.at(profile);
-    if (!imported)
-        return;
-    QStringList registry = m_names.names(NameRegistry::Type(registryType));
-    const QStringList carried = withoutSentinel(stringListValue(imported->value(kCarriedGroup + kind + QStringLiteral("Name"))));
-    for (int i = 0; i < carried.size(); ++i) {
-        const QString &name = carried.at(i);
-        // The sentinel is never a name, wherever a foreign file puts it.
-        if (!files.acceptsName(name) || name == kNameListSentinel)
-            continue;
-        if (!registry.contains(name))
-            registry.append(name);
-        // Also when the registry lists it but its file is gone: the import brings it back.
-        if (!files.exists(name))
-            files.create(name, 0);
-        // The stored form: the lines, then the repeat count.
-        const QStringList stored = stringListValue(imported->value(kCarriedGroup + kind + QString::number(i)));
-        if (stored.isEmpty())
-            continue; // nothing carried: a new macro stays empty, an existing one keeps its lines
-        const QStringList lines = stored.mid(0, qMin(int(stored.size()) - 1, PresetFiles::kMaxLines));
-        bool ok = false;
-        const int repeat = stored.last().toInt(&ok);
-        files.save(name, lines, ok ? qBound(0, repeat, PresetFiles::kMaxRepeat) : 1);
-    }
-    m_names.updataNameList(registryType, registry);
-}
-
-bool ProfileStore::loadProfileMacroData(int profile)
-{
-    if (ProfileSet::isValidIndex(profile) && m_macrosPending.test(size_t(profile))) {
-        m_macrosPending.reset(size_t(profile));
-        loadCarried(profile, m_macros, NameRegistry::Macro, QStringLiteral("macro"));
-    }
-    return true;
-}
-
-bool ProfileStore::loadProfileGunData(int profile)
-{
-    if (ProfileSet::isValidIndex(profile) && m_gunsPending.test(size_t(profile))) {
-        m_gunsPending.reset(size_t(profile));
-        loadCarried(profile, m_guns, NameRegistry::Gun, QStringLiteral("gun"));
-    }
-    return true;
+    m_lastImport = ProfileImport(m_profiles, m_names, m_macros, m_guns).run(profile, chosenFile);
+    return m_lastImport.imported;
 }
 
 bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QStringList &macroNameList,
@@ -207,7 +144,6 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
 
 void ProfileStore::resetProfile(int profile)
 {
-    forgetImport(profile);
     m_profiles.replaceSlot(profile, factoryFile(profile));
 }
 
@@ -217,6 +153,5 @@ void ProfileStore::copyProfile(int destprofile, int srcprofile)
         return;
     // The file is copied from disk: pending writes go there first.
     m_profiles.sync(srcprofile);
-    forgetImport(destprofile);
     m_profiles.replaceSlot(destprofile, m_profiles.fileName(srcprofile));
 }

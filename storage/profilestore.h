@@ -1,12 +1,11 @@
 #pragma once
 
+#include "profileimport.h"
 #include "profileset.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
-
-#include <bitset>
 
 class GunFiles;
 class MacroFiles;
@@ -32,16 +31,12 @@ public:
     // stored button), 2 lighting, 3 performance; [] for other pages.
     QVariantList loadDefaultProfile(uchar uiPageId) const;
 
-    // Import: replaces profile `profile` by `chosenFile`; false when nothing
-    // was chosen or the file cannot be read (the profile stays as it was).
+    // Import: replaces profile `profile` by `chosenFile` and brings the
+    // macros and gun presets it carries (see ProfileImport); false when
+    // nothing was chosen or nothing changed. lastImport() says why, and what
+    // did not fit.
     bool loadProfile(int profile, const QString &chosenFile);
-    // Re-creates the macros / gun presets that the last import into
-    // `profile` carried and adds their names to the registry, once: the page
-    // calls these after every import attempt, and a cancelled one must not
-    // write the carried lines over what the user has edited since. Unsafe
-    // names are skipped. Always true.
-    bool loadProfileMacroData(int profile);
-    bool loadProfileGunData(int profile);
+    const ImportReport &lastImport() const { return m_lastImport; }
     // Export: the profile as it is now, plus the named macros and gun presets.
     // False when nothing was chosen or the target is the profile file itself.
     bool saveProfile(int profile, const QString &chosenFile, const QStringList &macroNameList,
@@ -54,15 +49,11 @@ public:
     QString factoryFile(int profile) const;
 
 private:
-    void loadCarried(int profile, PresetFiles &files, uint registryType, const QString &kind);
-    void forgetImport(int profile);
 
     ProfileSet &m_profiles;
     NameRegistry &m_names;
     MacroFiles &m_macros;
     GunFiles &m_guns;
     QString m_settingFolder;
-    // Profiles imported whose carried macros / gun presets are not re-created yet.
-    std::bitset<ProfileSet::kCount> m_macrosPending;
-    std::bitset<ProfileSet::kCount> m_gunsPending;
+    ImportReport m_lastImport;
 };

@@ -53,8 +53,16 @@ public:
     // the file from elsewhere (the command line). False when nothing was
     // imported or written.
     bool importProfile(int profile, const QString &file);
+    // What the last import could not do: why nothing came, or what did not fit.
+    QString lastImportMessage() const;
     bool exportProfile(int profile, const QString &file, const QStringList &macroNameList,
                        const QStringList &gunNameList);
+
+signals:
+    // Something the user must know that no page shows: an import that did
+    // not come, or came without what did not fit. The window shows it as a
+    // notice of the tray.
+    void messageRequested(const QString &title, const QString &text);
 
 public slots:
     // ---- host and application configuration

@@ -9,6 +9,11 @@ bool myQQuickView::importProfile(int profile, const QString &file)
     return m_storage->store.loadProfile(profile, file);
 }
 
+QString myQQuickView::lastImportMessage() const
+{
+    return m_storage->store.lastImport().message();
+}
+
 bool myQQuickView::exportProfile(int profile, const QString &file, const QStringList &macroNameList,
                                  const QStringList &gunNameList)
 {

@@ -50,17 +50,25 @@ QVariantList myQQuickView::loadDefaultProfile(uchar uiPageId)
 bool myQQuickView::loadProfile(int profile)
 {
     const QString file = chooseFile(false, tr("Open File"), tr("Profile(*.pf)"));
-    return !file.isEmpty() && m_storage->store.loadProfile(profile, file);
+    if (file.isEmpty())
+        return false;
+    const bool imported = m_storage->store.loadProfile(profile, file);
+    const QString message = m_storage->store.lastImport().message();
+    if (!message.isEmpty())
+        emit messageRequested(tr("Import"), message);
+    return imported;
 }
 
-bool myQQuickView::loadProfileMacroData(int profile)
+// The import brings the macros and gun presets it carries itself, with the
+// profile or not at all; the page's calls after it have nothing left to do.
+bool myQQuickView::loadProfileMacroData(int)
 {
-    return m_storage->store.loadProfileMacroData(profile);
+    return true;
 }
 
-bool myQQuickView::loadProfileGunData(int profile)
+bool myQQuickView::loadProfileGunData(int)
 {
-    return m_storage->store.loadProfileGunData(profile);
+    return true;
 }
 
 void myQQuickView::saveProfile(int profile, QStringList macroNameList, QStringList gunNameList)

@@ -164,16 +164,13 @@ Item {
         // A stored number that names none of the ten profiles opens the first.
         var stored = Number(ui_View.getProfile())
         profileNo = Number.isInteger(stored) && stored >= 0 && stored < 10 ? stored : 0
+        ui_View.ui_02H_SetCurrentProfile(profileNo)
         if (language === 1)
             loadChineseTexts()
-        profileList.load()
-        // The page opens a profile of the list, the one the dialog highlights.
-        if (profileList.profileModel.count > 0 && profileList.indexOfNumber(profileNo) < 0)
-            profileNo = profileList.profileModel.get(0).profileNo
-        ui_View.ui_02H_SetCurrentProfile(profileNo)
 
         macroPresets.load()
         gunPresets.init(false)
+        profileList.load()
         if (keyMenuMain)
             keyMenuMain.init()
         initPanels(false)

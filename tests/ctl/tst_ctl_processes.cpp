@@ -39,6 +39,7 @@ private slots:
     void exportImportCarriesTheMacros();
     void resetGivesTheFactoryFile();
     void importOfAnotherProfileSendsNothing();
+    void importedStagesObeyThePanel();
     void refusedWhileTheProgramRuns();
     void refusedWhileTheLockIsHeld();
 
@@ -460,6 +461,26 @@ void TestCtlProcesses::importOfAnotherProfileSendsNothing()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("profile 2 read from " + file.toUtf8() + "\n"));
     QCOMPARE(run.mouse.value("commands").toArray().size(), 0);
+}
+
+// An import cannot switch every DPI stage off: the mouse keeps a stage to be
+// at, and printing the stages never refuses.
+void TestCtlProcesses::importedStagesObeyThePanel()
+{
+    const QString file = m_home->home() + "/off.pf";
+    QFile pf(file);
+    QVERIFY(pf.open(QIODevice::WriteOnly));
+    pf.write("[sensor]\ndpi_Select=0, 0, 0, 0, 0, 0, 0, 0\nstage_R8=0\n"
+             "dpi_R8=400, 800, 1600, 3200, 6400, 8000, 250, 250\n");
+    pf.close();
+    const CtlRun run = m_home->run({"profile", "import", "1", file});
+    QCOMPARE(run.exitCode, 0);
+    QString seen;
+    QVERIFY2(mouseHolds(run.mouse, "dpiCodes", QVariantList{3, 7, 15, 31, 0x60, 0x68, 0x80, 0x80}, seen),
+             qPrintable(seen));
+    const CtlRun shown = m_home->run({"dpi"});
+    QCOMPARE(shown.exitCode, 0);
+    QCOMPARE(shown.out, QByteArray("dpi: 1:400 2:800 3:1600 4:3200 5:6400 6:8000\n"));
 }
 
 void TestCtlProcesses::refusedWhileTheProgramRuns()

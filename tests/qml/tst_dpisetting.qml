@@ -61,6 +61,20 @@ PageTestCase {
         compare(testRig.mouseState().dpiCodes[3], 0x5e)
     }
 
+    // The mouse always has a stage to be at: the last one on stays on, and a
+    // profile with every stage off shows and sends them all on.
+    function test_oneStageStaysOn() {
+        var page = openPage()
+        for (var i = 0; i < 6; ++i)
+            mouseClick(item(page, "dpiSwitch" + i))
+        compare(testRig.mouseState().dpiCodes, [off, off, off, off, off, 0x5e, off, off])
+        compare(stored("sensor/dpi_Select"), [0, 0, 0, 0, 0, 1, 0, 0])
+
+        testRig.setStored(testRig.currentProfile(), "sensor/dpi_Select", [0, 0, 0, 0, 0, 0, 0, 0])
+        item(page, "dpiSettingMain").init(true)
+        compare(testRig.mouseState().dpiCodes, [0x5e, 0x5e, 0x5e, 0x5e, 0x5e, 0x5e, off, off])
+    }
+
     function test_oneColourChangeSendsSixColoursTwice() {
         var page = openPage()
         mouseClick(item(page, "dpiColor1"))

@@ -65,30 +65,19 @@ PageTestCase {
         verify(testRig.fileExists("modules/setting/p2.bin"))
     }
 
-    // The page's profile is the highlighted row's: a stored list without the
-    // current profile opens its first entry, and once the menu's Delete has
-    // emptied the list, New and Copy leave the page's profile file alone.
-    function test_pageAndRowAgree() {
+    // A list without the page's profile highlights no row, and New leaves
+    // the page's profile file alone: it takes a number neither uses.
+    function test_newBesideAProfileNotListed() {
         ui_View.updataNameList(2, ["Standard1", "Gamma2"])
         testRig.setStored(0, "sensor/reportRate_R8", 7)
         var page = openFilledPage()
-        compare(page.profileNo, 1)
-        compare(testRig.currentProfile(), 1)
+        compare(page.profileNo, 0)
         var dialog = openProfiles(page)
-        compare(dialog.selected, 0)
-
-        contextMenu(dialog, 0, 2)
-        compare(shown(dialog), ["Standard1", "Gamma2", "Standard(0)0"])
-        compare(page.profileNo, 0)
-        for (var i = 0; i < 3; ++i)
-            contextMenu(dialog, 0, 0)
-        compare(shown(dialog), [])
-        compare(page.profileNo, 0)
-        testRig.setStored(0, "sensor/reportRate_R8", 6)
+        compare(dialog.selected, -1)
         mouseClick(item(dialog, "profileNew"))
-        compare(shown(dialog), ["profile_01"])
-        compare(page.profileNo, 1)
-        compare(Number(testRig.stored(0, "sensor/reportRate_R8")), 6, "the page's profile was not reset")
+        compare(shown(dialog), ["Standard1", "Gamma2", "profile_03"])
+        compare(page.profileNo, 3)
+        compare(Number(testRig.stored(0, "sensor/reportRate_R8")), 7, "the page's profile was not reset")
     }
 
     // With six profiles New adds none; Copy still copies, into number 6,
@@ -213,8 +202,8 @@ PageTestCase {
             { tag: "a number twice", stored: ["A0", "B0", "C1"], shown: ["A0", "C1"] },
             { tag: "a number past 5", stored: ["A0", "B7", "C1"], shown: ["A0", "C1"] },
             { tag: "more than six", stored: ["A0", "B1", "C2", "D3", "E4", "F5", "G5"], shown: ["A0", "B1", "C2", "D3", "E4", "F5"] },
-            { tag: "the sentinel", stored: ["A3", "loaderzentak"], shown: ["A3"] },
-            { tag: "nothing stored", stored: [], shown: [] },
+            { tag: "the sentinel; the page's profile 0 is not listed", stored: ["A3", "loaderzentak"], shown: ["A3"], selected: -1 },
+            { tag: "nothing stored", stored: [], shown: [], selected: -1 },
         ]
     }
 
@@ -225,7 +214,7 @@ PageTestCase {
         testRig.setAppConfig("common/language", "English")
         var dialog = dialogOf(page)
         compare(shown(dialog), data.shown)
-        compare(dialog.selected, data.shown.length > 0 ? 0 : -1)
+        compare(dialog.selected, data.selected === undefined ? 0 : data.selected)
     }
 
     // Choosing a profile shows it at once; the mouse gets it when the dialog

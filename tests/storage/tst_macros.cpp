@@ -219,7 +219,6 @@ void MacrosTest::gunPresetNeverTakesTheGunDataFile()
         foreign.setValue(QStringLiteral("profile/gun1"), QStringList{QStringLiteral("1,B"), QStringLiteral("1")});
     }
     QVERIFY(s.store.loadProfile(1, pf));
-    s.store.loadProfileGunData(1);
     QCOMPARE(s.names.names(NameRegistry::Gun), QStringList{QStringLiteral("Other")});
     QCOMPARE(fileBytes(gunData), before);
     QCOMPARE(s.gunData.getGunDataKey(), QStringList{QStringLiteral("General")});

@@ -7,6 +7,7 @@
 #include "storage/editorencoder.h"
 #include "storage/namelist.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -20,8 +21,10 @@ private slots:
     void resetProfile_data();
     void resetProfile();
     void exportThenImport();
-    void laterImportAttempt_data();
-    void laterImportAttempt();
+    void importKeepsTheUsersPresets_data();
+    void importKeepsTheUsersPresets();
+    void importLimits();
+    void importHoldsToPanelRules();
     void importSkipsNamesThatArePaths_data();
     void importSkipsNamesThatArePaths();
     void importOfNamesWithoutLines();
@@ -170,8 +173,6 @@ void ProfilesTest::exportThenImport()
     Storage s;
     QVERIFY(!s.store.loadProfile(3, QString()));
     QVERIFY(s.store.loadProfile(3, pf));
-    QVERIFY(s.store.loadProfileMacroData(3));
-    QVERIFY(s.store.loadProfileGunData(3));
 
     verifyFileOrder(s.profiles);
     QCOMPARE(s.profiles.at(3)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 9);
@@ -183,58 +184,116 @@ void ProfilesTest::exportThenImport()
     QVERIFY(!QFile::exists(folder.path(QStringLiteral("modules/macro/loaderzentak.bin"))));
 }
 
-void ProfilesTest::laterImportAttempt_data()
+void ProfilesTest::importKeepsTheUsersPresets_data()
 {
     QTest::addColumn<QString>("second"); // the file of the second attempt, relative; "" is cancelled
     QTest::addColumn<bool>("imported");
-    QTest::newRow("cancelled: the edits stay") << "" << false;
-    QTest::newRow("file gone: the edits and the profile stay") << "gone.pf" << false;
-    QTest::newRow("a folder chosen: the edits and the profile stay") << "modules" << false;
-    QTest::newRow("the same file again: the import brings its presets back") << "carry.pf" << true;
+    QTest::newRow("cancelled") << "" << false;
+    QTest::newRow("file gone") << "gone.pf" << false;
+    QTest::newRow("a folder chosen") << "modules" << false;
+    QTest::newRow("the same file again") << "carry.pf" << true;
 }
 
-void ProfilesTest::laterImportAttempt()
+// A carried preset that differs from the user's of the same name comes as
+// "name(i)" and the profile points to it; one equal to a local preset shares it.
+void ProfilesTest::importKeepsTheUsersPresets()
 {
     QFETCH(QString, second);
     QFETCH(bool, imported);
     ProgramFolder folder(ProgramFolder::Empty);
     const QString pf = folder.path(QStringLiteral("carry.pf"));
-    writeIni(pf, QStringLiteral("[sensor]\ncursorSpeed_R8=9\n"
+    writeIni(pf, QStringLiteral("[sensor]\ncursorSpeed_R8=9\n[macro]\n0=M\n[selectGun]\n0=1\n"
                                 "[profile]\nmacroName=M, loaderzentak\nmacro0=\"1,A\", \"2,A\", 4\n"
-                                "gunName=G, loaderzentak\ngun0=\"3,MS-L\", \"4,MS-L\", 2\n"));
+                                "gunName=Local, G\ngun0=\"1,L\", 1\ngun1=\"3,MS-L\", \"4,MS-L\", 2\n"));
     Storage s;
+    s.guns.createGunIni(QStringLiteral("Local"), 0);
+    s.guns.saveGunIni(QStringLiteral("Local"), {QStringLiteral("1,L")}, {}, 1);
+    s.names.updataNameList(NameRegistry::Gun, {QStringLiteral("Local")});
     QVERIFY(s.store.loadProfile(2, pf));
-    s.store.loadProfileMacroData(2);
-    s.store.loadProfileGunData(2);
     QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,A", "2,A", "4"}));
     QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"3,MS-L", "4,MS-L", "2"}));
+    QCOMPARE(s.names.names(NameRegistry::Gun), QStringList({"Local", "G"}));
+    QCOMPARE(s.profiles.at(2)->value(QStringLiteral("selectGun/0")).toInt(), 1);
 
     // The user edits both and the profile, then tries another import.
     s.macros.saveMacroIni(QStringLiteral("M"), {QStringLiteral("1,B")}, {}, 7);
     s.guns.saveGunIni(QStringLiteral("G"), {QStringLiteral("1,C")}, {}, 3);
     s.profiles.at(2)->setValue(QStringLiteral("sensor/cursorSpeed_R8"), 4);
     QCOMPARE(s.store.loadProfile(2, second.isEmpty() ? QString() : folder.path(second)), imported);
-    // The page asks for the carried presets after every attempt.
-    QVERIFY(s.store.loadProfileMacroData(2));
-    QVERIFY(s.store.loadProfileGunData(2));
 
-    if (imported) {
-        QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,A", "2,A", "4"}));
-        QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"3,MS-L", "4,MS-L", "2"}));
-        QCOMPARE(s.profiles.at(2)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 9);
-    } else {
-        QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,B", "7"}));
-        QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"1,C", "3"}));
-        QCOMPARE(s.profiles.at(2)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), 4);
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,B", "7"}));
+    QCOMPARE(s.guns.loadGunIni(QStringLiteral("G")), QStringList({"1,C", "3"}));
+    QCOMPARE(s.profiles.at(2)->value(QStringLiteral("sensor/cursorSpeed_R8")).toInt(), imported ? 9 : 4);
+    if (!imported) {
+        QCOMPARE(s.names.names(NameRegistry::Macro), QStringList{QStringLiteral("M")});
+        QCOMPARE(s.store.lastImport().message().isEmpty(), second.isEmpty());
+        return;
     }
-    // Carried presets belong to the import into that profile only.
-    QVERIFY(s.store.loadProfile(0, pf));
-    s.macros.saveMacroIni(QStringLiteral("M"), {QStringLiteral("1,D")}, {}, 1);
-    s.store.resetProfile(0);
-    s.store.loadProfileMacroData(0);
-    s.store.loadProfileMacroData(2);
-    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M")), QStringList({"1,D", "1"}));
-    QCOMPARE(s.names.names(NameRegistry::Macro), QStringList{QStringLiteral("M")});
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("M(0)")), QStringList({"1,A", "2,A", "4"}));
+    QCOMPARE(s.guns.loadGunIni(QStringLiteral("G(0)")), QStringList({"3,MS-L", "4,MS-L", "2"}));
+    QCOMPARE(s.profiles.at(2)->value(QStringLiteral("macro/0")).toString(), QStringLiteral("M(0)"));
+    QCOMPARE(s.profiles.at(2)->value(QStringLiteral("selectGun/0")).toInt(), 2);
+    // Once more: the copies are shared, nothing new is made.
+    QVERIFY(s.store.loadProfile(3, pf));
+    QCOMPARE(s.names.names(NameRegistry::Macro), QStringList({"M", "M(0)"}));
+    QCOMPARE(s.names.names(NameRegistry::Gun), QStringList({"Local", "G", "G(0)"}));
+    QCOMPARE(s.profiles.at(3)->value(QStringLiteral("macro/0")).toString(), QStringLiteral("M(0)"));
+    QVERIFY(s.store.lastImport().message().isEmpty());
+}
+
+// Counts from a file are bounded before anything is written: a list longer
+// than a list can be refuses the whole file; what the user's full list has
+// no room for is refused by name, and its binding goes.
+void ProfilesTest::importLimits()
+{
+    ProgramFolder folder;
+    Storage s;
+    s.profiles.at(1)->setValue(kMarker, 1);
+    s.profiles.sync(1);
+    const QByteArray before = fileBytes(s.profiles.fileName(1));
+    const QString hostile = folder.path(QStringLiteral("hostile.pf"));
+    QStringList many;
+    for (int i = 0; i < 100000; ++i)
+        many << QStringLiteral("m%1").arg(i);
+    writeIni(hostile, QStringLiteral("[profile]\nmacroName=") + many.join(QStringLiteral(", ")) + u'\n');
+    QVERIFY(!s.store.loadProfile(1, hostile));
+    QVERIFY(s.store.lastImport().message().contains(QStringLiteral("100000")));
+    QCOMPARE(fileBytes(s.profiles.fileName(1)), before);
+    QVERIFY(QDir(folder.path(QStringLiteral("modules/macro"))).entryList(QDir::Files).isEmpty());
+
+    QStringList local;
+    for (int i = 0; i < 99; ++i) {
+        local << QStringLiteral("L%1").arg(i);
+        s.macros.createMacroIni(local.last(), uint(i));
+    }
+    s.names.updataNameList(NameRegistry::Macro, local);
+    const QString pf = folder.path(QStringLiteral("three.pf"));
+    writeIni(pf, QStringLiteral("[macro]\n0=A\n1=B\n2=L5\n[profile]\nmacroName=A, B, L5\n"
+                                "macro0=\"1,A\", 1\nmacro1=\"1,B\", 1\nmacro2=\"1,C\", 1\n"));
+    QVERIFY(s.store.loadProfile(1, pf));
+    QCOMPARE(s.names.names(NameRegistry::Macro), local + QStringList{QStringLiteral("A")});
+    QCOMPARE(s.store.lastImport().refusedMacros, QStringList({"B", "L5"}));
+    QVERIFY(s.store.lastImport().message().contains(QStringLiteral("B, L5")));
+    QVERIFY(!s.macros.exists(QStringLiteral("B")));
+    QVERIFY(!s.macros.exists(QStringLiteral("L5(0)")));
+    QCOMPARE(s.profiles.at(1)->value(QStringLiteral("macro/0")).toString(), QStringLiteral("A"));
+    QVERIFY(!s.profiles.at(1)->contains(QStringLiteral("macro/1")));
+    QVERIFY(!s.profiles.at(1)->contains(QStringLiteral("macro/2")));
+}
+
+// Imported values obey the panels' rules: a profile with every DPI stage
+// off or an active stage past the sixth comes with those values left out.
+void ProfilesTest::importHoldsToPanelRules()
+{
+    ProgramFolder folder;
+    const QString pf = folder.path(QStringLiteral("off.pf"));
+    writeIni(pf, QStringLiteral("[sensor]\ndpi_Select=0, 0, 0, 0, 0, 0, 1, 1\nstage_R8=9\n"
+                                "dpi_R8=400, 800, 1600, 3200, 6400, 8000, 250, 250\n"));
+    Storage s;
+    QVERIFY(s.store.loadProfile(1, pf));
+    QVERIFY(!s.profiles.at(1)->contains(QStringLiteral("sensor/dpi_Select")));
+    QVERIFY(!s.profiles.at(1)->contains(QStringLiteral("sensor/stage_R8")));
+    QCOMPARE(s.profiles.at(1)->value(QStringLiteral("sensor/dpi_R8")).toStringList().size(), 8);
 }
 
 void ProfilesTest::importSkipsNamesThatArePaths_data()
@@ -263,7 +322,6 @@ void ProfilesTest::importSkipsNamesThatArePaths()
     }
     Storage s;
     s.store.loadProfile(1, pf);
-    s.store.loadProfileMacroData(1);
 
     QVERIFY(!QFile::exists(folder.path(escapee)));
     QCOMPARE(s.names.names(NameRegistry::Macro), QStringList{QStringLiteral("Good")});
@@ -285,16 +343,17 @@ void ProfilesTest::importOfNamesWithoutLines()
     // string, a repeat count that is no number, names without lists.
     writeIni(pf, QStringLiteral("[profile]\nmacroName=New, Kept, Replaced, Empty\n"
                                 "macro2=\"1,R\", \"2,R\", lots\nmacro3=7\n"));
-    s.store.loadProfile(0, pf);
-    s.store.loadProfileMacroData(0);
+    QVERIFY(s.store.loadProfile(0, pf));
 
     QCOMPARE(s.names.names(NameRegistry::Macro),
-             QStringList({QStringLiteral("Kept"), QStringLiteral("Replaced"), QStringLiteral("New"), QStringLiteral("Empty")}));
+             QStringList({"Kept", "Replaced", "New", "Replaced(0)", "Empty"}));
     QCOMPARE(s.macros.loadMacroIni(QStringLiteral("New")), QStringList{QStringLiteral("1")});
     QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Kept")), QStringList({QStringLiteral("1,K"), QStringLiteral("2")}));
-    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Replaced")),
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Replaced")), QStringList{QStringLiteral("1")});
+    QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Replaced(0)")),
              QStringList({QStringLiteral("1,R"), QStringLiteral("2,R"), QStringLiteral("1")}));
-    QCOMPARE(s.macros.loadMacroIndex(QStringLiteral("Replaced")).toInt(), 6);
+    // New presets are numbered after the user's.
+    QCOMPARE(s.macros.loadMacroIndex(QStringLiteral("New")).toInt(), 7);
     QCOMPARE(s.macros.loadMacroIni(QStringLiteral("Empty")), QStringList{QStringLiteral("7")});
 }
 

@@ -114,12 +114,16 @@ public:
             return;
         }
         case Action::Import:
-            if (!view.importProfile(index, m_file))
-                return report.fail(CtlExit::kBadUsage, QStringLiteral("%1 could not be read").arg(m_file));
             // The macros and gun presets the profile carries come with it.
-            view.loadProfileMacroData(index);
-            view.loadProfileGunData(index);
+            if (!view.importProfile(index, m_file))
+                return report.fail(CtlExit::kBadUsage, view.lastImportMessage().isEmpty()
+                                                           ? QStringLiteral("%1 could not be read").arg(m_file)
+                                                           : view.lastImportMessage());
             report.line(QStringLiteral("profile %1 read from %2").arg(m_number).arg(m_file));
+            if (!view.lastImportMessage().isEmpty()) {
+                report.line(view.lastImportMessage());
+                report.set(QStringLiteral("notice"), view.lastImportMessage());
+            }
             report.set(QStringLiteral("file"), m_file);
             break;
         case Action::Reset:

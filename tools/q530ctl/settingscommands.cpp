@@ -134,6 +134,9 @@ public:
 
     QString check(CtlSession &session) override
     {
+        // Printing the stages never refuses, whatever the profile holds.
+        if (m_changes.empty())
+            return {};
         DpiStages::Panel panel = apply(storedDpi(session.view()));
         if (std::none_of(panel.on.begin(), panel.on.end(), [](bool on) { return on; }))
             return QStringLiteral("at least one DPI stage must stay on");

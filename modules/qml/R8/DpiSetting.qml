@@ -63,9 +63,12 @@ Frame {
         dpiValueChange(index, value)
     }
 
+    // The last stage that is on stays on: the mouse needs one to be at.
     function toggleStage(index) {
         var flags = isSelect.slice()
         flags[index] = !flags[index]
+        if (flags.indexOf(true) < 0)
+            return
         isSelect = flags
         clickDpiSetting()
         dpiSelectChange(index)
@@ -93,7 +96,8 @@ Frame {
         var flags = isSelect.slice()
         for (i = 0; i < stageCount && i < switches.length; ++i)
             flags[i] = parseInt(switches[i]) !== 0
-        isSelect = flags
+        // A stored set with every stage off is no set the panel makes.
+        isSelect = flags.indexOf(true) >= 0 ? flags : flags.map(function () { return true })
 
         var bytes = ui_View.ui_90H_GetLED8StageColor(1)
         if (bytes.length >= 3 * stageCount) {

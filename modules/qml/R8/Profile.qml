@@ -40,11 +40,9 @@ Image {
     function init() {
         menuTexts = [0, 1, 2, 3, 4].map(function (i) { return mainLang[21 + i] })
         editing = -1
+        // The highlighted row is the page's profile, or none when the list
+        // lacks it (the command line may switch to any of the ten).
         selected = indexOfNumber(profileNo)
-        // The highlighted row is the page's profile: a list without it moves
-        // the page to the first entry.
-        if (selected < 0 && profileModel.count > 0)
-            select(0)
     }
 
     // The lowest number neither in the list nor the page's: New and Copy
