@@ -127,15 +127,17 @@ QVariant MacroTransfer::sendGunPresets(const QStringList &names)
         lengths[s] = int(preset.size());
         all += preset;
     }
-    const bool fits = all.size() < kGunDataLimit;
-    if (fits) {
-        for (int k = 0; k * kMouseSlotBytes < all.size(); ++k) {
-            const QByteArray piece = all.mid(k * kMouseSlotBytes, kMouseSlotBytes);
-            QVariantList values;
-            for (const char b : piece)
-                values.append(int(uchar(b)));
-            sendGunData(values, kGunFirstSlotIndex + k);
-        }
+    // New lengths over the old bytes would have the mouse play past its
+    // presets: what does not fit sends neither, and the mouse keeps the
+    // three it plays.
+    if (all.size() >= kGunDataLimit)
+        return false;
+    for (int k = 0; k * kMouseSlotBytes < all.size(); ++k) {
+        const QByteArray piece = all.mid(k * kMouseSlotBytes, kMouseSlotBytes);
+        QVariantList values;
+        for (const char b : piece)
+            values.append(int(uchar(b)));
+        sendGunData(values, kGunFirstSlotIndex + k);
     }
     if (m_link.hid) {
         for (int s = 0; s < kGunSlots; ++s) {
@@ -143,5 +145,5 @@ QVariant MacroTransfer::sendGunPresets(const QStringList &names)
             m_link.hid->hid_04H_SetGunData(uchar(words & 0xFF), uchar(words >> 8), 0, 0, uchar(s));
         }
     }
-    return fits;
+    return true;
 }

@@ -42,9 +42,9 @@ public:
     QVariantList ui_91H_GetMacroKey(uchar macroId);
 
     // The three gun slots' presets (gun preset names): encoded with the gun
-    // editor's form, sent back to back from slot 6 when together they are
-    // below 896 bytes, and each slot's length (in 2-byte words, rounded up)
-    // told to the device in any case. True when the data was sent.
+    // editor's form, sent back to back from slot 6, then each slot's length
+    // (in 2-byte words, rounded up). Together they must stay below 896
+    // bytes; otherwise nothing is sent. True when they were sent.
     QVariant sendGunPresets(const QStringList &names);
 
 private:

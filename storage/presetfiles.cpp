@@ -72,7 +72,8 @@ bool PresetFiles::save(const QString &name, const QStringList &lines, const QVar
     file.setValue(kRepeat, repeat);
     for (int i = 0; i < lines.size(); ++i)
         file.setValue(m_linesGroup + u'/' + QString::number(i), lines.at(i));
-    return true;
+    file.sync();
+    return file.status() == QSettings::NoError;
 }
 
 QStringList PresetFiles::lines(const QString &name) const

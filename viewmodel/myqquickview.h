@@ -234,6 +234,8 @@ public slots:
     // slot 6 on when together below 896 bytes, each slot's length in any
     // case. True when the data was sent.
     QVariant sendGunPresets(QStringList names);
+    // A notice for the user from a page, shown as every messageRequested is.
+    void notifyUser(const QString &title, const QString &text) { emit messageRequested(title, text); }
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -3,6 +3,7 @@ import "basic"
 import "common"
 import "R8"
 import "R8/keypages.js" as KeyPages
+import "R8/actions.js" as Actions
 
 // The main page: one fixed dashboard with every setting panel, the mouse in
 // the middle and the dialogs over a dimming mask. The view model calls the
@@ -475,7 +476,11 @@ Item {
         setGunMenuName()
         keyMatrixMain.refreashUI()
         keyMatrixMain.controlGunShow(index, name)
-        gunPresets.sendGunMacro()
+        if (!gunPresets.sendGunMacro())
+            ui_View.notifyUser(gunEditorLang[0], language === 1
+                               ? "未发送：三个枪械宏合计须小于 " + Actions.gunDataLimit + " 字节，鼠标保留原有的枪械宏。"
+                               : "Not sent: the three gun presets together must stay below " + Actions.gunDataLimit
+                                 + " bytes. The mouse keeps the ones it has.")
     }
 
     function enableGun(gun) {
@@ -1049,6 +1054,7 @@ Item {
                 sourceComponent: Component {
                     MacroEditor {
                         objectName: "macroEditorMain"
+                        language: mainIten.language
                         presets: macroPresets
                         macroEditorLang: mainIten.macroEditorLang
                         dragArea: mainIten
@@ -1069,6 +1075,7 @@ Item {
                 sourceComponent: Component {
                     GunControl {
                         objectName: "gunControlMain"
+                        language: mainIten.language
                         presets: gunPresets
                         macroEditorLang: mainIten.gunEditorLang
                         dragArea: mainIten

@@ -143,36 +143,57 @@ PageTestCase {
     }
 
     // The three presets go out back to back from slot 6 while together they
-    // stay below 896 bytes; from 896 on nothing goes, but the lengths do.
+    // stay below 896 bytes; from 896 on neither the bytes nor the lengths go,
+    // and the dialog and an assignment from the button menu say so.
     function test_sending_data() {
         return [
             { tag: "894 bytes are sent", keys: [147, 147, 147], sent: true, words: [149, 149, 149] },
-            { tag: "896 bytes are not sent", keys: [147, 147, 148], sent: false, words: [149, 149, 150] },
-            { tag: "far beyond is not sent", keys: [600, 10, 10], sent: false, words: [602, 12, 12] },
+            { tag: "896 bytes are not sent", keys: [147, 147, 148], sent: false },
+            { tag: "far beyond is not sent", keys: [600, 10, 10], sent: false },
         ]
+    }
+
+    SignalSpy {
+        id: notices
+        target: ui_View
+        signalName: "messageRequested"
     }
 
     function test_sending(data) {
         var page = openFilledPage()
         var gun = openGun(page)
+        var before = testRig.gunLengths()
         for (var i = 0; i < 3; ++i) {
             makePreset(gun, keyActions(data.keys[i]))
             gun.setGunData(i, 3 + i)
         }
         testRig.clearMouseRecords()
-        gun.sendGunMacro()
+        compare(gun.sendGunMacro(), data.sent)
 
-        compare(testRig.gunLengths(), data.words)
         compare(storedList("selectGun/0").concat(storedList("selectGun/1"), storedList("selectGun/2")), [3, 4, 5])
         var expected = keyBytes(data.keys[0]).concat(keyBytes(data.keys[1]), keyBytes(data.keys[2]))
+        compare(item(gun, "usedBytes").text, expected.length + " / 896")
+        compare(item(gun, "editorNotice").visible, !data.sent)
         if (data.sent) {
             compare(testRig.framesSent(0x13), Math.ceil(expected.length / 128))
             compare(gunSlots(expected.length), expected)
-        } else {
-            compare(testRig.framesSent(0x13), 0)
+            compare(testRig.framesSent(0x04), 3)
+            compare(testRig.gunLengths(), data.words)
+            return
         }
-        compare(testRig.framesSent(0x04), 3)
-        compare(item(gun, "usedBytes").text, expected.length + " / 896")
+        compare(testRig.framesSent(0x13) + testRig.framesSent(0x04), 0)
+        compare(testRig.gunLengths(), before)
+
+        mouseClick(item(gun, "macroEditorOk"))
+        notices.clear()
+        choose(openMenu(page, 6), [12, 46, 48])
+        var dialog = item(page, "macroKeyMain")
+        mouseClick(item(dialog, "macroKeyDrop"))
+        mouseClick(item(dialog, "macroKeyName4"))
+        mouseClick(item(dialog, "macroKeyOk"))
+        compare(notices.count, 1)
+        verify(String(notices.signalArguments[0][1]).indexOf("896") >= 0)
+        compare(testRig.framesSent(0x04), 0)
     }
 
     // A cursor offset from the dialog's fields, alone in the preset of slot 0.

@@ -321,6 +321,34 @@ PageTestCase {
         compare(ui_View.loadMacroIni("Macro_0"), data.lines.concat(["1"]))
     }
 
+    // An edit that cannot be kept is said so under the meter: one the mouse
+    // has no room for is dropped; one whose file is gone stays on screen.
+    function test_refusedEditsAreSaid_data() {
+        return [
+            { tag: "no room", fill: true, notice: "Full", kept: false },
+            { tag: "the file is gone", fill: false, notice: "Not saved", kept: true },
+        ]
+    }
+
+    function test_refusedEditsAreSaid(data) {
+        var page = openFilledPage()
+        var editor = editorOf(page)
+        makeMacros(page, 1)
+        var list = [{ type: 1, info: "A" }, { type: 2, info: "A" }]
+        while (data.fill && editor.fits(list.concat([{ type: 1, info: "A" }, { type: 2, info: "A" }])))
+            list = list.concat([{ type: 1, info: "A" }, { type: 2, info: "A" }])
+        editor.setActions(list)
+        page.openDialog(editor)
+        compare(item(editor, "editorNotice").visible, false)
+        if (!data.fill)
+            testRig.removeMacroFiles()
+        mouseClick(item(editor, "actionRow0"), 60, 10, Qt.RightButton)
+        mouseClick(item(item(editor, "sequenceMenu"), "sequenceMenu13"))
+        verify(item(editor, "editorNotice").visible)
+        verify(item(editor, "editorNotice").text.indexOf(data.notice) === 0, item(editor, "editorNotice").text)
+        compare(editor.actions.length, list.length + (data.kept ? 2 : 0))
+    }
+
     function test_delayEdit_data() {
         return [
             { tag: "a new number is taken", text: "120", lines: ["1,A", "0,120", "2,A"] },

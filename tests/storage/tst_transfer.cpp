@@ -197,8 +197,9 @@ void TransferTest::gunPresets()
     QCOMPARE(s.transfer.sendGunPresets(names), QVariant(sent));
     mouse.frames();
     const MouseState state = mouse.peer.state();
+    // Lengths without their bytes would have the mouse play past its presets.
     for (int g = 0; g < 3; ++g)
-        QCOMPARE(int(state.gunLengths[size_t(g)]), words[g]);
+        QCOMPARE(int(state.gunLengths[size_t(g)]), sent ? words[g] : 0);
     if (!sent) {
         QVERIFY(state.macroSlots.isEmpty());
         return;

@@ -170,6 +170,8 @@ private:
         if (!problem.isEmpty())
             report.fail(CtlExit::kNotAccepted, problem);
         const int current = session.view().profiles().currentIndex() + 1;
+        if (!sent.gunPresets)
+            report.line(QStringLiteral("gun presets not sent: together they do not fit the mouse; it keeps the ones it has"));
         report.line(QStringLiteral("profile %1 sent to the mouse").arg(current));
         report.set(QStringLiteral("current"), current);
         report.set(QStringLiteral("sent"), true);

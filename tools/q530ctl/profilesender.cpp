@@ -63,7 +63,7 @@ ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts
     }
     if (occasion != Occasion::Reset)
         view.setSelectGun(chosen);
-    view.sendGunPresets(names);
+    sent.gunPresets = view.sendGunPresets(names).toBool();
     if (occasion == Occasion::Switch)
         view.ui_02H_SetKeyMatrixNo(0);
     return sent;

@@ -30,6 +30,7 @@ public:
         QVariantList dpiCodes;
         LightingEffect::Command lighting;
         int reportRate = 0;
+        bool gunPresets = true;                     // false: together too long, not sent
     };
 
     static Sent send(myQQuickView &view, PageScripts &scripts, Occasion occasion);

@@ -10,7 +10,6 @@ PresetEditor {
     id: gunControl
 
     readonly property ListModel macroListModel: presetModel
-    property int language: presets ? presets.language : 0
     readonly property var gunData: presets ? presets.gunData : [0, 1, 2]
     // The insert-key field waits for a key.
     property bool isInsertting: false
@@ -28,7 +27,7 @@ PresetEditor {
     }
 
     function sendGunMacro() {
-        presets.sendGunMacro()
+        return presets.sendGunMacro()
     }
 
     function getMacroName(index) {
@@ -125,6 +124,8 @@ PresetEditor {
     meterValue: gunBytes
     meterLimit: Actions.gunDataLimit
     meterOver: gunBytes >= Actions.gunDataLimit
+    // Until the three fit again the mouse keeps the presets it has.
+    guardNotice: gunBytes >= Actions.gunDataLimit ? noticeText("gunsTooLong") : ""
     onReloaded: closeInsertDialog()
     onVisibleChanged: if (!visible) closeInsertDialog()
 

@@ -59,17 +59,18 @@ PresetList {
         gunMenuNames = names
     }
 
+    // False when the three together do not fit the mouse: nothing was sent.
     function sendGunMacro() {
         ui_View.setSelectGun(gunData)
-        sendMacro(5, getMacroName(0), getMacroName(1), getMacroName(2))
+        return sendMacro(5, getMacroName(0), getMacroName(1), getMacroName(2))
     }
 
     // The three presets go out together from macro slot index 5 (slot 6),
     // where the gun layers play them.
     function sendMacro(slot, name0, name1, name2) {
         if (slot !== 5)
-            return
-        ui_View.sendGunPresets([String(name0), String(name1), String(name2)])
+            return false
+        return Boolean(ui_View.sendGunPresets([String(name0), String(name1), String(name2)]))
     }
 
     // The preset of gun slot `index`.

@@ -31,6 +31,11 @@ Image {
     property bool meterOver: recordFull
     // Buttons of the kind's own, under the record button.
     property alias insertTools: toolSlot.data
+    property int language: 0            // 0 English, 1 Chinese
+    // What the editor could not do, under the meter until the next change;
+    // a kind's own standing notice shows while there is none.
+    property string notice: ""
+    property string guardNotice: ""
 
     readonly property int insertedDelay: 50
     readonly property ListModel presetModel: presets.presetModel
@@ -82,6 +87,7 @@ Image {
         currentIndex = index
         selectedAction = -1
         editingDelay = -1
+        notice = ""
         if (index < 0) {
             actions = []
             setLoops(1)
@@ -129,13 +135,27 @@ Image {
         return byteLimit <= 0 || encodedBytes(list).length <= byteLimit
     }
 
-    // The chosen entry's file as the editor shows it.
+    function noticeText(kind) {
+        var texts = {
+            full: ["Full: no more fits in the mouse.", "已满：鼠标放不下更多动作。"],
+            notSaved: ["Not saved: the file of \"%1\" cannot be written. The changes stay here.",
+                       "未保存：无法写入“%1”的文件，修改仍保留在此。"],
+            gunsTooLong: ["Not sent: the three gun presets together must stay below %1 bytes.",
+                          "未发送：三个枪械宏合计须小于 %1 字节。"]
+        }
+        return texts[kind][language === 1 ? 1 : 0].replace("%1", kind === "notSaved" ? currentName()
+                                                                                     : Actions.gunDataLimit)
+    }
+
+    // The chosen entry's file as the editor shows it. A file that cannot be
+    // written is said so; the edit stays on screen.
     function autoSave() {
         var name = currentName()
         if (name === "")
             return
         var loops = Actions.loopValue(loopsField.text)
-        presets.save(name, Actions.actionLines(actions), encodedBytes(actions), loops)
+        notice = presets.save(name, Actions.actionLines(actions), encodedBytes(actions), loops)
+                 ? "" : noticeText("notSaved")
     }
 
     function setActions(list) {
@@ -155,6 +175,7 @@ Image {
         ticks = 0
         recordedAny = false
         recordFull = false
+        notice = ""
         isInputting = true
         recordTimer.start()
         // Keys typed now are the recording, not text for a field.
@@ -188,6 +209,7 @@ Image {
         next.push({ type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: name })
         if (!fits(next)) {
             recordFull = true
+            notice = noticeText("full")
             return
         }
         actions = next
@@ -198,10 +220,14 @@ Image {
 
     // ---- editing the sequence
 
-    // Edits that would not fit are dropped.
+    // Edits that would not fit are dropped, and said so.
     function applyEdit(list) {
-        if (list === null || !fits(list))
+        if (list === null)
             return false
+        if (!fits(list)) {
+            notice = noticeText("full")
+            return false
+        }
         setActions(list)
         return true
     }
@@ -779,6 +805,17 @@ Image {
                         GradientStop { position: 1.0; color: "#fe0000" }
                     }
                 }
+            }
+            Text {
+                objectName: "editorNotice"
+                y: 30
+                width: 168
+                wrapMode: Text.WordWrap
+                text: editor.notice !== "" ? editor.notice : editor.guardNotice
+                visible: text !== ""
+                color: "#fa6726"
+                font.family: editor.fontFamily
+                font.pixelSize: editor.fontSize - 2
             }
             Text {
                 objectName: "usedBytes"

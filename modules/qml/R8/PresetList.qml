@@ -140,8 +140,11 @@ QtObject {
         return true
     }
 
+    // False when the file could not be written.
     function save(name, lines, bytes, loops) {
-        store.save(name, lines, bytes, loops)
+        if (!store.save(name, lines, bytes, loops))
+            return false
         presetSaved(name)
+        return true
     }
 }
