@@ -486,6 +486,22 @@ Image {
 
     // ---- sequence column
 
+    // What could not be done, under the sequence.
+    Text {
+        objectName: "editorNotice"
+        x: 196
+        y: 394
+        width: 246
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        elide: Text.ElideRight
+        text: editor.notice !== "" ? editor.notice : editor.guardNotice
+        visible: text !== ""
+        color: "#fa6726"
+        font.family: editor.fontFamily
+        font.pixelSize: editor.fontSize - 2
+    }
+
     Caption { x: 196; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[2] }
     Well {
         x: 194
@@ -805,17 +821,6 @@ Image {
                         GradientStop { position: 1.0; color: "#fe0000" }
                     }
                 }
-            }
-            Text {
-                objectName: "editorNotice"
-                y: 30
-                width: 168
-                wrapMode: Text.WordWrap
-                text: editor.notice !== "" ? editor.notice : editor.guardNotice
-                visible: text !== ""
-                color: "#fa6726"
-                font.family: editor.fontFamily
-                font.pixelSize: editor.fontSize - 2
             }
             Text {
                 objectName: "usedBytes"
