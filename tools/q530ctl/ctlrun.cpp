@@ -7,6 +7,7 @@
 #include "pagescripts.h"
 
 #include "platform/datafolder.h"
+#include "storage/savelog.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -45,8 +46,8 @@ void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &repor
 {
     const DataFolderChoice data = DataFolder::choose(QCoreApplication::applicationDirPath());
     if (!data.userMessage.isEmpty() || !DataFolder::enter(data))
-        return report.fail(CtlExit::kBadUsage, QStringLiteral("the data folder cannot be used: %1")
-                                                   .arg(data.problems.value(0, data.workingFolder)));
+        return report.fail(CtlExit::kDataFolder, QStringLiteral("the data folder cannot be used: %1")
+                                                     .arg(data.problems.value(0, data.workingFolder)));
 
     CtlSession session(options);
     if (!session.scripts().loadError().isEmpty())
@@ -71,6 +72,12 @@ void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &repor
     if (!report.failed())
         command.run(session, report);
     session.finish();
+    // Whatever the command did reached the mouse; a file that kept its old
+    // values must not go unsaid.
+    QStringList unsaved = SaveLog::instance().failures();
+    unsaved.removeDuplicates();
+    if (!unsaved.isEmpty())
+        report.fail(CtlExit::kNotSaved, QStringLiteral("not saved: %1").arg(unsaved.join(QStringLiteral("; "))));
     dumpMouse(options, session);
 }
 
