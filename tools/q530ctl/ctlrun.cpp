@@ -7,11 +7,13 @@
 #include "pagescripts.h"
 
 #include "platform/datafolder.h"
+#include "platform/quitsignals.h"
 #include "storage/savelog.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -45,6 +47,8 @@ void dumpMouse(const CtlOptions &options, const CtlSession &session)
 void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &report)
 {
     const DataFolderChoice data = DataFolder::choose(QCoreApplication::applicationDirPath());
+    if (data.session)
+        QuitSignals::removeOnSignal(data.session->path());
     if (!data.userMessage.isEmpty() || !DataFolder::enter(data))
         return report.fail(CtlExit::kDataFolder, QStringLiteral("the data folder cannot be used: %1")
                                                      .arg(data.problems.value(0, data.workingFolder)));
@@ -107,9 +111,11 @@ int runCtl(const QStringList &argv, QTextStream &out, QTextStream &err)
         return report.exitCode();
     }
 
+    // A signal ends the run where it is; the lock and a temporary data copy go.
+    QuitSignals::endRun();
     InstanceGuard guard;
     if (!guard.refusal().isEmpty())
-        report.fail(CtlExit::kProgramRunning, guard.refusal());
+        report.fail(guard.folderUnusable() ? CtlExit::kDataFolder : CtlExit::kProgramRunning, guard.refusal());
     else
         runCommand(options, *command, report);
     print(options, report, out, err);
