@@ -11,9 +11,10 @@ namespace QuitSignals {
 // object's loop. Call once the application object exists.
 void quitEventLoop();
 
-// For a run without an event loop (q530ctl): the signal removes `paths`
-// given to removeOnSignal(), then ends the process with 128 + the signal.
-void endRun();
+// For a run without an event loop: the signal removes the paths given to
+// removeOnSignal(), says so on stderr as `program` and ends the process
+// with 128 + the signal.
+void endRun(const char *program);
 // A file or folder the run leaves behind if it ends by a signal.
 void removeOnSignal(const QString &path);
 

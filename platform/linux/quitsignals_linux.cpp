@@ -56,13 +56,13 @@ void QuitSignals::quitEventLoop()
     });
 }
 
-void QuitSignals::endRun()
+void QuitSignals::endRun(const char *program)
 {
     if (!installHandlers())
         return;
     // The run may be waiting for the mouse; a thread of its own takes the
     // signal, tidies up and ends the process.
-    std::thread([] {
+    std::thread([program] {
         unsigned char number = 0;
         while (::read(g_pipe[0], &number, 1) != 1) {
         }
@@ -75,7 +75,7 @@ void QuitSignals::endRun()
                     QFile::remove(path);
             }
         }
-        std::fprintf(stderr, "%s: ended by signal %d\n", qPrintable(QCoreApplication::applicationName()), int(number));
+        std::fprintf(stderr, "%s: ended by signal %d\n", program, int(number));
         ::_exit(128 + number);
     }).detach();
 }

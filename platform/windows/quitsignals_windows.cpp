@@ -4,5 +4,5 @@
 // task manager, and the single-instance lock and socket of Windows go away
 // with the process.
 void QuitSignals::quitEventLoop() {}
-void QuitSignals::endRun() {}
+void QuitSignals::endRun(const char *) {}
 void QuitSignals::removeOnSignal(const QString &) {}

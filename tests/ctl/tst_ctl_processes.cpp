@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
+
 using Stored = QMap<QString, QString>;  // "file|group/key" -> value as text
 Q_DECLARE_METATYPE(Stored)
 
@@ -45,6 +47,7 @@ private slots:
     void unsavedChangeIsReported();
     void dataFolderInTheWay_data();
     void dataFolderInTheWay();
+    void signalEndsTheRunWithItsLock();
 
 private:
     void checkStored(const Stored &expected);
@@ -619,6 +622,24 @@ void TestCtlProcesses::dataFolderInTheWay()
     const CtlRun run = m_home->run({"rate", "500"});
     QCOMPARE(run.exitCode, 5);
     QVERIFY2(run.err.contains(said.toUtf8()), run.err.constData());
+}
+
+void TestCtlProcesses::signalEndsTheRunWithItsLock()
+{
+    m_home->useInstanceFolderHere();
+    const QString lock = SingleApplication::lockFilePath();
+    QProcess run;
+    run.setProcessEnvironment(m_home->environment());
+    run.start(Q530CTL, {"--simulate", "profile", "2"}); // sending a whole profile takes seconds
+    const QDeadlineTimer deadline(10000);
+    while (!QFileInfo::exists(lock) && !deadline.hasExpired() && run.state() != QProcess::NotRunning)
+        QThread::msleep(5);
+    QVERIFY(QFileInfo::exists(lock));
+    QVERIFY(::kill(pid_t(run.processId()), SIGTERM) == 0);
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 128 + SIGTERM);
+    QCOMPARE(run.readAllStandardError(), QByteArray("q530ctl: ended by signal 15\n"));
+    QVERIFY(!QFileInfo::exists(lock));
 }
 
 QTEST_GUILESS_MAIN(TestCtlProcesses)

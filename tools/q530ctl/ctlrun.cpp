@@ -112,7 +112,7 @@ int runCtl(const QStringList &argv, QTextStream &out, QTextStream &err)
     }
 
     // A signal ends the run where it is; the lock and a temporary data copy go.
-    QuitSignals::endRun();
+    QuitSignals::endRun("q530ctl");
     InstanceGuard guard;
     if (!guard.refusal().isEmpty())
         report.fail(guard.folderUnusable() ? CtlExit::kDataFolder : CtlExit::kProgramRunning, guard.refusal());
