@@ -36,6 +36,27 @@ QStringList unwritable(const QString &shippedModules, const QString &userModules
     return folders;
 }
 
+// Why `folder` cannot be made: the first part of its path that is in the way.
+QString whyNoFolder(const QString &folder)
+{
+    QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    QStringList parts;
+    while (!path.isEmpty() && !QFileInfo(path).isDir()) {
+        const QFileInfo part(path);
+        if (part.isSymLink() && !part.exists())
+            parts.prepend(QStringLiteral("%1 is a symbolic link that leads nowhere or in a loop")
+                              .arg(QDir::toNativeSeparators(path)));
+        else if (part.exists())
+            parts.prepend(QStringLiteral("%1 is a file, not a folder").arg(QDir::toNativeSeparators(path)));
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    return parts.isEmpty() ? QStringLiteral("%1 cannot be written").arg(QDir::toNativeSeparators(path))
+                           : parts.first();
+}
+
 // This run works on a copy: the shipped data with the user's own files over
 // it, where they can be read.
 void workOnSessionCopy(DataFolderChoice &choice, const QString &shippedRoot, const QString &userFolder)
@@ -90,8 +111,8 @@ DataFolderChoice DataFolder::userCopy(const QStringList &shippedRoots, const QSt
     if (userFolder.isEmpty()) {
         choice.problems.append(QStringLiteral("No per-user data folder (is HOME set?)"));
     } else if (!QDir().mkpath(userModules) || !QFileInfo(userModules).isDir()) {
-        choice.problems.append(QStringLiteral("Data folder %1 cannot be created")
-                                   .arg(QDir::toNativeSeparators(userModules)));
+        choice.problems.append(QStringLiteral("Data folder %1 cannot be created: %2")
+                                   .arg(QDir::toNativeSeparators(userModules), whyNoFolder(userModules)));
     } else {
         const DataSeed::Report report = DataSeed::seed(modulesOf(shipped), userModules);
         if (!report.failed.isEmpty())

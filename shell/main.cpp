@@ -3,6 +3,7 @@
 #include "platform/devicenotifier.h"
 #include "platform/hookguard.h"
 #include "platform/nativemessagefilter.h"
+#include "platform/quitsignals.h"
 #include "shell/hostcallbacks.h"
 #include "shell/screenshot.h"
 #include "shell/simulationmenu.h"
@@ -12,8 +13,21 @@
 #include "simulator/simulatedmouse.h"
 
 #include <QDir>
+#include <QMessageBox>
 
 #include <memory>
+
+namespace {
+
+// A start that gives up says why, on the terminal and where a person sees it.
+void tellWhyNot(const QString &text)
+{
+    qCritical("%s", qPrintable(text));
+    if (DataFolder::canShowBoxes())
+        QMessageBox::warning(nullptr, QStringLiteral("STELLARC VEYRA MOUSE Q530"), text, QMessageBox::Ok);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -22,13 +36,22 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("q530"));
     SingleApplication app(argc, argv);
     if (app.isRunning()) {
-        app.sendMessage(QString(), 5000);
+        // The running copy brings its window up; one that never answers is
+        // a q530ctl run, or a copy still starting, that holds the lock.
+        if (!app.sendMessage(QString(), 5000)) {
+            tellWhyNot(QStringLiteral("Another copy of the program, or a q530ctl command, is running and holds %1. "
+                                      "Start the program again when it has ended.")
+                           .arg(QDir::toNativeSeparators(SingleApplication::lockFilePath())));
+        }
         return 1;
     }
     if (!app.startError().isEmpty()) {
-        qCritical("%s", qPrintable(app.startError()));
+        tellWhyNot(app.startError());
         return 2;
     }
+    // Ended from outside as by the tray's Quit: the lock, the socket and a
+    // temporary data copy go with it.
+    QuitSignals::quitEventLoop();
 
     // Every data path is "./modules/..." in the data folder, which the
     // operating-system layer chooses from the program's own folder. It lives

@@ -23,12 +23,18 @@ public:
     // `timeout` milliseconds or no copy answered.
     bool sendMessage(const QString &message, int timeout);
 
-    // The local server's name for this user (or for the test key in
-    // Q530_INSTANCE_KEY).
+    // The local server's socket for this user (or for the test key in
+    // Q530_INSTANCE_KEY), a full path in instanceFolder().
     static QString serverName();
-    // The lock file that decides which copy is first; in the temporary
-    // folder, or in Q530_INSTANCE_LOCK_DIR for tests.
+    // The lock file that decides which copy is first, beside the socket (or
+    // in Q530_INSTANCE_LOCK_DIR, for tests).
     static QString lockFilePath();
+    // The user's own folder for both: XDG_RUNTIME_DIR when it is the user's
+    // and private, else ~/.cache/q530-instance, made 0700. `problem` says why the
+    // folder cannot be used, if it cannot.
+    static QString instanceFolder(QString *problem = nullptr);
+    // A folder of this user's, no symbolic link, that only the user may use.
+    static bool isPrivateFolder(const QString &folder, QString *why);
 
 signals:
     void messageReceived(const QString &message);

@@ -2,7 +2,9 @@
 
 #include "device/devicestate.h"
 #include "device/devicetable.h"
+#include "platform/datafolder.h"
 #include "platform/windowrestore.h"
+#include "storage/savelog.h"
 #include "ui_controler.h"
 #include "userevent.h"
 #include "viewmodel/myqquickview.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QMessageBox>
 
 namespace {
 constexpr int kPollIntervalMs = 2048;
@@ -33,6 +36,10 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     connect(view(), &myQQuickView::messageRequested, this, &Widget::showBalloon);
 
     buildTray();
+
+    // A change the mouse took but its file did not: said once for a file,
+    // in a box that does not stop the window, and as the tray's message.
+    connect(&SaveLog::instance(), &SaveLog::saveFailed, this, &Widget::warnNotSaved, Qt::QueuedConnection);
 
     // A native window from the start, so system notices reach a window that
     // has not been shown yet.
@@ -151,4 +158,19 @@ void Widget::showBalloon(const QString &title, const QString &text)
 {
     m_tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
     emit balloonShown(title, text);
+}
+
+void Widget::warnNotSaved(const QString &file, const QString &reason)
+{
+    const QString title = tr("Not saved");
+    const QString text = tr("Your change could not be saved to %1 (%2). The mouse may use it until it is "
+                            "unplugged, but the program will not show it at its next start.")
+                             .arg(file, reason);
+    showBalloon(title, text);
+    if (!DataFolder::canShowBoxes())
+        return;
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }

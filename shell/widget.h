@@ -54,6 +54,7 @@ protected:
 private:
     void buildTray();
     void showBalloon(const QString &title, const QString &text);
+    void warnNotSaved(const QString &file, const QString &reason);
     void requestRestore();
     void restoreWindow();
 

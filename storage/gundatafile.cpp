@@ -1,5 +1,6 @@
 #include "gundatafile.h"
 
+#include "inifile.h"
 #include "safename.h"
 #include "settingsvalues.h"
 
@@ -27,7 +28,7 @@ void GunDataFile::saveGundata(const QVariantList &src6)
 {
     if (!present() || src6.isEmpty() || !isSafeName(src6.at(0).toString()))
         return;
-    QSettings(m_file, QSettings::IniFormat).setValue(kGroup + src6.at(0).toString(), src6.mid(1, kValues));
+    DataSettings(m_file).setValue(kGroup + src6.at(0).toString(), src6.mid(1, kValues));
 }
 
 void GunDataFile::modifyGundata(const QVariant &modifyType, const QVariantList &src6)
@@ -38,12 +39,12 @@ void GunDataFile::modifyGundata(const QVariant &modifyType, const QVariantList &
     switch (modifyType.toUInt()) {
     case 0:
         if (isSafeName(src6.at(0).toString()))
-            QSettings(m_file, QSettings::IniFormat).remove(kGroup + src6.at(0).toString());
+            DataSettings(m_file).remove(kGroup + src6.at(0).toString());
         break;
     case 1:
         if (src6.size() <= kOldNameAt || !isSafeName(src6.at(kOldNameAt).toString()))
             return;
-        QSettings(m_file, QSettings::IniFormat).remove(kGroup + src6.at(kOldNameAt).toString());
+        DataSettings(m_file).remove(kGroup + src6.at(kOldNameAt).toString());
         saveGundata(src6);
         break;
     default:
@@ -55,14 +56,14 @@ QVariantList GunDataFile::getGunData(const QVariant &name) const
 {
     if (!present())
         return {};
-    return listValue(QSettings(m_file, QSettings::IniFormat).value(kGroup + name.toString())).mid(0, kValues);
+    return listValue(DataSettings(m_file).value(kGroup + name.toString())).mid(0, kValues);
 }
 
 QStringList GunDataFile::getGunDataKey() const
 {
     if (!present())
         return {};
-    QSettings file(m_file, QSettings::IniFormat);
+    DataSettings file(m_file);
     file.beginGroup(QStringLiteral("gunData"));
     return file.childKeys();
 }

@@ -1,5 +1,6 @@
 #include "languagefile.h"
 
+#include "inifile.h"
 #include "settingsvalues.h"
 
 #include <QSettings>
@@ -7,7 +8,7 @@
 QStringList LanguageFile::readLanguageTable(const QString &path, const QString &group)
 {
     // Qt 6 reads INI files as UTF-8.
-    QSettings file(path, QSettings::IniFormat);
+    DataSettings file(path);
     const QString prefix = group.isEmpty() ? QString() : group + u'/';
     const int total = qBound(0, intValue(file.value(prefix + QStringLiteral("total")), 0), kMaxStrings);
     QStringList out;

@@ -1,5 +1,6 @@
 #include "nameregistry.h"
 
+#include "inifile.h"
 #include "namelist.h"
 #include "settingsvalues.h"
 
@@ -33,7 +34,7 @@ QVariantList NameRegistry::getNameList(const QVariant &type) const
     if (key.isEmpty())
         return {};
     QVariantList out;
-    for (const QString &name : stringListValue(QSettings(m_file, QSettings::IniFormat).value(key)))
+    for (const QString &name : stringListValue(DataSettings(m_file).value(key)))
         out.append(name);
     return out;
 }
@@ -44,7 +45,7 @@ QVariant NameRegistry::updataNameList(const QVariant &type, const QStringList &n
     if (key.isEmpty())
         return true;
     QDir().mkpath(QFileInfo(m_file).path());
-    QSettings file(m_file, QSettings::IniFormat);
+    DataSettings file(m_file);
     if (nameList.isEmpty())
         file.remove(key);
     else

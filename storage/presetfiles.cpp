@@ -1,6 +1,7 @@
 #include "presetfiles.h"
 
 #include "filereplace.h"
+#include "inifile.h"
 #include "safename.h"
 #include "settingsvalues.h"
 
@@ -54,33 +55,32 @@ bool PresetFiles::create(const QString &name, uint index)
     if (!acceptsName(name))
         return false;
     QDir().mkpath(m_folder);
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     file.setValue(kIndex, index);
     file.setValue(kTotal, 0);
     file.setValue(kRepeat, 1);
     file.setValue(kDid, -1);
-    return true;
+    return file.save();
 }
 
 bool PresetFiles::save(const QString &name, const QStringList &lines, const QVariant &repeat)
 {
     if (!exists(name))
         return false;
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     file.remove(m_linesGroup);
     file.setValue(kTotal, lines.size());
     file.setValue(kRepeat, repeat);
     for (int i = 0; i < lines.size(); ++i)
         file.setValue(m_linesGroup + u'/' + QString::number(i), lines.at(i));
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return file.save();
 }
 
 QStringList PresetFiles::lines(const QString &name) const
 {
     if (!exists(name))
         return {};
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     const int total = qBound(0, intValue(file.value(kTotal), 0), kMaxLines);
     QStringList out;
     for (int i = 0; i < total; ++i) {
@@ -96,7 +96,7 @@ QStringList PresetFiles::load(const QString &name) const
     if (!exists(name))
         return {};
     QStringList out = lines(name);
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     out.append(file.value(kRepeat, 0).toString());
     return out;
 }
@@ -105,7 +105,7 @@ int PresetFiles::repeatCount(const QString &name) const
 {
     if (!exists(name))
         return 1;
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     return qBound(0, intValue(file.value(kRepeat), 1), kMaxRepeat);
 }
 
@@ -113,33 +113,33 @@ QVariant PresetFiles::type(const QString &name) const
 {
     if (!exists(name))
         return 0;
-    return QSettings(filePath(name), QSettings::IniFormat).value(kDid, 0);
+    return DataSettings(filePath(name)).value(kDid, 0);
 }
 
 QVariant PresetFiles::index(const QString &name) const
 {
     if (!exists(name))
         return 0;
-    return QSettings(filePath(name), QSettings::IniFormat).value(kIndex, 0);
+    return DataSettings(filePath(name)).value(kIndex, 0);
 }
 
 void PresetFiles::setIndex(const QString &name, const QVariant &index)
 {
     if (exists(name))
-        QSettings(filePath(name), QSettings::IniFormat).setValue(kIndex, index);
+        DataSettings(filePath(name)).setValue(kIndex, index);
 }
 
 void PresetFiles::setType(const QString &name, const QVariant &type)
 {
     if (exists(name))
-        QSettings(filePath(name), QSettings::IniFormat).setValue(kDid, type);
+        DataSettings(filePath(name)).setValue(kDid, type);
 }
 
 QVariantList PresetFiles::config(const QString &name) const
 {
     if (!exists(name))
         return {};
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     const int repeat = intValue(file.value(kRepeat), 1);
     const bool forThisDevice = intValue(file.value(kDid), -1) == int(m_link.deviceIndex());
     const int index = forThisDevice ? intValue(file.value(kIndex), -1) : -1;
@@ -150,7 +150,7 @@ void PresetFiles::setConfig(const QString &name, const QVariantList &config)
 {
     if (!exists(name))
         return;
-    QSettings file(filePath(name), QSettings::IniFormat);
+    DataSettings file(filePath(name));
     if (config.size() > 0)
         file.setValue(kIndex, config.at(0));
     if (config.size() > 1)

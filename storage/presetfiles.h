@@ -33,8 +33,8 @@ public:
     QString filePath(const QString &name) const;
     bool exists(const QString &name) const;
 
-    // [config]: index = `index`, total 0, repeat 1, did -1. False only for an
-    // unsafe name.
+    // [config]: index = `index`, total 0, repeat 1, did -1. False for an
+    // unsafe name or a file that could not be written.
     bool create(const QString &name, uint index);
     // Replaces the lines and the repeat count of an existing file.
     bool save(const QString &name, const QStringList &lines, const QVariant &repeat);

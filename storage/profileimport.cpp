@@ -1,6 +1,7 @@
 #include "profileimport.h"
 
 #include "dpistages.h"
+#include "inifile.h"
 #include "namelist.h"
 #include "nameregistry.h"
 #include "panelvalues.h"
@@ -265,7 +266,7 @@ ImportReport ProfileImport::run(int profile, const QString &chosenFile)
         return report;
     }
     QFile::setPermissions(staged, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QSettings pf(staged, QSettings::IniFormat);
+    DataSettings pf(staged);
     if (pf.status() != QSettings::NoError) {
         report.error = tr("%1 is not a profile.").arg(chosenFile);
         return report;
@@ -313,8 +314,7 @@ ImportReport ProfileImport::run(int profile, const QString &chosenFile)
     }
     holdToPanelRules(pf);
     pointToLocal(pf, plans[0], plans[1], m_guns);
-    pf.sync();
-    if (pf.status() != QSettings::NoError || !m_profiles.replaceSlot(profile, staged)) {
+    if (!pf.save() || !m_profiles.replaceSlot(profile, staged)) {
         undo();
         report.error = tr("The profile cannot be written.");
         return report;

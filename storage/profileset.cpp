@@ -1,6 +1,7 @@
 #include "profileset.h"
 
 #include "filereplace.h"
+#include "inifile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +11,7 @@ ProfileSet::ProfileSet(const QString &folder)
     : m_folder(folder)
 {
     for (int i = 0; i < kCount; ++i)
-        m_profiles.append(new QSettings(fileName(i), QSettings::IniFormat));
+        m_profiles.append(new DataSettings(fileName(i)));
 }
 
 ProfileSet::~ProfileSet()
@@ -29,10 +30,9 @@ QSettings *ProfileSet::at(int index) const
     return isValidIndex(index) ? m_profiles.at(index) : nullptr;
 }
 
-void ProfileSet::sync(int index)
+bool ProfileSet::sync(int index)
 {
-    if (isValidIndex(index))
-        m_profiles.at(index)->sync();
+    return !isValidIndex(index) || m_profiles.at(index)->save();
 }
 
 QString ProfileSet::fileName(int index) const
@@ -47,18 +47,17 @@ bool ProfileSet::replaceSlot(int index, const QString &sourceFile)
     const QString target = fileName(index);
     const QString canonicalSource = QFileInfo(sourceFile).canonicalFilePath();
     const bool ontoItself = !canonicalSource.isEmpty() && canonicalSource == QFileInfo(target).canonicalFilePath();
-    QSettings *old = m_profiles.takeAt(index);
-    old->sync();
+    DataSettings *old = m_profiles.takeAt(index);
+    old->save();
     delete old;
+    bool replaced = true;
     if (!ontoItself) {
         // In one step: a crash or a kill never leaves half a profile.
         if (QFileInfo::exists(sourceFile))
-            replaceByCopy(sourceFile, target);
+            replaced = replaceByCopy(sourceFile, target);
         else
-            QFile::remove(target);
+            replaced = QFile::remove(target) || !QFileInfo::exists(target);
     }
-    // A copy keeps the source's read-only bit (factory files may have it).
-    QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    m_profiles.insert(index, new QSettings(target, QSettings::IniFormat));
-    return true;
+    m_profiles.insert(index, new DataSettings(target));
+    return replaced;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "inifile.h"
+
 #include <QList>
 #include <QString>
-
-class QSettings;
 
 // The ten profile files "p1.bin" ... "p10.bin", open for the whole run, and
 // which of them is current. Every profile read and write of the view model
@@ -30,8 +30,9 @@ public:
     QString folder() const { return m_folder; }
 
     // Writes pending changes of profile `index` to its file now: needed
-    // before the file itself is copied.
-    void sync(int index);
+    // before the file itself is copied. False when they could not be
+    // written (told to SaveLog); the changes stay pending.
+    bool sync(int index);
 
     // Replaces profile `index` by a copy of `sourceFile` (import, reset,
     // copy). The old object's pending writes go to the old file before it is
@@ -39,11 +40,13 @@ public:
     // profile's own file keeps it as it is. A missing source leaves
     // the profile without a file: it reads as all defaults; one that cannot
     // be read leaves the old file. The file is replaced in one step, never
-    // half written. False when `index` is out of range.
+    // half written, and keeps its mode. False when `index` is out of range
+    // or the file could not be replaced (it is read-only, the disk is full):
+    // the old file stays.
     bool replaceSlot(int index, const QString &sourceFile);
 
 private:
     QString m_folder;
-    QList<QSettings *> m_profiles;
+    QList<DataSettings *> m_profiles;
     int m_current = 0;
 };

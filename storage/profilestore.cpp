@@ -3,10 +3,12 @@
 #include "buttonentry.h"
 #include "filereplace.h"
 #include "gunfiles.h"
+#include "inifile.h"
 #include "macrofiles.h"
 #include "namelist.h"
 #include "nameregistry.h"
 #include "profileset.h"
+#include "savelog.h"
 #include "settingsvalues.h"
 
 #include <QFile>
@@ -57,7 +59,7 @@ QString ProfileStore::factoryFile(int profile) const
 
 QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
 {
-    const QSettings factory(factoryFile(0), QSettings::IniFormat);
+    const DataSettings factory(factoryFile(0));
     auto ints = [&factory](const QString &key, int maxCount) {
         return intListValue(factory.value(key), maxCount);
     };
@@ -117,15 +119,17 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
     // The file is copied from disk: pending writes go there first. The
     // export is put together aside and then replaces the chosen file in one
     // step, so no half export is ever left there.
-    m_profiles.sync(profile);
+    if (!m_profiles.sync(profile))
+        return false;
     const QTemporaryDir aside;
     const QString staged = aside.filePath(QStringLiteral("export.pf"));
-    if (!aside.isValid())
+    if (!aside.isValid() || !QFile::copy(source, staged)) {
+        SaveLog::instance().failed(chosenFile, QStringLiteral("no room to put the export together"));
         return false;
-    QFile::copy(source, staged);
+    }
     QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner);
     {
-        QSettings exported(staged, QSettings::IniFormat);
+        DataSettings exported(staged);
         exported.remove(QStringLiteral("profile")); // what an earlier import carried
         exported.setValue(kCarriedGroup + QStringLiteral("macroName"), macroNameList);
         exported.setValue(kCarriedGroup + QStringLiteral("gunName"), gunNameList);
@@ -135,8 +139,7 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
         for (int i = 0; i < gunNameList.size(); ++i)
             exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i),
                               m_guns.load(gunNameList.at(i)));
-        exported.sync();
-        if (exported.status() != QSettings::NoError)
+        if (!exported.save())
             return false;
     }
     return replaceByCopy(staged, chosenFile);

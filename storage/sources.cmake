@@ -4,6 +4,7 @@ target_sources(q530core PRIVATE
     storage/dpistages.h storage/dpistages.cpp
     storage/editorencoder.h storage/editorencoder.cpp
     storage/filereplace.h storage/filereplace.cpp
+    storage/inifile.h storage/inifile.cpp
     storage/gundatafile.h storage/gundatafile.cpp
     storage/gunfiles.h
     storage/gunselection.h storage/gunselection.cpp
@@ -24,6 +25,7 @@ target_sources(q530core PRIVATE
     storage/profileset.h storage/profileset.cpp
     storage/profilestore.h storage/profilestore.cpp
     storage/safename.h storage/safename.cpp
+    storage/savelog.h storage/savelog.cpp
     storage/settingsvalues.h storage/settingsvalues.cpp
     storage/storageparts.h
 )

@@ -7,6 +7,8 @@
 #include "device/devicestate.h"
 #include "storage/languagefile.h"
 
+#include "storage/inifile.h"
+
 #include <QDir>
 #include <QSettings>
 
@@ -58,7 +60,7 @@ QStringList myQQuickView::getGlobalStrings(QVariant type, QString langCode)
 
 QStringList myQQuickView::getProductLayoutStrings_R8(QString langCode)
 {
-    QSettings file(kLanguageFolder + QStringLiteral("lang_") + langCode + QStringLiteral(".ini"), QSettings::IniFormat);
+    DataSettings file(kLanguageFolder + QStringLiteral("lang_") + langCode + QStringLiteral(".ini"));
     QStringList strings;
     for (int i = 0; i < kProductLayoutStrings; ++i)
         strings.append(file.value(QStringLiteral("R8_133C6AA/") + QString::number(i)).toString());

@@ -9,6 +9,8 @@
 #include "storage/settingsvalues.h"
 #include "storage/storageparts.h"
 
+#include "storage/inifile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -47,7 +49,7 @@ QStringList englishMessages()
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
-    , m_apConfig(new QSettings(kApConfigPath, QSettings::IniFormat))
+    , m_apConfig(new DataSettings(kApConfigPath))
     , m_profiles(std::make_unique<ProfileSet>())
     , m_storage(std::make_unique<StorageParts>(*m_profiles))
     , m_pointer(PointerSettings::createForSystem())
@@ -202,15 +204,14 @@ void myQQuickView::resetApconfig()
     const QString file = m_apConfig->fileName();
     // Pending writes go to the old file now, before it is replaced: written
     // later they would land in the fresh copy.
-    m_apConfig->sync();
+    m_apConfig->save();
     delete m_apConfig;
     // In one step: a crash or a kill never leaves half a configuration.
     if (QFileInfo::exists(kApConfigDefaultPath))
         replaceByCopy(kApConfigDefaultPath, file);
     else
         QFile::remove(file);
-    QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    m_apConfig = new QSettings(kApConfigPath, QSettings::IniFormat);
+    m_apConfig = new DataSettings(kApConfigPath);
     loadMessageTexts();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/inifile.h"
+
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
@@ -10,6 +12,7 @@
 class Hid_Thread;
 class PointerSettings;
 class ProfileSet;
+class DataSettings;
 class QSettings;
 struct StorageParts;
 
@@ -36,7 +39,7 @@ public:
     QStringList messageList() const { return m_messages; }
 
     ProfileSet &profiles() const { return *m_profiles; }
-    QSettings *appConfig() const { return m_apConfig; }
+    DataSettings *appConfig() const { return m_apConfig; }
 
     // Every file dialog of the view model goes through this: an open dialog,
     // or a save dialog when `save`; "" is a cancelled one. Tests answer it in
@@ -250,7 +253,7 @@ private:
 
     Hid_Thread *m_hid = nullptr;
     bool m_audioEnabled = true;
-    QSettings *m_apConfig = nullptr;
+    DataSettings *m_apConfig = nullptr;
     std::unique_ptr<ProfileSet> m_profiles;
     std::unique_ptr<StorageParts> m_storage;
     QStringList m_messages;

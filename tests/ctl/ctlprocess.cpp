@@ -12,6 +12,19 @@ CtlHome::CtlHome()
     : m_key(QUuid::createUuid().toString(QUuid::Id128))
     , m_home(std::make_unique<QTemporaryDir>())
 {
+    QDir().mkpath(runtime());
+    QFile::setPermissions(runtime(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+QString CtlHome::runtime() const
+{
+    return home() + "/runtime";
+}
+
+void CtlHome::useInstanceFolderHere() const
+{
+    qputenv("Q530_INSTANCE_KEY", m_key.toUtf8());
+    qputenv("XDG_RUNTIME_DIR", runtime().toUtf8());
 }
 
 QProcessEnvironment CtlHome::environment() const
@@ -20,6 +33,7 @@ QProcessEnvironment CtlHome::environment() const
     env.insert("Q530_INSTANCE_KEY", m_key);
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("HOME", home());
+    env.insert("XDG_RUNTIME_DIR", runtime());
     env.insert("XDG_DATA_HOME", home() + "/data");
     env.insert("XDG_CONFIG_HOME", home() + "/config");
     return env;

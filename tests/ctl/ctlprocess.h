@@ -28,8 +28,11 @@ class CtlHome
 public:
     CtlHome();
 
-    // What q530ctl and the program run with: this home, this instance key.
+    // What q530ctl and the program run with: this home, this instance key,
+    // a runtime folder of this home's.
     QProcessEnvironment environment() const;
+    // The test process finds the lock and the socket where the runs do.
+    void useInstanceFolderHere() const;
 
     // Runs q530ctl --simulate (with `condition` appended when given) and
     // the arguments, and reads the simulated mouse's state afterwards.
@@ -51,6 +54,7 @@ public:
     void addMacro(const QString &name, const QStringList &lines, int repeat) const;
 
 private:
+    QString runtime() const;
     QString m_key;
     std::unique_ptr<QTemporaryDir> m_home;
 };

@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
+
 using Stored = QMap<QString, QString>;  // "file|group/key" -> value as text
 Q_DECLARE_METATYPE(Stored)
 
@@ -42,6 +44,11 @@ private slots:
     void importedStagesObeyThePanel();
     void refusedWhileTheProgramRuns();
     void refusedWhileTheLockIsHeld();
+    void unsavedChangeIsReported_data();
+    void unsavedChangeIsReported();
+    void dataFolderInTheWay_data();
+    void dataFolderInTheWay();
+    void signalEndsTheRunWithItsLock();
 
 private:
     void checkStored(const Stored &expected);
@@ -241,6 +248,9 @@ void TestCtlProcesses::badArgumentsChangeNothing_data()
     QTest::newRow("export into a folder") << QStringList{"profile", "export", "1", "@data"} << "is a folder";
     QTest::newRow("export where no folder is") << QStringList{"profile", "export", "1", "/nonexistent/p.pf"}
                                                << "no folder";
+    QTest::newRow("export to an empty name") << QStringList{"profile", "export", "1", ""} << "one given is empty";
+    QTest::newRow("export onto the profile's own file")
+        << QStringList{"profile", "export", "1", "@data/setting/p1.bin"} << "where profile 1 itself is kept";
     QTest::newRow("macro slot 6 holds gun macros") << QStringList{"macro", "send", "Hello", "6"} << "from 1 to 5";
     QTest::newRow("macro send of an unknown macro") << QStringList{"macro", "send", "Nope", "1"} << "no macro";
     QTest::newRow("a name that would be a path") << QStringList{"macro", "send", "../setting/p1", "1"} << "no macro";
@@ -412,9 +422,11 @@ void TestCtlProcesses::profileNotTakenIsReported()
 
 void TestCtlProcesses::exportImportCarriesTheMacros()
 {
+    // A name of the user's is taken from the folder the command starts in
+    // (the home here), though the run works in the data folder.
     const QString file = m_home->home() + "/mine.pf";
     QCOMPARE(m_home->run({"button", "8", "Macro:Hello"}).exitCode, 0);
-    QCOMPARE(m_home->run({"profile", "export", "1", file}).exitCode, 0);
+    QCOMPARE(m_home->run({"profile", "export", "1", "mine.pf"}).exitCode, 0);
     const QSettings exported(file, QSettings::IniFormat);
     QCOMPARE(exported.value("profile/macroName").toStringList(), QStringList({"Hello", "loaderzentak"}));
     QCOMPARE(exported.value("profile/macro0").toStringList(), QStringList({"1,A", "0,100", "2,A", "2"}));
@@ -427,7 +439,7 @@ void TestCtlProcesses::exportImportCarriesTheMacros()
     names.sync();
     QCOMPARE(m_home->run({"profile", "reset", "1"}).exitCode, 0);
 
-    const CtlRun run = m_home->run({"profile", "import", "1", file});
+    const CtlRun run = m_home->run({"profile", "import", "1", "./mine.pf"});
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QVERIFY(run.out.contains("profile 1 read from"));
     QVERIFY(run.out.contains("profile 1 sent to the mouse"));
@@ -505,7 +517,7 @@ void TestCtlProcesses::refusedWhileTheProgramRuns()
     QCOMPARE(run.mouse.value("commands").toArray().size(), 0);
     QCOMPARE(m_home->stored("p1.bin", "sensor/reportRate_R8"), QString("1"));
 
-    qputenv("Q530_INSTANCE_KEY", m_home->key().toUtf8());
+    m_home->useInstanceFolderHere();
     QLocalServer::removeServer(SingleApplication::serverName());
     QFile::remove(SingleApplication::lockFilePath());
 }
@@ -513,7 +525,7 @@ void TestCtlProcesses::refusedWhileTheProgramRuns()
 void TestCtlProcesses::refusedWhileTheLockIsHeld()
 {
     // A program between taking its lock and answering, or another run.
-    qputenv("Q530_INSTANCE_KEY", m_home->key().toUtf8());
+    m_home->useInstanceFolderHere();
     QLockFile lock(SingleApplication::lockFilePath());
     QVERIFY(lock.tryLock(0));
     const CtlRun refused = m_home->run({"rate", "500"});
@@ -521,6 +533,134 @@ void TestCtlProcesses::refusedWhileTheLockIsHeld()
     QVERIFY2(refused.err.contains("try again"), refused.err.constData());
     lock.unlock();
     QCOMPARE(m_home->run({"rate", "500"}).exitCode, 0);
+}
+
+void TestCtlProcesses::unsavedChangeIsReported_data()
+{
+    QTest::addColumn<QString>("condition");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("kept"); // files below the data folder's q530/
+
+    // "nearly full": the lock files QSettings takes still fit, a file's new
+    // text does not; "full": not a byte more.
+    const QStringList p1{"modules/setting/p1.bin"};
+    QTest::newRow("nearly full disk: a DPI change") << "nearly full" << QStringList{"dpi", "1", "900"} << p1;
+    QTest::newRow("nearly full disk: a profile switch") << "nearly full" << QStringList{"profile", "2"}
+                                                        << QStringList{"modules/setting/apConfig.bin"};
+    QTest::newRow("full disk: a DPI change") << "full" << QStringList{"dpi", "1", "900"} << p1;
+    QTest::newRow("full disk: an import")
+        << "full" << QStringList{"profile", "import", "2", "@home/mine.pf"}
+        << QStringList{"modules/setting/p2.bin", "modules/setting/name.bin"};
+    QTest::newRow("full disk: an export over a good file")
+        << "full" << QStringList{"profile", "export", "1", "@q530/good.pf"} << QStringList{"good.pf"};
+    QTest::newRow("read-only profile: a DPI change") << "read-only" << QStringList{"dpi", "1", "900"} << p1;
+    QTest::newRow("read-only profile: an import")
+        << "read-only" << QStringList{"profile", "import", "1", "@home/mine.pf"} << p1;
+    QTest::newRow("read-only export file") << "read-only" << QStringList{"profile", "export", "1", "@q530/good.pf"}
+                                           << QStringList{"good.pf"};
+}
+
+void TestCtlProcesses::unsavedChangeIsReported()
+{
+    QFETCH(QString, condition);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, kept);
+
+    const QString q530 = QFileInfo(m_home->dataFolder()).path();
+    // An import source that differs from every profile, an export target that is good.
+    QCOMPARE(m_home->run({"button", "8", "Macro:Hello"}).exitCode, 0);
+    QCOMPARE(m_home->run({"profile", "export", "1", m_home->home() + "/mine.pf"}).exitCode, 0);
+    QVERIFY(QFile::copy(m_home->home() + "/mine.pf", q530 + "/good.pf"));
+    QCOMPARE(m_home->run({"profile", "reset", "1"}).exitCode, 0);
+
+    struct Unmount
+    {
+        QString folder;
+        ~Unmount()
+        {
+            if (!folder.isEmpty())
+                QProcess::execute("umount", {folder});
+        }
+    } unmount;
+    if (condition.endsWith("full")) {
+        // The data folder on a small file system of its own.
+        const QString copy = m_home->home() + "/q530-copy";
+        QCOMPARE(QProcess::execute("cp", {"-a", q530, copy}), 0);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=512k", "tmpfs", q530}) != 0)
+            QSKIP("needs to mount a tmpfs (root)");
+        unmount.folder = q530;
+        QCOMPARE(QProcess::execute("cp", {"-a", copy + "/.", q530}), 0);
+        QProcess::execute("dd", {"if=/dev/zero", "of=" + q530 + "/filler", "bs=4k"});
+        if (condition == "nearly full")
+            QCOMPARE(QProcess::execute("truncate", {"-s", "-4096", q530 + "/filler"}), 0);
+    } else {
+        for (const QString &file : kept)
+            QVERIFY(QFile::setPermissions(q530 + "/" + file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    }
+    QMap<QString, QByteArray> before;
+    QMap<QString, QFileDevice::Permissions> modes;
+    for (const QString &file : kept) {
+        QFile f(q530 + "/" + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        before.insert(file, f.readAll());
+        modes.insert(file, f.permissions());
+    }
+
+    QStringList args;
+    for (QString a : arguments)
+        args.append(a.replace("@home", m_home->home()).replace("@q530", q530));
+    const CtlRun run = m_home->run(args);
+    QCOMPARE(run.exitCode, 6);
+    QVERIFY2(run.err.contains(kept.first().section('/', -1).toUtf8()), run.err.constData());
+    for (const QString &file : kept) {
+        QFile f(q530 + "/" + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY2(f.readAll() == before.value(file), qPrintable(file));
+        QCOMPARE(f.permissions(), modes.value(file));
+    }
+}
+
+void TestCtlProcesses::dataFolderInTheWay_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a file") << "file" << "q530 is a file, not a folder";
+    QTest::newRow("a symbolic link in a loop") << "loop" << "q530 is a symbolic link that leads nowhere or in a loop";
+}
+
+void TestCtlProcesses::dataFolderInTheWay()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, said);
+    const QString q530 = QFileInfo(m_home->dataFolder()).path();
+    QVERIFY(QDir(q530).removeRecursively());
+    if (way == "file") {
+        QFile f(q530);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QFile::link(q530, q530));
+    }
+    const CtlRun run = m_home->run({"rate", "500"});
+    QCOMPARE(run.exitCode, 5);
+    QVERIFY2(run.err.contains(said.toUtf8()), run.err.constData());
+}
+
+void TestCtlProcesses::signalEndsTheRunWithItsLock()
+{
+    m_home->useInstanceFolderHere();
+    const QString lock = SingleApplication::lockFilePath();
+    QProcess run;
+    run.setProcessEnvironment(m_home->environment());
+    run.start(Q530CTL, {"--simulate", "profile", "2"}); // sending a whole profile takes seconds
+    const QDeadlineTimer deadline(10000);
+    while (!QFileInfo::exists(lock) && !deadline.hasExpired() && run.state() != QProcess::NotRunning)
+        QThread::msleep(5);
+    QVERIFY(QFileInfo::exists(lock));
+    QVERIFY(::kill(pid_t(run.processId()), SIGTERM) == 0);
+    QVERIFY(run.waitForFinished(10000));
+    QCOMPARE(run.exitCode(), 128 + SIGTERM);
+    QCOMPARE(run.readAllStandardError(), QByteArray("q530ctl: ended by signal 15\n"));
+    QVERIFY(!QFileInfo::exists(lock));
 }
 
 QTEST_GUILESS_MAIN(TestCtlProcesses)

@@ -12,11 +12,14 @@
 #include "shell/ui_controler.h"
 #include "shell/userevent.h"
 #include "simulator/simulatedmouse.h"
+#include "storage/profileset.h"
+#include "viewmodel/myqquickview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace ShellTesting;
@@ -42,6 +45,7 @@ private slots:
     void drag();
     void recordedInputReachesThePage();
     void simulationEntriesFollowThePlug();
+    void unsavedChangeIsToldOnce();
 };
 
 void TestShellParts::noticeText_data()
@@ -280,6 +284,34 @@ void TestShellParts::simulationEntriesFollowThePlug()
     menu->actions().at(1)->trigger();
     QVERIFY(!mouse.isPlugged());
     QCOMPARE(entries(), QStringList({"Press DPI button (off)", "Unplug mouse (off)", "Plug in mouse", "-", "Quit (&Q)"}));
+}
+
+void TestShellParts::unsavedChangeIsToldOnce()
+{
+    // A click on a panel stores its value; the settings save it once the
+    // event loop runs. The file's owner took the right to write it away.
+    const QString file = QStringLiteral("modules/setting/p1.bin");
+    const QFileDevice::Permissions mode = QFile::permissions(file);
+    QFile before(file);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+
+    SimulatedMouse mouse;
+    Widget window(&mouse);
+    QSignalSpy told(&window, &Widget::balloonShown);
+    for (int rate : {4, 2}) {
+        window.view()->profiles().at(0)->setValue(QStringLiteral("sensor/reportRate_R8"), rate);
+        QTest::qWait(50);
+    }
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.at(0).at(0).toString(), QStringLiteral("Not saved"));
+    QVERIFY2(told.at(0).at(1).toString().contains(QStringLiteral("p1.bin (the file is read-only)")),
+             qPrintable(told.at(0).at(1).toString()));
+    QFile after(file);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), bytes);
+    QVERIFY(QFile::setPermissions(file, mode));
 }
 
 QTEST_MAIN(TestShellParts)

@@ -10,10 +10,13 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
+
+#include <csignal>
 
 #include <list>
 #include <memory>
@@ -30,6 +33,10 @@ private slots:
     void unusableLockNeverTakesOver();
     void unusableLockWithoutACopySaysWhy();
     void filesLandInTheDataFolder();
+    void plantedLockInTmpDoesNotBlock();
+    void signalEndsAsQuitDoes_data();
+    void signalEndsAsQuitDoes();
+    void lockHeldByARunSaysWhy();
 
 private:
     QProcess &start(const QString &workingDirectory = QString(), const QString &screenshot = QString(),
@@ -59,7 +66,7 @@ void TestShellProcesses::cleanup()
     qputenv("Q530_INSTANCE_KEY", m_key.toUtf8());
     const QString name = SingleApplication::serverName();
     QLocalServer::removeServer(name);
-    QFile::remove(QDir::temp().filePath(name + ".lock"));
+    QFile::remove(SingleApplication::lockFilePath());
 }
 
 QProcess &TestShellProcesses::start(const QString &workingDirectory, const QString &screenshot,
@@ -121,8 +128,8 @@ void TestShellProcesses::crashedFirstCopyDoesNotBlock()
     // What the crash left behind.
     qputenv("Q530_INSTANCE_KEY", m_key.toUtf8());
     const QString name = SingleApplication::serverName();
-    QVERIFY(QFileInfo::exists(QDir::temp().filePath(name + ".lock")));
-    QVERIFY(QFileInfo::exists(QDir::temp().filePath(name)));
+    QVERIFY(QFileInfo::exists(SingleApplication::lockFilePath()));
+    QVERIFY(QFileInfo::exists(name));
 
     QProcess &next = start();
     QVERIFY(waitUntilUp(next));
@@ -214,6 +221,69 @@ void TestShellProcesses::filesLandInTheDataFolder()
         QVERIFY2(copy.open(QIODevice::ReadOnly) && shipped.open(QIODevice::ReadOnly), qPrintable(file));
         QCOMPARE(copy.readAll(), shipped.readAll());
     }
+}
+
+void TestShellProcesses::plantedLockInTmpDoesNotBlock()
+{
+    // Another user can make files in /tmp under any name, with a lock that
+    // looks held by a live process.
+    QLockFile planted(QDir::temp().filePath("q530-" + m_key + ".lock"));
+    QVERIFY(planted.tryLock(0));
+    QFile socket(QDir::temp().filePath("q530-" + m_key));
+    QVERIFY(socket.open(QIODevice::WriteOnly));
+    socket.close();
+
+    QProcess &p = start();
+    QVERIFY(waitUntilUp(p));
+    QFile::remove(socket.fileName());
+    // Without a runtime folder of the user's, one in the home is made private.
+    QProcess &q = m_processes.emplace_back();
+    QProcessEnvironment env = p.processEnvironment();
+    env.remove("XDG_RUNTIME_DIR");
+    env.insert("HOME", m_home->path());
+    env.insert("Q530_INSTANCE_KEY", m_key + "x");
+    q.setProcessEnvironment(env);
+    q.setProcessChannelMode(QProcess::MergedChannels);
+    q.start(Q530_PROGRAM, {"--simulate"});
+    QVERIFY(waitUntilUp(q));
+    const QFileInfo folder(m_home->filePath(".cache/q530-instance"));
+    QCOMPARE(folder.permissions() & QFileDevice::Permissions(0x7077), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(QFileInfo::exists(folder.filePath() + "/q530-" + m_key + "x.lock"));
+}
+
+void TestShellProcesses::signalEndsAsQuitDoes_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+void TestShellProcesses::signalEndsAsQuitDoes()
+{
+    QFETCH(int, signal);
+    QProcess &p = start();
+    QVERIFY(waitUntilUp(p));
+    qputenv("Q530_INSTANCE_KEY", m_key.toUtf8());
+    QVERIFY(QFileInfo::exists(SingleApplication::lockFilePath()));
+    QVERIFY(::kill(pid_t(p.processId()), signal) == 0);
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(SingleApplication::lockFilePath()));
+    QVERIFY(!QFileInfo::exists(SingleApplication::serverName()));
+}
+
+void TestShellProcesses::lockHeldByARunSaysWhy()
+{
+    // What a q530ctl run does while it works: the lock, and no server.
+    qputenv("Q530_INSTANCE_KEY", m_key.toUtf8());
+    QLockFile lock(SingleApplication::lockFilePath());
+    QVERIFY(lock.tryLock(0));
+    QProcess &p = start();
+    QVERIFY(p.waitForFinished(30000));
+    const QByteArray output = p.readAll();
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY2(output.contains("a q530ctl command, is running"), output.constData());
 }
 
 QTEST_GUILESS_MAIN(TestShellProcesses)

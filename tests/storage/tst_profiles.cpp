@@ -5,10 +5,13 @@
 
 #include "storage/buttonentry.h"
 #include "storage/editorencoder.h"
+#include "storage/inifile.h"
 #include "storage/namelist.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ProfilesTest : public QObject
@@ -31,6 +34,8 @@ private slots:
     void loadDefaultProfile_data();
     void loadDefaultProfile();
     void shippedProfilesAndPresets();
+    void savedAsQSettingsSavesIt_data();
+    void savedAsQSettingsSavesIt();
 };
 
 namespace {
@@ -439,6 +444,60 @@ void ProfilesTest::shippedProfilesAndPresets()
         total += int(bytes.size());
     }
     QVERIFY(total < 896);
+}
+
+void ProfilesTest::savedAsQSettingsSavesIt_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("number") << "sensor/reportRate_R8" << QVariant(4);
+    QTest::newRow("list of numbers") << "sensor/dpi_R8" << QVariant(QVariantList{800, 1600, 250});
+    QTest::newRow("one-item list") << "macro/macroName" << QVariant(QStringList{"Hello"});
+    QTest::newRow("empty list") << "gun/gunName" << QVariant(QStringList{});
+    QTest::newRow("comma, quote and backslash")
+        << "macro/0" << QVariant(QStringList{"1,A", "say \"hi\"", "C:\\x", " lead", "trail "});
+    QTest::newRow("at sign and control characters") << "names/a" << QVariant(QString("@x\t\n\x01f;="));
+    QTest::newRow("text beyond ASCII") << "names/b" << QVariant(QString::fromUtf8("\xe5\xae\x8f \xf0\x9f\x96\xb1"));
+    QTest::newRow("key with a space and a slash") << "gunData/Double fire/x" << QVariant(true);
+    QTest::newRow("no section, and General") << "loose" << QVariant(QString("General/k"));
+    QTest::newRow("bytes") << "userPicture/raw" << QVariant(QByteArray("\x00\xff(a)", 6));
+}
+
+void ProfilesTest::savedAsQSettingsSavesIt()
+{
+    // What the program writes is what QSettings writes: files written by
+    // earlier versions and by this one are the same files.
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    ProgramFolder folder;
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(folder.path("modules/setting/p1.bin"), dir.filePath("a.bin")));
+    QVERIFY(QFile::copy(folder.path("modules/setting/p1.bin"), dir.filePath("b.bin")));
+    QFile::setPermissions(dir.filePath("a.bin"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(dir.filePath("b.bin"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    {
+        QSettings theirs(dir.filePath("a.bin"), QSettings::IniFormat);
+        theirs.setValue(key, value);
+        theirs.setValue("sensor/stage_R8", 3);
+        DataSettings ours(dir.filePath("b.bin"));
+        ours.setValue(key, value);
+        ours.setValue("sensor/stage_R8", 3);
+        QVERIFY(ours.save());
+    }
+    QFile a(dir.filePath("a.bin"));
+    QFile b(dir.filePath("b.bin"));
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    const QByteArray text = a.readAll();
+    QCOMPARE(QString::fromUtf8(b.readAll()), QString::fromUtf8(text));
+    // ...and read back as QSettings reads it.
+    QSettings::SettingsMap decoded;
+    QVERIFY(IniFile::decode(text, decoded));
+    // A path of its own: QSettings would answer from what it wrote for a.bin.
+    QVERIFY(QFile::copy(dir.filePath("a.bin"), dir.filePath("c.bin")));
+    const QSettings reread(dir.filePath("c.bin"), QSettings::IniFormat);
+    QCOMPARE(decoded.size(), reread.allKeys().size());
+    for (const QString &k : reread.allKeys())
+        QCOMPARE(decoded.value(k), reread.value(k));
 }
 
 QTEST_GUILESS_MAIN(ProfilesTest)

@@ -95,5 +95,6 @@ QString CtlOptionParser::usage()
         "  --help       this text\n"
         "\n"
         "Exit status: 0 done, 1 q530 is running, 2 bad usage, 3 no mouse,\n"
-        "4 the mouse did not accept a command. See q530ctl(1).\n");
+        "4 the mouse did not accept a command, 5 the data folder cannot be used,\n"
+        "6 a change could not be saved. See q530ctl(1).\n");
 }

@@ -12,6 +12,8 @@ constexpr int kProgramRunning = 1;
 constexpr int kBadUsage = 2;
 constexpr int kNoMouse = 3;
 constexpr int kNotAccepted = 4;
+constexpr int kDataFolder = 5; // the data folder cannot be used
+constexpr int kNotSaved = 6;   // a change did not reach its file
 } // namespace CtlExit
 
 // What one run has to say: lines for a person, one JSON object for a

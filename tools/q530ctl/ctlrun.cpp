@@ -7,10 +7,13 @@
 #include "pagescripts.h"
 
 #include "platform/datafolder.h"
+#include "platform/quitsignals.h"
+#include "storage/savelog.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -44,9 +47,11 @@ void dumpMouse(const CtlOptions &options, const CtlSession &session)
 void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &report)
 {
     const DataFolderChoice data = DataFolder::choose(QCoreApplication::applicationDirPath());
+    if (data.session)
+        QuitSignals::removeOnSignal(data.session->path());
     if (!data.userMessage.isEmpty() || !DataFolder::enter(data))
-        return report.fail(CtlExit::kBadUsage, QStringLiteral("the data folder cannot be used: %1")
-                                                   .arg(data.problems.value(0, data.workingFolder)));
+        return report.fail(CtlExit::kDataFolder, QStringLiteral("the data folder cannot be used: %1")
+                                                     .arg(data.problems.value(0, data.workingFolder)));
 
     CtlSession session(options);
     if (!session.scripts().loadError().isEmpty())
@@ -71,6 +76,12 @@ void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &repor
     if (!report.failed())
         command.run(session, report);
     session.finish();
+    // Whatever the command did reached the mouse; a file that kept its old
+    // values must not go unsaid.
+    QStringList unsaved = SaveLog::instance().failures();
+    unsaved.removeDuplicates();
+    if (!unsaved.isEmpty())
+        report.fail(CtlExit::kNotSaved, QStringLiteral("not saved: %1").arg(unsaved.join(QStringLiteral("; "))));
     dumpMouse(options, session);
 }
 
@@ -100,9 +111,11 @@ int runCtl(const QStringList &argv, QTextStream &out, QTextStream &err)
         return report.exitCode();
     }
 
+    // A signal ends the run where it is; the lock and a temporary data copy go.
+    QuitSignals::endRun("q530ctl");
     InstanceGuard guard;
     if (!guard.refusal().isEmpty())
-        report.fail(CtlExit::kProgramRunning, guard.refusal());
+        report.fail(guard.folderUnusable() ? CtlExit::kDataFolder : CtlExit::kProgramRunning, guard.refusal());
     else
         runCommand(options, *command, report);
     print(options, report, out, err);

@@ -80,7 +80,7 @@ void CtlSession::finish()
     m_hid->waitForPendingExchange();
     for (int i = 0; i < ProfileSet::kCount; ++i)
         m_view->profiles().sync(i);
-    m_view->appConfig()->sync();
+    m_view->appConfig()->save();
 }
 
 QJsonObject CtlSession::simulatedState() const

@@ -1,5 +1,6 @@
 #include "instanceguard.h"
 
+#include "platform/quitsignals.h"
 #include "shell/singleapplication.h"
 
 #include <QLocalSocket>
@@ -22,6 +23,13 @@ bool programAnswers()
 InstanceGuard::InstanceGuard()
     : m_lock(SingleApplication::lockFilePath())
 {
+    QString unusable;
+    SingleApplication::instanceFolder(&unusable);
+    if (!unusable.isEmpty()) {
+        m_refusal = QStringLiteral("cannot look for a running q530: the folder for its lock %1").arg(unusable);
+        m_folderUnusable = true;
+        return;
+    }
     if (programAnswers()) {
         m_refusal = QStringLiteral("q530 is running: quit it first (it owns the mouse and the profiles while it runs)");
         return;
@@ -30,6 +38,8 @@ InstanceGuard::InstanceGuard()
     m_lock.setStaleLockTime(0);
     if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
         m_refusal = QStringLiteral("q530 is starting, or another q530ctl is running: try again when it has ended");
+    else if (m_lock.isLocked())
+        QuitSignals::removeOnSignal(SingleApplication::lockFilePath());
     // A lock that cannot even be tried says nothing about a running copy; the
     // server's silence does, so the run goes on.
 }

@@ -14,8 +14,11 @@ public:
 
     // Why this run must not go on; empty when it may.
     QString refusal() const { return m_refusal; }
+    // The refusal is the user's runtime folder's, not a running copy's.
+    bool folderUnusable() const { return m_folderUnusable; }
 
 private:
     QLockFile m_lock;
     QString m_refusal;
+    bool m_folderUnusable = false;
 };

@@ -8,7 +8,9 @@
 #include "profilesender.h"
 #include "readback.h"
 
+#include "storage/inifile.h"
 #include "storage/profileset.h"
+#include "storage/savelog.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QDir>
@@ -36,7 +38,7 @@ QString notAProfile(const QString &file)
         return QStringLiteral("%1 cannot be read").arg(file);
     if (info.size() > kMaxProfileBytes)
         return QStringLiteral("%1 is too large for a profile").arg(file);
-    QSettings profile(file, QSettings::IniFormat);
+    DataSettings profile(file);
     if (profile.status() != QSettings::NoError)
         return QStringLiteral("%1 is not a profile").arg(file);
     const QStringList groups = profile.childGroups();
@@ -55,6 +57,9 @@ public:
         : m_action(action)
         , m_number(number)
         , m_file(std::move(file))
+        // The run works in the data folder: a name the user gave is taken
+        // from the folder the command was started in, before that.
+        , m_path(m_file.isEmpty() ? QString() : QFileInfo(m_file).absoluteFilePath())
     {
     }
 
@@ -82,13 +87,18 @@ public:
         if (!known)
             return QStringLiteral("there is no profile %1 (%2)").arg(m_number).arg(names.join(QStringLiteral(", ")));
         if (m_action == Action::Import)
-            return notAProfile(m_file);
+            return notAProfile(m_path);
         if (m_action == Action::Export) {
-            const QFileInfo target(m_file);
+            const QFileInfo target(m_path);
             if (target.isDir())
                 return QStringLiteral("%1 is a folder").arg(m_file);
             if (!target.absoluteDir().exists())
                 return QStringLiteral("there is no folder %1").arg(target.absolutePath());
+            const QString own = QFileInfo(session.view().profiles().fileName(m_number - 1)).canonicalFilePath();
+            if (target.exists() && target.canonicalFilePath() == own)
+                return QStringLiteral("%1 is where profile %2 itself is kept: export it to another file")
+                    .arg(m_file)
+                    .arg(m_number);
         }
         return {};
     }
@@ -97,6 +107,7 @@ public:
     {
         myQQuickView &view = session.view();
         const int index = m_number - 1;
+        const qsizetype failuresBefore = SaveLog::instance().failures().size();
         switch (m_action) {
         case Action::List:
             return list(session, report);
@@ -105,9 +116,9 @@ public:
             return sendCurrent(session, report, ProfileSender::Occasion::Switch);
         case Action::Export: {
             PageScripts &scripts = session.scripts();
-            if (!view.exportProfile(index, m_file, NameLists::carried(NameLists::macros(view, scripts)),
+            if (!view.exportProfile(index, m_path, NameLists::carried(NameLists::macros(view, scripts)),
                                     NameLists::carried(NameLists::gunPresets(view, scripts))))
-                return report.fail(CtlExit::kBadUsage, QStringLiteral("%1 could not be written").arg(m_file));
+                return report.fail(CtlExit::kNotSaved, QStringLiteral("%1 could not be written%2").arg(m_file, why()));
             report.line(QStringLiteral("profile %1 written to %2").arg(m_number).arg(m_file));
             report.set(QStringLiteral("profile"), m_number);
             report.set(QStringLiteral("file"), m_file);
@@ -115,10 +126,14 @@ public:
         }
         case Action::Import:
             // The macros and gun presets the profile carries come with it.
-            if (!view.importProfile(index, m_file))
+            if (!view.importProfile(index, m_path)) {
+                if (SaveLog::instance().failures().size() != failuresBefore)
+                    return report.fail(CtlExit::kNotSaved, QStringLiteral("profile %1 was not replaced by %2%3")
+                                                               .arg(m_number).arg(m_file, why()));
                 return report.fail(CtlExit::kBadUsage, view.lastImportMessage().isEmpty()
                                                            ? QStringLiteral("%1 could not be read").arg(m_file)
                                                            : view.lastImportMessage());
+            }
             report.line(QStringLiteral("profile %1 read from %2").arg(m_number).arg(m_file));
             if (!view.lastImportMessage().isEmpty()) {
                 report.line(view.lastImportMessage());
@@ -128,6 +143,9 @@ public:
             break;
         case Action::Reset:
             view.resetProfile(index);
+            if (SaveLog::instance().failures().size() != failuresBefore)
+                return report.fail(CtlExit::kNotSaved,
+                                   QStringLiteral("profile %1 keeps its settings%2").arg(m_number).arg(why()));
             report.line(QStringLiteral("profile %1 has its factory settings").arg(m_number));
             break;
         }
@@ -138,6 +156,13 @@ public:
     }
 
 private:
+    // The reason the last save failed, told by the part that tried.
+    static QString why()
+    {
+        const QStringList failures = SaveLog::instance().failures();
+        return failures.isEmpty() ? QString() : QStringLiteral(": ") + failures.last();
+    }
+
     void list(CtlSession &session, CtlReport &report)
     {
         const int current = session.view().profiles().currentIndex();
@@ -179,7 +204,8 @@ private:
 
     Action m_action;
     int m_number;
-    QString m_file;
+    QString m_file; // as given, for the messages
+    QString m_path;
 };
 
 } // namespace
@@ -206,6 +232,10 @@ std::unique_ptr<CtlCommand> makeProfile(const QStringList &args, QString &error)
     const std::optional<int> number = CtlArgs::number(numberText, 1, kShownProfiles);
     if (!number) {
         error = CtlArgs::outOfRange(QStringLiteral("a profile"), numberText, 1, kShownProfiles);
+        return nullptr;
+    }
+    if (wanted == 3 && args.at(2).isEmpty()) {
+        error = QStringLiteral("profile %1 needs a file name, and the one given is empty").arg(first);
         return nullptr;
     }
     return std::make_unique<Profile>(action, *number, wanted == 3 ? args.at(2) : QString());
