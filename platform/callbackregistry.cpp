@@ -30,19 +30,19 @@ void clear()
 
 bool hasMessage() { return g_message.function != nullptr; }
 
-bool callKeyboard(int usbCode, bool isDown)
+bool callKeyboard(int usbCode, bool isDown, quint32 time)
 {
     if (!g_keyboard.function)
         return false;
-    g_keyboard.function(usbCode, isDown, g_keyboard.context);
+    g_keyboard.function(usbCode, isDown, time, g_keyboard.context);
     return true;
 }
 
-bool callMouse(int buttonCode, bool isDown, int x, int y)
+bool callMouse(int buttonCode, bool isDown, int x, int y, quint32 time)
 {
     if (!g_mouse.function)
         return false;
-    g_mouse.function(buttonCode, isDown, x, y, g_mouse.context);
+    g_mouse.function(buttonCode, isDown, x, y, time, g_mouse.context);
     return true;
 }
 

@@ -12,12 +12,16 @@ struct CopyDataRecord
 };
 
 // Three process-wide slots through which the system's input hooks and the
-// native message filter reach the window. Filled at start-up, read on the GUI
-// thread only. A slot without a function is skipped.
+// native message filter reach the window. Filled at start-up, read on the GUI thread
+// only. A slot without a function is skipped.
+//
+// Key and button events carry the time the system stamped them with, in
+// milliseconds of a monotonic clock that wraps at 2^32 (as the Windows hooks
+// count): only the difference between two times means anything.
 namespace CallbackRegistry {
 
-using KeyboardCallback = void (*)(int usbCode, bool isDown, void *context);
-using MouseCallback = void (*)(int buttonCode, bool isDown, int x, int y, void *context);
+using KeyboardCallback = void (*)(int usbCode, bool isDown, quint32 time, void *context);
+using MouseCallback = void (*)(int buttonCode, bool isDown, int x, int y, quint32 time, void *context);
 using MessageCallback = void (*)(const CopyDataRecord &record, void *context);
 
 void setKeyboard(KeyboardCallback callback, void *context);
@@ -28,8 +32,8 @@ void clear();
 bool hasMessage();
 
 // Each returns false when its slot is empty.
-bool callKeyboard(int usbCode, bool isDown);
-bool callMouse(int buttonCode, bool isDown, int x, int y);
+bool callKeyboard(int usbCode, bool isDown, quint32 time);
+bool callMouse(int buttonCode, bool isDown, int x, int y, quint32 time);
 bool callMessage(const CopyDataRecord &record);
 
 } // namespace CallbackRegistry

@@ -9,9 +9,22 @@
 #include <QMouseEvent>
 #include <QThread>
 
+#include <chrono>
+
 using namespace HookCodes;
 
 namespace {
+
+// The time of an event as the display server stamped it (X11 and Wayland
+// both count milliseconds of the monotonic clock); an event that comes
+// without one (0) takes the monotonic clock's.
+quint32 eventTime(const QInputEvent *event)
+{
+    if (event->timestamp() != 0)
+        return quint32(event->timestamp());
+    using namespace std::chrono;
+    return quint32(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 // An ordinary Linux program cannot watch the whole desktop, so the capture
 // takes the events of the program's own windows. Every physical event reaches
@@ -41,7 +54,7 @@ public:
             // key released elsewhere would stay down and its next press here
             // would go unreported.
             if (static_cast<QApplicationStateChangeEvent *>(event)->applicationState() != Qt::ApplicationActive)
-                m_capture.releaseHeldKeys();
+                m_capture.releaseHeldKeys(m_lastTime);
             break;
         default:
             break;
@@ -67,7 +80,9 @@ private:
         quint32 flags = key->extended ? kExtendedFlag : 0;
         if (event->modifiers() & Qt::AltModifier)
             flags |= kAltDownFlag;
-        m_capture.keyboard(event->type() == QEvent::KeyPress ? kKeyDown : kKeyUp, key->scanCode, flags);
+        const quint32 time = eventTime(event);
+        m_lastTime = time;
+        m_capture.keyboard(event->type() == QEvent::KeyPress ? kKeyDown : kKeyUp, key->scanCode, flags, time);
     }
 
     void onButton(const QMouseEvent *event)
@@ -75,8 +90,10 @@ private:
         const quint32 message = buttonMessage(event->type(), event->button());
         if (message == 0)
             return;
+        const quint32 time = eventTime(event);
+        m_lastTime = time;
         const QPoint screen = event->globalPosition().toPoint();
-        m_capture.mouse(message, screen.x(), screen.y());
+        m_capture.mouse(message, screen.x(), screen.y(), time);
     }
 
     // The button message the mouse hook would see for the same event.
@@ -96,6 +113,7 @@ private:
     }
 
     InputCapture m_capture;
+    quint32 m_lastTime = 0;
 };
 
 } // namespace

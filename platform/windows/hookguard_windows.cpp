@@ -14,14 +14,16 @@ namespace {
 
 // Low-level hook procedures get no context of their own: they report through
 // the capture of the guard that owns the hooks. Both run on the GUI thread,
-// through its message loop, and only translate and queue.
+// through its message loop, and only translate and queue. The hooks stamp
+// each event with the system's millisecond tick, which is what recording
+// measures delays by.
 InputCapture *g_capture = nullptr;
 
 LRESULT CALLBACK keyboardProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && g_capture) {
         const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
-        g_capture->keyboard(quint32(wParam), key->scanCode, key->flags);
+        g_capture->keyboard(quint32(wParam), key->scanCode, key->flags, quint32(key->time));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -30,7 +32,7 @@ LRESULT CALLBACK mouseProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && g_capture) {
         const auto *mouse = reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam);
-        g_capture->mouse(quint32(wParam), mouse->pt.x, mouse->pt.y);
+        g_capture->mouse(quint32(wParam), mouse->pt.x, mouse->pt.y, quint32(mouse->time));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

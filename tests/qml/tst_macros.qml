@@ -175,17 +175,23 @@ PageTestCase {
         verify(testRig.fileExists("modules/macro/" + name + ".bin"))
     }
 
-    // One press and release of A and one of B, the ticks before each event
-    // as the 10 ms timer would have counted them.
+    // One press and release of A and one of B at the given times (the
+    // capture's milliseconds, which wrap at 2^32).
     function test_recording_data() {
         return [
-            { tag: "with delays", recTime: true, ticks: [7, 3, 5, 0],
+            { tag: "with delays", recTime: true, times: [1000, 1030, 1080, 1080],
               lines: ["1,A", "0,30", "2,A", "0,50", "1,B", "2,B"],
               bytes: [0, 1, 15, 4, 0x80 | 25, 4, 1, 5, 0x81, 5, 0, 0] },
-            { tag: "without delays", recTime: false, ticks: [7, 3, 5, 0],
+            { tag: "to the nearest 10 ms", recTime: true, times: [1000, 1034, 1085, 1089],
+              lines: ["1,A", "0,30", "2,A", "0,50", "1,B", "2,B"],
+              bytes: [0, 1, 15, 4, 0x80 | 25, 4, 1, 5, 0x81, 5, 0, 0] },
+            { tag: "across the clock's wrap", recTime: true, times: [4294967286, 20, 70, 70],
+              lines: ["1,A", "0,30", "2,A", "0,50", "1,B", "2,B"],
+              bytes: [0, 1, 15, 4, 0x80 | 25, 4, 1, 5, 0x81, 5, 0, 0] },
+            { tag: "without delays", recTime: false, times: [1000, 1030, 1080, 1080],
               lines: ["1,A", "2,A", "1,B", "2,B"],
               bytes: [0, 1, 1, 4, 0x81, 4, 1, 5, 0x81, 5, 0, 0] },
-            { tag: "a long wait becomes a pause", recTime: true, ticks: [0, 30, 0, 0],
+            { tag: "a long wait becomes a pause", recTime: true, times: [1000, 1300, 1300, 1300],
               lines: ["1,A", "0,300", "2,A", "1,B", "2,B"],
               bytes: [0, 1, 0, 4, 0, 1, 0, 15, 0x81, 4, 1, 5, 0x81, 5, 0, 0] },
         ]
@@ -202,10 +208,8 @@ PageTestCase {
         mouseClick(item(editor, "recordButton"))
         verify(editor.isInputting)
         var events = [[true, 4], [false, 4], [true, 5], [false, 5]]
-        for (var i = 0; i < events.length; ++i) {
-            editor.ticks = data.ticks[i]
-            page.detectKeyboard(events[i][0], events[i][1])
-        }
+        for (var i = 0; i < events.length; ++i)
+            page.detectKeyboard(events[i][0], events[i][1], data.times[i])
         mouseClick(item(editor, "recordButton"))
         verify(!editor.isInputting)
         // Events after the stop are not recorded.
@@ -273,12 +277,10 @@ PageTestCase {
         editor.recTime = true
         editor.startRecord()
         for (var i = 0; i < 60; ++i)
-            page.detectKeyboard(i % 2 === 0, 0x04)
+            page.detectKeyboard(i % 2 === 0, 0x04, 500)
         compare(editor.usedBytes, 124)
-        editor.ticks = 100
-        page.detectKeyboard(true, 0x05)
-        editor.ticks = 0
-        page.detectKeyboard(false, 0x04)
+        page.detectKeyboard(true, 0x05, 1500)
+        page.detectKeyboard(false, 0x04, 1500)
         compare(editor.actions.length, 60)
         compare(editor.usedBytes, 124)
     }

@@ -41,8 +41,8 @@ Image {
     property bool isInputting: false
     property bool recTime: true
     property bool loopsOn: false
-    property int ticks: 0              // 10 ms ticks since the last recorded event
     property bool recordedAny: false
+    property double lastEventTime: 0   // of the last recorded event
     property bool recordFull: false
     property int editingMacro: -1
     property int editingDelay: -1
@@ -152,17 +152,14 @@ Image {
         editingMacro = -1
         selectedAction = -1
         actions = []
-        ticks = 0
         recordedAny = false
         recordFull = false
         isInputting = true
-        recordTimer.start()
         // Keys typed now are the recording, not text for a field.
         editor.forceActiveFocus()
     }
 
     function stopRecordSilently() {
-        recordTimer.stop()
         isInputting = false
     }
 
@@ -173,25 +170,30 @@ Image {
         autoSave()
     }
 
-    // A key (or, from 0xf0 on, a mouse button) while recording. Once the
-    // recording would not fit, nothing more is taken.
-    function detectKeyboard(isDown, usbCode) {
+    // A key (or, from 0xf0 on, a mouse button) while recording, at `time`
+    // (the capture's milliseconds; without one, now). Once the recording
+    // would not fit, nothing more is taken.
+    function detectKeyboard(isDown, usbCode, time) {
         if (!isInputting || recordFull)
             return
         var name = keyCodes.inputName(usbCode)
         if (name === "")
             return
+        var at = time === undefined ? Date.now() : Number(time)
         var mouse = usbCode >= 0xf0
         var next = actions.slice()
-        if (recordedAny && recTime && ticks > 0)
-            next.push({ type: 0, info: String(ticks * 10) })
+        if (recordedAny && recTime) {
+            var ms = Actions.recordedDelay(lastEventTime, at)
+            if (ms > 0)
+                next.push({ type: 0, info: String(ms) })
+        }
         next.push({ type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: name })
         if (!fits(next)) {
             recordFull = true
             return
         }
         actions = next
-        ticks = 0
+        lastEventTime = at
         recordedAny = true
         sequence.positionViewAtEnd()
     }
@@ -293,13 +295,6 @@ Image {
             editor.startOver()
             editor.reloaded()
         }
-    }
-
-    Timer {
-        id: recordTimer
-        interval: 10
-        repeat: true
-        onTriggered: editor.ticks += 1
     }
 
     MouseArea {
