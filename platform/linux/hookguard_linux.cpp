@@ -8,12 +8,19 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QThread>
+#include <QTimer>
 
 #include <chrono>
+#include <optional>
+#include <utility>
 
 using namespace HookCodes;
 
 namespace {
+
+// How long a key-up waits for the key-down that would make it a repeat. Only
+// the moment the up is reported moves; the time it carries is its own.
+constexpr int kRepeatWaitMs = 100;
 
 // The time of an event as the display server stamped it (X11 and Wayland
 // both count milliseconds of the monotonic clock); an event that comes
@@ -35,6 +42,13 @@ quint32 eventTime(const QInputEvent *event)
 class WindowInputFilter : public QObject
 {
 public:
+    WindowInputFilter()
+    {
+        m_repeatWait.setSingleShot(true);
+        m_repeatWait.setInterval(kRepeatWaitMs);
+        connect(&m_repeatWait, &QTimer::timeout, this, &WindowInputFilter::reportWaitingUp);
+    }
+
     bool eventFilter(QObject *receiver, QEvent *event) override
     {
         switch (event->type()) {
@@ -53,8 +67,10 @@ public:
             // Key-ups go to whichever program has the focus: without this a
             // key released elsewhere would stay down and its next press here
             // would go unreported.
-            if (static_cast<QApplicationStateChangeEvent *>(event)->applicationState() != Qt::ApplicationActive)
+            if (static_cast<QApplicationStateChangeEvent *>(event)->applicationState() != Qt::ApplicationActive) {
+                reportWaitingUp();
                 m_capture.releaseHeldKeys(m_lastTime);
+            }
             break;
         default:
             break;
@@ -63,15 +79,26 @@ public:
     }
 
 private:
+    struct KeyUp
+    {
+        HookScanCode key;
+        quint32 flags;
+        quint32 time;
+    };
+
     static bool isFirstDelivery(const QObject *receiver, const QEvent *event)
     {
         return receiver->isWindowType() && event->spontaneous();
     }
 
+    // The system repeats a held key as up and down pairs; the keyboard hook
+    // sees only the held key, so the repeats are dropped. Qt marks a pair it
+    // finds together in its queue; a pair whose down it has not read yet
+    // comes unmarked, as a real up and a down stamped with the up's time (or
+    // the next millisecond). So an up waits a moment for such a down before
+    // it is reported.
     void onKey(const QKeyEvent *event)
     {
-        // The system repeats a held key as release and press pairs; the
-        // keyboard hook sees only the held key, so the repeats are dropped.
         if (event->isAutoRepeat())
             return;
         const auto key = hookScanCodeForNative(event->nativeScanCode());
@@ -82,7 +109,31 @@ private:
             flags |= kAltDownFlag;
         const quint32 time = eventTime(event);
         m_lastTime = time;
-        m_capture.keyboard(event->type() == QEvent::KeyPress ? kKeyDown : kKeyUp, key->scanCode, flags, time);
+        const bool isDown = event->type() == QEvent::KeyPress;
+        if (isDown && m_waitingUp && isSameKey(m_waitingUp->key, *key) && quint32(time - m_waitingUp->time) <= 1) {
+            m_repeatWait.stop();
+            m_waitingUp.reset();
+            return;
+        }
+        reportWaitingUp();
+        if (isDown) {
+            m_capture.keyboard(kKeyDown, key->scanCode, flags, time);
+        } else {
+            m_waitingUp = KeyUp{*key, flags, time};
+            m_repeatWait.start();
+        }
+    }
+
+    void reportWaitingUp()
+    {
+        m_repeatWait.stop();
+        if (const auto up = std::exchange(m_waitingUp, std::nullopt))
+            m_capture.keyboard(kKeyUp, up->key.scanCode, up->flags, up->time);
+    }
+
+    static bool isSameKey(const HookScanCode &a, const HookScanCode &b)
+    {
+        return a.scanCode == b.scanCode && a.extended == b.extended;
     }
 
     void onButton(const QMouseEvent *event)
@@ -90,6 +141,8 @@ private:
         const quint32 message = buttonMessage(event->type(), event->button());
         if (message == 0)
             return;
+        // Events are reported in the order they happened.
+        reportWaitingUp();
         const quint32 time = eventTime(event);
         m_lastTime = time;
         const QPoint screen = event->globalPosition().toPoint();
@@ -113,6 +166,8 @@ private:
     }
 
     InputCapture m_capture;
+    std::optional<KeyUp> m_waitingUp;
+    QTimer m_repeatWait;
     quint32 m_lastTime = 0;
 };
 

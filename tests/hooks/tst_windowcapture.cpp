@@ -67,6 +67,7 @@ private slots:
     void keys_data();
     void keys();
     void onePhysicalEventIsReportedOnce();
+    void autoRepeatIsReportedOnce_data();
     void autoRepeatIsReportedOnce();
     void keysHeldWhenFocusLeavesAreReleased();
     void buttons_data();
@@ -164,17 +165,47 @@ void WindowCaptureTest::onePhysicalEventIsReportedOnce()
     sendKey(window(), QEvent::KeyRelease, native(KEY_B));
 }
 
+struct KeyAt
+{
+    bool isDown;
+    quint64 time;
+    bool markedRepeat = false;
+};
+
+void WindowCaptureTest::autoRepeatIsReportedOnce_data()
+{
+    // X11 and Wayland repeat a held key as up and down pairs, stamped alike.
+    QTest::addColumn<QList<KeyAt>>("keys");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<quint32>>("times");
+    QTest::newRow("pairs Qt marks as repeats")
+        << QList<KeyAt>{{true, 5000}, {false, 5600, true}, {true, 5600, true}, {false, 5630, true},
+                        {true, 5630, true}, {false, 6000}}
+        << tapLines(0x04) << QList<quint32>{5000, 6000};
+    QTest::newRow("unmarked pairs with one time")
+        << QList<KeyAt>{{true, 5000}, {false, 5600}, {true, 5600}, {false, 5630}, {true, 5630}, {false, 6000}}
+        << tapLines(0x04) << QList<quint32>{5000, 6000};
+    QTest::newRow("an unmarked down in the next millisecond")
+        << QList<KeyAt>{{true, 5000}, {false, 5600}, {true, 5601}, {false, 6000}} << tapLines(0x04)
+        << QList<quint32>{5000, 6000};
+    QTest::newRow("a down 2 ms after the up is a second tap")
+        << QList<KeyAt>{{true, 5000}, {false, 5100}, {true, 5102}, {false, 5200}} << tapLines(0x04) + tapLines(0x04)
+        << QList<quint32>{5000, 5100, 5102, 5200};
+}
+
+// The ups that stay are reported with their own time, however long they
+// waited for a down.
 void WindowCaptureTest::autoRepeatIsReportedOnce()
 {
-    // X11 and Wayland repeat a held key as release and press pairs.
+    QFETCH(QList<KeyAt>, keys);
+    QFETCH(QStringList, lines);
+    QFETCH(QList<quint32>, times);
     CaptureRecorder recorder;
-    sendKey(window(), QEvent::KeyPress, native(KEY_A));
-    for (int i = 0; i < 3; ++i) {
-        sendKey(window(), QEvent::KeyRelease, native(KEY_A), {}, true);
-        sendKey(window(), QEvent::KeyPress, native(KEY_A), {}, true);
-    }
-    sendKey(window(), QEvent::KeyRelease, native(KEY_A));
-    QCOMPARE(recorder.lines, tapLines(0x04));
+    for (const KeyAt &key : keys)
+        sendKey(window(), key.isDown ? QEvent::KeyPress : QEvent::KeyRelease, native(KEY_A), {}, key.markedRepeat,
+                key.time);
+    QTRY_COMPARE(recorder.lines, lines);
+    QCOMPARE(recorder.times, times);
 }
 
 void WindowCaptureTest::keysHeldWhenFocusLeavesAreReleased()

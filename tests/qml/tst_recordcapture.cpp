@@ -1,7 +1,8 @@
 // Recording a macro the way the program does on Linux: key events arrive at
 // the window that shows the page, the capture turns them into usage codes,
 // the view model queues them to the page, and the macro editor records them
-// into the macro file and the mouse's macro slot.
+// into the macro file and the mouse's macro slot. The keys are sent to the
+// window here; tst_recordxserver has them come from an X server.
 
 #include "recordingrig.h"
 
