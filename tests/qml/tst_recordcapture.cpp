@@ -43,7 +43,7 @@ private slots:
     void keysOnTheWindowBecomeTheMacro();
     void delaysAreTheTimesBetweenTheKeys_data();
     void delaysAreTheTimesBetweenTheKeys();
-    void recordingStopsTakingKeysAt126Bytes();
+    void recordingEndsOnWholePresses();
 
 private:
     QObject *editor() const { return m_rig.editor(); }
@@ -148,23 +148,29 @@ void RecordCaptureTest::delaysAreTheTimesBetweenTheKeys()
     QCOMPARE(m_rig.actionLines(), lines);
 }
 
-// Two bytes of count, two of end and two per key event: 61 events fill the
-// 126 bytes, later ones are not taken.
-void RecordCaptureTest::recordingStopsTakingKeysAt126Bytes()
+// Four bytes of count and end, two per key event: of 126 bytes, a press is
+// taken only while the releases of every key held fit after it, and the
+// release of a held key is still taken once nothing else is.
+void RecordCaptureTest::recordingEndsOnWholePresses()
 {
     m_rig.recordNewMacroOnButton(4, false);
+    strike({KEY_LEFTSHIFT, true});
     for (int i = 0; i < 35; ++i) {
         strike({KEY_A, true});
         strike({KEY_A, false});
     }
+    strike({KEY_LEFTSHIFT, false});
     QTRY_VERIFY(editor()->property("recordFull").toBool());
+    QTRY_COMPARE(editor()->property("actions").toList().size(), 60);
     callQml(editor(), "stopRecord");
 
-    const QStringList lines = m_rig.actionLines();
-    QCOMPARE(lines.size(), 61);
-    QCOMPARE(lines.last(), QStringLiteral("1,A"));
+    QStringList lines{"1,L Shift"};
+    for (int i = 0; i < 29; ++i)
+        lines << "1,A" << "2,A";
+    lines << "2,L Shift";
+    QCOMPARE(m_rig.actionLines(), lines);
     const QList<int> slot = m_rig.slotBytes(1);
-    QCOMPARE(slot.mid(120, 8), (QList<int>{0x81, 0x04, 0x01, 0x04, 0, 0, 0, 0}));
+    QCOMPARE(slot.mid(116, 10), (QList<int>{0x01, 0x04, 0x81, 0x04, 0x81, 0xe1, 0, 0, 0, 0}));
 }
 
 QTEST_MAIN(RecordCaptureTest)

@@ -43,6 +43,7 @@ Image {
     property bool loopsOn: false
     property bool recordedAny: false
     property double lastEventTime: 0   // of the last recorded event
+    property var heldCodes: []         // recorded presses still waiting for their release
     property bool recordFull: false
     property int editingMacro: -1
     property int editingDelay: -1
@@ -153,6 +154,7 @@ Image {
         selectedAction = -1
         actions = []
         recordedAny = false
+        heldCodes = []
         recordFull = false
         isInputting = true
         // Keys typed now are the recording, not text for a field.
@@ -170,29 +172,47 @@ Image {
         autoSave()
     }
 
+    // The action of a key or button event: 1/2 key, 3/4 button press/release.
+    function inputAction(isDown, usbCode) {
+        var mouse = usbCode >= 0xf0
+        return { type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: keyCodes.inputName(usbCode) }
+    }
+
     // A key (or, from 0xf0 on, a mouse button) while recording, at `time`
-    // (the capture's milliseconds; without one, now). Once the recording
-    // would not fit, nothing more is taken.
+    // (the capture's milliseconds; without one, now). The recording holds
+    // whole presses and releases: a press is taken only while the releases
+    // of every key then held still fit after it, each with the longest delay
+    // it may get; once one is left out the recording is full, and only the
+    // releases of recorded presses are taken.
     function detectKeyboard(isDown, usbCode, time) {
-        if (!isInputting || recordFull)
+        if (!isInputting || keyCodes.inputName(usbCode) === "")
             return
-        var name = keyCodes.inputName(usbCode)
-        if (name === "")
+        var held = heldCodes.indexOf(usbCode) >= 0
+        if (isDown ? held || recordFull : !held)
             return
         var at = time === undefined ? Date.now() : Number(time)
-        var mouse = usbCode >= 0xf0
         var next = actions.slice()
         if (recordedAny && recTime) {
             var ms = Actions.recordedDelay(lastEventTime, at)
             if (ms > 0)
                 next.push({ type: 0, info: String(ms) })
         }
-        next.push({ type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: name })
-        if (!fits(next)) {
-            recordFull = true
-            return
+        next.push(inputAction(isDown, usbCode))
+        var nowHeld = isDown ? heldCodes.concat([usbCode]) : heldCodes.filter(function (c) { return c !== usbCode })
+        if (isDown) {
+            var whole = next.slice()
+            for (var i = 0; i < nowHeld.length; ++i) {
+                if (recTime)
+                    whole.push({ type: 0, info: String(Actions.maxDelay) })
+                whole.push(inputAction(false, nowHeld[i]))
+            }
+            if (!fits(whole)) {
+                recordFull = true
+                return
+            }
         }
         actions = next
+        heldCodes = nowHeld
         lastEventTime = at
         recordedAny = true
         sequence.positionViewAtEnd()
