@@ -42,6 +42,10 @@ public:
     // Reports an up for every key still down, for when the key-ups can no
     // longer reach us.
     void releaseHeldKeys(quint32 time);
+    // Takes every key as up without reporting anything: a key-up that went
+    // elsewhere (another desktop had the input) would otherwise hide that
+    // key's next down.
+    void clearKeyStates() { m_keyState.fill(0); }
 
     // The last state reported for a usage code: 1 down, 0 up.
     quint8 keyState(quint8 usage) const { return m_keyState[usage]; }

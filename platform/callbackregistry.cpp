@@ -12,6 +12,7 @@ struct Slot
 Slot<CallbackRegistry::KeyboardCallback> g_keyboard;
 Slot<CallbackRegistry::MouseCallback> g_mouse;
 Slot<CallbackRegistry::MessageCallback> g_message;
+Slot<CallbackRegistry::CaptureResetCallback> g_captureReset;
 
 } // namespace
 
@@ -26,6 +27,14 @@ void clear()
     g_keyboard = {};
     g_mouse = {};
     g_message = {};
+}
+
+void setCaptureReset(CaptureResetCallback callback, void *context) { g_captureReset = {callback, context}; }
+
+void dropCaptureReset(void *context)
+{
+    if (g_captureReset.context == context)
+        g_captureReset = {};
 }
 
 bool hasMessage() { return g_message.function != nullptr; }
@@ -51,6 +60,14 @@ bool callMessage(const CopyDataRecord &record)
     if (!g_message.function)
         return false;
     g_message.function(record, g_message.context);
+    return true;
+}
+
+bool resetCapture()
+{
+    if (!g_captureReset.function)
+        return false;
+    g_captureReset.function(g_captureReset.context);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "platform/callbackregistry.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
 #include "storage/filereplace.h"
@@ -116,6 +117,11 @@ void myQQuickView::forwardMouse(uchar isDown, uint buttonCode, uint x, uint y, q
 {
     queueRootCall("detectMouse", {QVariant::fromValue(isDown), QVariant::fromValue(buttonCode),
                                   QVariant::fromValue(x), QVariant::fromValue(y), QVariant::fromValue(time)});
+}
+
+void myQQuickView::resetKeyCapture()
+{
+    CallbackRegistry::resetCapture();
 }
 
 void myQQuickView::queueRootCall(const char *function, const QVariantList &arguments)

@@ -227,6 +227,9 @@ public slots:
     // slot 6 on when together below 896 bytes, each slot's length in any
     // case. True when the data was sent.
     QVariant sendGunPresets(QStringList names);
+    // A recording starts: the capture takes every key as up, so a key-up it
+    // never saw cannot hide that key's next press.
+    void resetKeyCapture();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -3,6 +3,7 @@
 #include "hooks/evdevkeys.h"
 #include "hooks/hookcodes.h"
 #include "hooks/inputcapture.h"
+#include "platform/callbackregistry.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -47,6 +48,14 @@ public:
         m_repeatWait.setSingleShot(true);
         m_repeatWait.setInterval(kRepeatWaitMs);
         connect(&m_repeatWait, &QTimer::timeout, this, &WindowInputFilter::reportWaitingUp);
+    }
+
+    // Every key counts as up again, and an up still waiting is forgotten.
+    void reset()
+    {
+        m_repeatWait.stop();
+        m_waitingUp.reset();
+        m_capture.clearKeyStates();
     }
 
     bool eventFilter(QObject *receiver, QEvent *event) override
@@ -175,18 +184,26 @@ private:
 
 struct HookGuard::Private
 {
+    static void resetCapture(void *self)
+    {
+        if (const auto &filter = static_cast<Private *>(self)->filter)
+            filter->reset();
+    }
+
     std::unique_ptr<WindowInputFilter> filter;
 };
 
 HookGuard::HookGuard()
     : d(std::make_unique<Private>())
 {
+    CallbackRegistry::setCaptureReset(&Private::resetCapture, d.get());
     install();
 }
 
 HookGuard::~HookGuard()
 {
     remove();
+    CallbackRegistry::dropCaptureReset(d.get());
 }
 
 bool HookGuard::install()

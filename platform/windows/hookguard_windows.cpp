@@ -2,6 +2,7 @@
 
 #include "hooks/hookcodes.h"
 #include "hooks/inputcapture.h"
+#include "platform/callbackregistry.h"
 
 #include <windows.h>
 
@@ -18,6 +19,11 @@ namespace {
 // each event with the system's millisecond tick, which is what recording
 // measures delays by.
 InputCapture *g_capture = nullptr;
+
+void clearCaptureKeys(void *capture)
+{
+    static_cast<InputCapture *>(capture)->clearKeyStates();
+}
 
 LRESULT CALLBACK keyboardProc(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -50,12 +56,16 @@ HookGuard::HookGuard()
     : d(std::make_unique<Private>())
 {
     g_capture = &d->capture;
+    // The hooks see the whole desktop, but not what reaches another desktop
+    // (lock screen, elevation prompt): a recording starts from no key held.
+    CallbackRegistry::setCaptureReset(clearCaptureKeys, &d->capture);
     install();
 }
 
 HookGuard::~HookGuard()
 {
     remove();
+    CallbackRegistry::dropCaptureReset(&d->capture);
     if (g_capture == &d->capture)
         g_capture = nullptr;
 }

@@ -73,6 +73,7 @@ private slots:
     void keyStrokes();
     void unknownKeysLeaveNoState();
     void heldKeysAreReleased();
+    void clearedKeysAreReportedAgain();
     void mouseMessages_data();
     void mouseMessages();
 };
@@ -174,6 +175,22 @@ void TablesTest::heldKeysAreReleased()
     capture.keyboard(kKeyDown, 0x1D, 0, 520);
     QCOMPARE(recorder.lines, QStringList({keyLine(0x1D, false), keyLine(0xE0, false), keyLine(0xE0, true)}));
     QCOMPARE(recorder.times, (QList<quint32>{500, 500, 520}));
+}
+
+// A recording starts with the table cleared: a key whose up went to another
+// desktop is reported again at its next down, each event with its own time.
+void TablesTest::clearedKeysAreReportedAgain()
+{
+    InputCapture capture;
+    CaptureRecorder recorder;
+    capture.keyboard(kKeyDown, 0x1E, 0, 100);
+    capture.keyboard(kKeyDown, 0x1D, 0, 110);
+    capture.clearKeyStates();
+    capture.keyboard(kKeyDown, 0x1E, 0, 900);
+    capture.keyboard(kKeyUp, 0x1E, 0, 950);
+    capture.keyboard(kKeyUp, 0x1D, 0, 960); // already taken as up
+    QCOMPARE(recorder.lines, QStringList({keyLine(0x04, true), keyLine(0xE0, true)}) + tapLines(0x04));
+    QCOMPARE(recorder.times, (QList<quint32>{100, 110, 900, 950}));
 }
 
 void TablesTest::mouseMessages_data()

@@ -44,6 +44,7 @@ private slots:
     void delaysAreTheTimesBetweenTheKeys_data();
     void delaysAreTheTimesBetweenTheKeys();
     void recordingEndsOnWholePresses();
+    void aKeyUpLostBeforeTheRecordingHidesNoPress();
 
 private:
     QObject *editor() const { return m_rig.editor(); }
@@ -171,6 +172,19 @@ void RecordCaptureTest::recordingEndsOnWholePresses()
     QCOMPARE(m_rig.actionLines(), lines);
     const QList<int> slot = m_rig.slotBytes(1);
     QCOMPARE(slot.mid(116, 10), (QList<int>{0x01, 0x04, 0x81, 0x04, 0x81, 0xe1, 0, 0, 0, 0}));
+}
+
+// The key-up went to another desktop: the capture still takes A as held
+// when the recording starts, and must not hide the press to come.
+void RecordCaptureTest::aKeyUpLostBeforeTheRecordingHidesNoPress()
+{
+    strike({KEY_A, true});
+    m_rig.recordNewMacroOnButton(4, false);
+    strike({KEY_A, true});
+    strike({KEY_A, false});
+    QTRY_COMPARE(editor()->property("actions").toList().size(), 2);
+    callQml(editor(), "stopRecord");
+    QCOMPARE(m_rig.actionLines(), (QStringList{"1,A", "2,A"}));
 }
 
 QTEST_MAIN(RecordCaptureTest)

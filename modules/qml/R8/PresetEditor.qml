@@ -157,6 +157,7 @@ Image {
         heldCodes = []
         recordFull = false
         isInputting = true
+        ui_View.resetKeyCapture()
         // Keys typed now are the recording, not text for a field.
         editor.forceActiveFocus()
     }
