@@ -52,7 +52,7 @@ InputCapture::InputCapture()
     KeyMaps::build();
 }
 
-void InputCapture::keyboard(quint32 message, quint32 scanCode, quint32 flags)
+void InputCapture::keyboard(quint32 message, quint32 scanCode, quint32 flags, quint32 time)
 {
     const bool isDown = message == kKeyDown || message == kSysKeyDown;
     const quint8 virtualKey = virtualKeyFor(scanCode, flags);
@@ -61,27 +61,27 @@ void InputCapture::keyboard(quint32 message, quint32 scanCode, quint32 flags)
     const quint8 usage = KeyMaps::usage(virtualKey);
     if (usage == 0 || m_keyState[usage] == quint8(isDown))
         return;
-    report(usage, isDown);
+    report(usage, isDown, time);
 }
 
-void InputCapture::mouse(quint32 message, int x, int y)
+void InputCapture::mouse(quint32 message, int x, int y, quint32 time)
 {
     if (const auto action = mouseButtonFor(message))
-        CallbackRegistry::callMouse(action->code, action->isDown, x, y);
+        CallbackRegistry::callMouse(action->code, action->isDown, x, y, time);
 }
 
-void InputCapture::releaseHeldKeys()
+void InputCapture::releaseHeldKeys(quint32 time)
 {
     for (int usage = 0; usage < int(m_keyState.size()); ++usage) {
         if (m_keyState[usage])
-            report(quint8(usage), false);
+            report(quint8(usage), false, time);
     }
 }
 
-void InputCapture::report(quint8 usage, bool isDown)
+void InputCapture::report(quint8 usage, bool isDown, quint32 time)
 {
     // The table follows the keyboard whether or not a slot listens, so a
     // listener that comes later never sees an up without its down.
     m_keyState[usage] = quint8(isDown);
-    CallbackRegistry::callKeyboard(usage, isDown);
+    CallbackRegistry::callKeyboard(usage, isDown, time);
 }

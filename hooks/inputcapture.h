@@ -31,20 +31,27 @@ class InputCapture
 public:
     InputCapture();
 
+    // `time` is the event's own, in the registry's milliseconds, and is
+    // handed on as it is.
+
     // Reports a key whose state changed: a held key's auto-repeated downs are
     // reported once, and an up is reported only after its down.
-    void keyboard(quint32 message, quint32 scanCode, quint32 flags);
+    void keyboard(quint32 message, quint32 scanCode, quint32 flags, quint32 time);
     // Reports every button message the table knows; no state is kept.
-    void mouse(quint32 message, int x, int y);
+    void mouse(quint32 message, int x, int y, quint32 time);
     // Reports an up for every key still down, for when the key-ups can no
     // longer reach us.
-    void releaseHeldKeys();
+    void releaseHeldKeys(quint32 time);
+    // Takes every key as up without reporting anything: a key-up that went
+    // elsewhere (another desktop had the input) would otherwise hide that
+    // key's next down.
+    void clearKeyStates() { m_keyState.fill(0); }
 
     // The last state reported for a usage code: 1 down, 0 up.
     quint8 keyState(quint8 usage) const { return m_keyState[usage]; }
 
 private:
-    void report(quint8 usage, bool isDown);
+    void report(quint8 usage, bool isDown, quint32 time);
 
     std::array<quint8, 256> m_keyState{};
 };

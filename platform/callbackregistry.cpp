@@ -12,6 +12,7 @@ struct Slot
 Slot<CallbackRegistry::KeyboardCallback> g_keyboard;
 Slot<CallbackRegistry::MouseCallback> g_mouse;
 Slot<CallbackRegistry::MessageCallback> g_message;
+Slot<CallbackRegistry::CaptureResetCallback> g_captureReset;
 
 } // namespace
 
@@ -28,21 +29,29 @@ void clear()
     g_message = {};
 }
 
+void setCaptureReset(CaptureResetCallback callback, void *context) { g_captureReset = {callback, context}; }
+
+void dropCaptureReset(void *context)
+{
+    if (g_captureReset.context == context)
+        g_captureReset = {};
+}
+
 bool hasMessage() { return g_message.function != nullptr; }
 
-bool callKeyboard(int usbCode, bool isDown)
+bool callKeyboard(int usbCode, bool isDown, quint32 time)
 {
     if (!g_keyboard.function)
         return false;
-    g_keyboard.function(usbCode, isDown, g_keyboard.context);
+    g_keyboard.function(usbCode, isDown, time, g_keyboard.context);
     return true;
 }
 
-bool callMouse(int buttonCode, bool isDown, int x, int y)
+bool callMouse(int buttonCode, bool isDown, int x, int y, quint32 time)
 {
     if (!g_mouse.function)
         return false;
-    g_mouse.function(buttonCode, isDown, x, y, g_mouse.context);
+    g_mouse.function(buttonCode, isDown, x, y, time, g_mouse.context);
     return true;
 }
 
@@ -51,6 +60,14 @@ bool callMessage(const CopyDataRecord &record)
     if (!g_message.function)
         return false;
     g_message.function(record, g_message.context);
+    return true;
+}
+
+bool resetCapture()
+{
+    if (!g_captureReset.function)
+        return false;
+    g_captureReset.function(g_captureReset.context);
     return true;
 }
 

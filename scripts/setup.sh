@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the simulated run need on Debian 12
 # (the install test validates the desktop files and runs the program as a
-# user it creates: desktop-file-utils, appstream, passwd, util-linux).
+# user it creates: desktop-file-utils, appstream, passwd, util-linux; the
+# recording test holds keys on an X server of its own: xvfb, xdotool).
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,7 @@ packages=(
     qt6-base-dev qt6-declarative-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest
     libhidapi-dev libudev-dev
-    xvfb xauth fonts-wqy-microhei
+    xvfb xauth xdotool fonts-wqy-microhei
     clang libclang-rt-14-dev
     desktop-file-utils appstream passwd util-linux
 )

@@ -7,16 +7,16 @@
 
 namespace {
 
-void onKey(int usbCode, bool isDown, void *context)
+void onKey(int usbCode, bool isDown, quint32 time, void *context)
 {
     if (auto *window = static_cast<Widget *>(context))
-        window->view()->forwardKey(uchar(isDown), uchar(usbCode));
+        window->view()->forwardKey(uchar(isDown), uchar(usbCode), time);
 }
 
-void onMouseButton(int buttonCode, bool isDown, int x, int y, void *context)
+void onMouseButton(int buttonCode, bool isDown, int x, int y, quint32 time, void *context)
 {
     if (auto *window = static_cast<Widget *>(context))
-        window->view()->forwardMouse(uchar(isDown), uint(buttonCode), uint(x), uint(y));
+        window->view()->forwardMouse(uchar(isDown), uint(buttonCode), uint(x), uint(y), time);
 }
 
 void onNotice(const CopyDataRecord &record, void *context)

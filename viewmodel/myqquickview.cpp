@@ -1,6 +1,7 @@
 #include "myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "platform/callbackregistry.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
 #include "storage/filereplace.h"
@@ -108,15 +109,21 @@ void myQQuickView::runUI()
     queueRootCall("run");
 }
 
-void myQQuickView::forwardKey(uchar isDown, uchar usbCode)
+void myQQuickView::forwardKey(uchar isDown, uchar usbCode, quint32 time)
 {
-    queueRootCall("detectKeyboard", {QVariant::fromValue(isDown), QVariant::fromValue(usbCode)});
+    queueRootCall("detectKeyboard",
+                  {QVariant::fromValue(isDown), QVariant::fromValue(usbCode), QVariant::fromValue(time)});
 }
 
-void myQQuickView::forwardMouse(uchar isDown, uint buttonCode, uint x, uint y)
+void myQQuickView::forwardMouse(uchar isDown, uint buttonCode, uint x, uint y, quint32 time)
 {
     queueRootCall("detectMouse", {QVariant::fromValue(isDown), QVariant::fromValue(buttonCode),
-                                  QVariant::fromValue(x), QVariant::fromValue(y)});
+                                  QVariant::fromValue(x), QVariant::fromValue(y), QVariant::fromValue(time)});
+}
+
+void myQQuickView::resetKeyCapture()
+{
+    CallbackRegistry::resetCapture();
 }
 
 void myQQuickView::queueRootCall(const char *function, const QVariantList &arguments)
@@ -124,10 +131,10 @@ void myQQuickView::queueRootCall(const char *function, const QVariantList &argum
     QQuickItem *root = rootObject();
     if (!root)
         return;
-    QGenericArgument a[4];
-    for (int i = 0; i < arguments.size() && i < 4; ++i)
+    QGenericArgument a[5];
+    for (int i = 0; i < arguments.size() && i < 5; ++i)
         a[i] = Q_ARG(QVariant, arguments.at(i));
-    QMetaObject::invokeMethod(root, function, Qt::QueuedConnection, a[0], a[1], a[2], a[3]);
+    QMetaObject::invokeMethod(root, function, Qt::QueuedConnection, a[0], a[1], a[2], a[3], a[4]);
 }
 
 // ---- host duties -----------------------------------------------------------------

@@ -48,9 +48,10 @@ public:
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     // Recorded input on its way to the macro editor: "detectKeyboard" and
-    // "detectMouse" of the root, queued.
-    void forwardKey(uchar isDown, uchar usbCode);
-    void forwardMouse(uchar isDown, uint buttonCode, uint x, uint y);
+    // "detectMouse" of the root, queued, with the event's time last (the
+    // callback registry's milliseconds).
+    void forwardKey(uchar isDown, uchar usbCode, quint32 time);
+    void forwardMouse(uchar isDown, uint buttonCode, uint x, uint y, quint32 time);
 
     // Import and export without the file dialogs, for a front end that has
     // the file from elsewhere (the command line). False when nothing was
@@ -239,6 +240,9 @@ public slots:
     QVariant sendGunPresets(QStringList names);
     // A notice for the user from a page, shown as every messageRequested is.
     void notifyUser(const QString &title, const QString &text) { emit messageRequested(title, text); }
+    // A recording starts: the capture takes every key as up, so a key-up it
+    // never saw cannot hide that key's next press.
+    void resetKeyCapture();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

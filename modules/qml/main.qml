@@ -118,8 +118,10 @@ Item {
     readonly property bool keyMenuOpen: keyMenuMain !== null && keyMenuMain.visible
 
     signal emptyAreaPressed()
-    signal msg_KB(bool isDown, int usbCode)
-    signal msg_MS(bool isDown, int vornCode, int x, int y)
+    // `time`: when the event happened, in the capture's milliseconds
+    // (undefined when the caller has none).
+    signal msg_KB(bool isDown, int usbCode, var time)
+    signal msg_MS(bool isDown, int vornCode, int x, int y, var time)
 
     // ---- called by the view model and the window controller
 
@@ -148,12 +150,12 @@ Item {
             dashboardDelay.start()
     }
 
-    function detectKeyboard(isDown, usbCode) {
-        msg_KB(isDown, usbCode)
+    function detectKeyboard(isDown, usbCode, time) {
+        msg_KB(isDown, usbCode, time)
     }
 
-    function detectMouse(isDown, vornCode, x, y) {
-        msg_MS(isDown, vornCode, x, y)
+    function detectMouse(isDown, vornCode, x, y, time) {
+        msg_MS(isDown, vornCode, x, y, time)
     }
 
     // ---- the page's own work
@@ -518,13 +520,13 @@ Item {
     width: 1000
     height: 640
 
-    onMsg_KB: (isDown, usbCode) => {
+    onMsg_KB: (isDown, usbCode, time) => {
         if (!dashboard)
             return
         if (macroEditorMain && macroEditorMain.isInputting)
-            macroEditorMain.detectKeyboard(isDown, usbCode)
+            macroEditorMain.detectKeyboard(isDown, usbCode, time)
         if (gunControlMain && gunControlMain.isInputting)
-            gunControlMain.detectKeyboard(isDown, usbCode)
+            gunControlMain.detectKeyboard(isDown, usbCode, time)
         if (gunControlMain && gunControlMain.isInsertting)
             gunControlMain.detectInput(isDown, usbCode)
         if (singleKeyMain && singleKeyMain.visible)

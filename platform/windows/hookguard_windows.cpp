@@ -2,6 +2,7 @@
 
 #include "hooks/hookcodes.h"
 #include "hooks/inputcapture.h"
+#include "platform/callbackregistry.h"
 
 #include <windows.h>
 
@@ -14,14 +15,21 @@ namespace {
 
 // Low-level hook procedures get no context of their own: they report through
 // the capture of the guard that owns the hooks. Both run on the GUI thread,
-// through its message loop, and only translate and queue.
+// through its message loop, and only translate and queue. The hooks stamp
+// each event with the system's millisecond tick, which is what recording
+// measures delays by.
 InputCapture *g_capture = nullptr;
+
+void clearCaptureKeys(void *capture)
+{
+    static_cast<InputCapture *>(capture)->clearKeyStates();
+}
 
 LRESULT CALLBACK keyboardProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && g_capture) {
         const auto *key = reinterpret_cast<const KBDLLHOOKSTRUCT *>(lParam);
-        g_capture->keyboard(quint32(wParam), key->scanCode, key->flags);
+        g_capture->keyboard(quint32(wParam), key->scanCode, key->flags, quint32(key->time));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -30,7 +38,7 @@ LRESULT CALLBACK mouseProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HC_ACTION && g_capture) {
         const auto *mouse = reinterpret_cast<const MSLLHOOKSTRUCT *>(lParam);
-        g_capture->mouse(quint32(wParam), mouse->pt.x, mouse->pt.y);
+        g_capture->mouse(quint32(wParam), mouse->pt.x, mouse->pt.y, quint32(mouse->time));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -48,12 +56,16 @@ HookGuard::HookGuard()
     : d(std::make_unique<Private>())
 {
     g_capture = &d->capture;
+    // The hooks see the whole desktop, but not what reaches another desktop
+    // (lock screen, elevation prompt): a recording starts from no key held.
+    CallbackRegistry::setCaptureReset(clearCaptureKeys, &d->capture);
     install();
 }
 
 HookGuard::~HookGuard()
 {
     remove();
+    CallbackRegistry::dropCaptureReset(&d->capture);
     if (g_capture == &d->capture)
         g_capture = nullptr;
 }

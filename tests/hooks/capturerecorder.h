@@ -19,23 +19,32 @@ inline QStringList tapLines(int usage)
     return usage ? QStringList{keyLine(usage, true), keyLine(usage, false)} : QStringList{};
 }
 
-// Fills both slots for as long as it lives.
+// Fills both slots for as long as it lives: a line and the event's time per call.
 struct CaptureRecorder
 {
     CaptureRecorder()
     {
         CallbackRegistry::setKeyboard(
-            [](int usage, bool isDown, void *lines) { static_cast<QStringList *>(lines)->append(keyLine(usage, isDown)); },
-            &lines);
-        CallbackRegistry::setMouse(
-            [](int code, bool isDown, int x, int y, void *lines) {
-                static_cast<QStringList *>(lines)->append(buttonLine(code, isDown, x, y));
+            [](int usage, bool isDown, quint32 time, void *self) {
+                static_cast<CaptureRecorder *>(self)->add(keyLine(usage, isDown), time);
             },
-            &lines);
+            this);
+        CallbackRegistry::setMouse(
+            [](int code, bool isDown, int x, int y, quint32 time, void *self) {
+                static_cast<CaptureRecorder *>(self)->add(buttonLine(code, isDown, x, y), time);
+            },
+            this);
     }
     ~CaptureRecorder() { CallbackRegistry::clear(); }
     CaptureRecorder(const CaptureRecorder &) = delete;
     CaptureRecorder &operator=(const CaptureRecorder &) = delete;
 
+    void add(const QString &line, quint32 time)
+    {
+        lines.append(line);
+        times.append(time);
+    }
+
     QStringList lines;
+    QList<quint32> times;
 };

@@ -52,7 +52,7 @@ QStringList play(InputCapture &capture, const Strokes &strokes)
 {
     CaptureRecorder recorder;
     for (const Stroke &s : strokes)
-        capture.keyboard(s.message, s.scanCode, s.flags);
+        capture.keyboard(s.message, s.scanCode, s.flags, 0);
     return recorder.lines;
 }
 
@@ -73,6 +73,7 @@ private slots:
     void keyStrokes();
     void unknownKeysLeaveNoState();
     void heldKeysAreReleased();
+    void clearedKeysAreReportedAgain();
     void mouseMessages_data();
     void mouseMessages();
 };
@@ -167,12 +168,29 @@ void TablesTest::heldKeysAreReleased()
     CallbackRegistry::clear();
     // The table follows the keyboard even while nobody listens.
     for (const Stroke &s : {down(0x1D), down(0x1E), down(0x2C), up(0x1E)})
-        capture.keyboard(s.message, s.scanCode, s.flags);
+        capture.keyboard(s.message, s.scanCode, s.flags, 0);
     CaptureRecorder recorder;
-    capture.releaseHeldKeys();
-    capture.releaseHeldKeys();
-    capture.keyboard(kKeyDown, 0x1D, 0);
+    capture.releaseHeldKeys(500);
+    capture.releaseHeldKeys(510);
+    capture.keyboard(kKeyDown, 0x1D, 0, 520);
     QCOMPARE(recorder.lines, QStringList({keyLine(0x1D, false), keyLine(0xE0, false), keyLine(0xE0, true)}));
+    QCOMPARE(recorder.times, (QList<quint32>{500, 500, 520}));
+}
+
+// A recording starts with the table cleared: a key whose up went to another
+// desktop is reported again at its next down, each event with its own time.
+void TablesTest::clearedKeysAreReportedAgain()
+{
+    InputCapture capture;
+    CaptureRecorder recorder;
+    capture.keyboard(kKeyDown, 0x1E, 0, 100);
+    capture.keyboard(kKeyDown, 0x1D, 0, 110);
+    capture.clearKeyStates();
+    capture.keyboard(kKeyDown, 0x1E, 0, 900);
+    capture.keyboard(kKeyUp, 0x1E, 0, 950);
+    capture.keyboard(kKeyUp, 0x1D, 0, 960); // already taken as up
+    QCOMPARE(recorder.lines, QStringList({keyLine(0x04, true), keyLine(0xE0, true)}) + tapLines(0x04));
+    QCOMPARE(recorder.times, (QList<quint32>{100, 110, 900, 950}));
 }
 
 void TablesTest::mouseMessages_data()
@@ -198,7 +216,7 @@ void TablesTest::mouseMessages()
     InputCapture capture;
     CaptureRecorder recorder;
     for (quint32 message : messages)
-        capture.mouse(message, 7, -3);
+        capture.mouse(message, 7, -3, 0);
     QCOMPARE(recorder.lines, expected);
 }
 

@@ -22,12 +22,17 @@ namespace {
 // X11 and Wayland hand programs the evdev code plus 8.
 constexpr quint32 native(quint32 evdevCode) { return evdevCode + 8; }
 
+// The display server's clock: each key sent without a time of its own comes
+// 20 ms after the one before.
+quint64 g_serverTime = 1000;
+
 // As the platform delivers a key: spontaneously, to the top-level window,
-// which hands it on to the focused scene.
+// which hands it on to the focused scene, stamped with the server's time.
 void sendKey(QWindow *window, QEvent::Type type, quint32 nativeScanCode, Qt::KeyboardModifiers modifiers = {},
-             bool autoRepeat = false)
+             bool autoRepeat = false, quint64 time = 0)
 {
     QKeyEvent event(type, Qt::Key_A, modifiers, nativeScanCode, 0, 0, QString(), autoRepeat);
+    event.setTimestamp(time ? time : (g_serverTime += 20));
     QSpontaneKeyEvent::setSpontaneous(&event);
     qApp->notify(window, &event);
 }
@@ -62,6 +67,7 @@ private slots:
     void keys_data();
     void keys();
     void onePhysicalEventIsReportedOnce();
+    void autoRepeatIsReportedOnce_data();
     void autoRepeatIsReportedOnce();
     void keysHeldWhenFocusLeavesAreReleased();
     void buttons_data();
@@ -137,7 +143,7 @@ void WindowCaptureTest::keys()
     const int presses = sceneCount("keyPresses"), releases = sceneCount("keyReleases");
     CaptureRecorder recorder;
     tapKey(window(), nativeScanCode, modifiers);
-    QCOMPARE(recorder.lines, tapLines(usage));
+    QTRY_COMPARE(recorder.lines, tapLines(usage));
     // Capture swallows nothing, known key or not.
     QCOMPARE(sceneCount("keyPresses"), presses + 1);
     QCOMPARE(sceneCount("keyReleases"), releases + 1);
@@ -159,17 +165,47 @@ void WindowCaptureTest::onePhysicalEventIsReportedOnce()
     sendKey(window(), QEvent::KeyRelease, native(KEY_B));
 }
 
+struct KeyAt
+{
+    bool isDown;
+    quint64 time;
+    bool markedRepeat = false;
+};
+
+void WindowCaptureTest::autoRepeatIsReportedOnce_data()
+{
+    // X11 and Wayland repeat a held key as up and down pairs, stamped alike.
+    QTest::addColumn<QList<KeyAt>>("keys");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QList<quint32>>("times");
+    QTest::newRow("pairs Qt marks as repeats")
+        << QList<KeyAt>{{true, 5000}, {false, 5600, true}, {true, 5600, true}, {false, 5630, true},
+                        {true, 5630, true}, {false, 6000}}
+        << tapLines(0x04) << QList<quint32>{5000, 6000};
+    QTest::newRow("unmarked pairs with one time")
+        << QList<KeyAt>{{true, 5000}, {false, 5600}, {true, 5600}, {false, 5630}, {true, 5630}, {false, 6000}}
+        << tapLines(0x04) << QList<quint32>{5000, 6000};
+    QTest::newRow("an unmarked down in the next millisecond")
+        << QList<KeyAt>{{true, 5000}, {false, 5600}, {true, 5601}, {false, 6000}} << tapLines(0x04)
+        << QList<quint32>{5000, 6000};
+    QTest::newRow("a down 2 ms after the up is a second tap")
+        << QList<KeyAt>{{true, 5000}, {false, 5100}, {true, 5102}, {false, 5200}} << tapLines(0x04) + tapLines(0x04)
+        << QList<quint32>{5000, 5100, 5102, 5200};
+}
+
+// The ups that stay are reported with their own time, however long they
+// waited for a down.
 void WindowCaptureTest::autoRepeatIsReportedOnce()
 {
-    // X11 and Wayland repeat a held key as release and press pairs.
+    QFETCH(QList<KeyAt>, keys);
+    QFETCH(QStringList, lines);
+    QFETCH(QList<quint32>, times);
     CaptureRecorder recorder;
-    sendKey(window(), QEvent::KeyPress, native(KEY_A));
-    for (int i = 0; i < 3; ++i) {
-        sendKey(window(), QEvent::KeyRelease, native(KEY_A), {}, true);
-        sendKey(window(), QEvent::KeyPress, native(KEY_A), {}, true);
-    }
-    sendKey(window(), QEvent::KeyRelease, native(KEY_A));
-    QCOMPARE(recorder.lines, tapLines(0x04));
+    for (const KeyAt &key : keys)
+        sendKey(window(), key.isDown ? QEvent::KeyPress : QEvent::KeyRelease, native(KEY_A), {}, key.markedRepeat,
+                key.time);
+    QTRY_COMPARE(recorder.lines, lines);
+    QCOMPARE(recorder.times, times);
 }
 
 void WindowCaptureTest::keysHeldWhenFocusLeavesAreReleased()
@@ -183,8 +219,8 @@ void WindowCaptureTest::keysHeldWhenFocusLeavesAreReleased()
     QApplicationStateChangeEvent active(Qt::ApplicationActive);
     QCoreApplication::sendEvent(qApp, &active);
     tapKey(window(), native(KEY_LEFTALT));
-    QCOMPARE(recorder.lines,
-             QStringList{keyLine(0xE2, true)} + tapLines(0xE1) + QStringList{keyLine(0xE2, false)} + tapLines(0xE2));
+    QTRY_COMPARE(recorder.lines,
+                 QStringList{keyLine(0xE2, true)} + tapLines(0xE1) + QStringList{keyLine(0xE2, false)} + tapLines(0xE2));
 }
 
 void WindowCaptureTest::buttons_data()

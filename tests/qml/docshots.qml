@@ -64,12 +64,10 @@ PageTestCase {
         mouseClick(item(page, "macroEditorButton"))
         editor.selectMacro(1)
         mouseClick(item(editor, "recordButton"))
-        var keys = [[true, 0x15, 0], [false, 0x15, 8], [true, 0xe1, 12], [true, 0x1a, 4], [false, 0x1a, 9],
-                    [false, 0xe1, 3], [true, 0x2c, 21], [false, 0x2c, 7]]
-        for (i = 0; i < keys.length; ++i) {
-            editor.ticks = keys[i][2]
-            page.detectKeyboard(keys[i][0], keys[i][1])
-        }
+        var keys = [[true, 0x15, 1000], [false, 0x15, 1080], [true, 0xe1, 1200], [true, 0x1a, 1240],
+                    [false, 0x1a, 1330], [false, 0xe1, 1360], [true, 0x2c, 1570], [false, 0x2c, 1640]]
+        for (i = 0; i < keys.length; ++i)
+            page.detectKeyboard(keys[i][0], keys[i][1], keys[i][2])
         mouseMove(item(editor, "actionRow3"))
         shot(page, "macro-editor-recording.png")
         mouseClick(item(editor, "recordButton"))

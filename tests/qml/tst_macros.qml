@@ -175,17 +175,23 @@ PageTestCase {
         verify(testRig.fileExists("modules/macro/" + name + ".bin"))
     }
 
-    // One press and release of A and one of B, the ticks before each event
-    // as the 10 ms timer would have counted them.
+    // One press and release of A and one of B at the given times (the
+    // capture's milliseconds, which wrap at 2^32).
     function test_recording_data() {
         return [
-            { tag: "with delays", recTime: true, ticks: [7, 3, 5, 0],
+            { tag: "with delays", recTime: true, times: [1000, 1030, 1080, 1080],
               lines: ["1,A", "0,30", "2,A", "0,50", "1,B", "2,B"],
               bytes: [0, 1, 15, 4, 0x80 | 25, 4, 1, 5, 0x81, 5, 0, 0] },
-            { tag: "without delays", recTime: false, ticks: [7, 3, 5, 0],
+            { tag: "to the nearest 10 ms", recTime: true, times: [1000, 1034, 1085, 1089],
+              lines: ["1,A", "0,30", "2,A", "0,50", "1,B", "2,B"],
+              bytes: [0, 1, 15, 4, 0x80 | 25, 4, 1, 5, 0x81, 5, 0, 0] },
+            { tag: "across the clock's wrap", recTime: true, times: [4294967286, 20, 70, 70],
+              lines: ["1,A", "0,30", "2,A", "0,50", "1,B", "2,B"],
+              bytes: [0, 1, 15, 4, 0x80 | 25, 4, 1, 5, 0x81, 5, 0, 0] },
+            { tag: "without delays", recTime: false, times: [1000, 1030, 1080, 1080],
               lines: ["1,A", "2,A", "1,B", "2,B"],
               bytes: [0, 1, 1, 4, 0x81, 4, 1, 5, 0x81, 5, 0, 0] },
-            { tag: "a long wait becomes a pause", recTime: true, ticks: [0, 30, 0, 0],
+            { tag: "a long wait becomes a pause", recTime: true, times: [1000, 1300, 1300, 1300],
               lines: ["1,A", "0,300", "2,A", "1,B", "2,B"],
               bytes: [0, 1, 0, 4, 0, 1, 0, 15, 0x81, 4, 1, 5, 0x81, 5, 0, 0] },
         ]
@@ -202,10 +208,8 @@ PageTestCase {
         mouseClick(item(editor, "recordButton"))
         verify(editor.isInputting)
         var events = [[true, 4], [false, 4], [true, 5], [false, 5]]
-        for (var i = 0; i < events.length; ++i) {
-            editor.ticks = data.ticks[i]
-            page.detectKeyboard(events[i][0], events[i][1])
-        }
+        for (var i = 0; i < events.length; ++i)
+            page.detectKeyboard(events[i][0], events[i][1], data.times[i])
         mouseClick(item(editor, "recordButton"))
         verify(!editor.isInputting)
         // Events after the stop are not recorded.
@@ -219,8 +223,10 @@ PageTestCase {
         verify(!item(page, "mainMask").visible)
     }
 
-    // Every event adds two bytes to the four of count and end: 61 events make
-    // 126 bytes, the 62nd and later ones are not taken. Mouse buttons too.
+    // Every event adds two bytes to the four of count and end. The recording
+    // holds whole presses and releases: the 31st press would leave no room
+    // for its release, so it is left out with its release, and 60 events
+    // make 124 bytes. Mouse buttons too.
     function test_recordingStopsAt126Bytes_data() {
         return [
             { tag: "keys", code: 0x04, name: "A", down: 1, up: 2 },
@@ -237,15 +243,42 @@ PageTestCase {
         editor.startRecord()
         for (var i = 0; i < 70; ++i)
             page.detectKeyboard(i % 2 === 0, data.code)
-        compare(editor.actions.length, 61)
+        compare(editor.actions.length, 60)
         verify(editor.recordFull)
+        verify(Qt.colorEqual(item(editor, "usedBytes").color, "#fa6726"))
         editor.stopRecord()
         var lines = ui_View.loadMacroIni("Macro_0")
-        compare(lines.length, 62)
-        compare(lines[60], data.down + "," + data.name)
+        compare(lines.length, 61)
+        compare(lines[59], data.up + "," + data.name)
         var slot = testRig.macroSlot(1)
-        compare(slot.slice(120, 128), [0x81, data.code, 0x01, data.code, 0, 0, 0, 0])
+        compare(slot.slice(118, 128), [0x01, data.code, 0x81, data.code, 0, 0, 0, 0, 0, 0])
         compare(slot[3], data.code)
+    }
+
+    // With "Rec Time" on, a press is taken only while every held key's
+    // release still fits with the longest delay it may get. Once a press is
+    // left out, a held key's release is still taken, a release whose press
+    // was left out is not, and no later press is.
+    function test_recordingKeepsRoomForTheReleases() {
+        var page = openFilledPage()
+        var editor = editorOf(page)
+        makeMacros(page, 1)
+        editor.recTime = true
+        editor.startRecord()
+        for (var i = 0; i < 56; ++i)
+            page.detectKeyboard(i % 2 === 0, 0x04, 500)
+        page.detectKeyboard(true, 0x05, 500)
+        compare(editor.usedBytes, 118)
+        verify(!editor.recordFull)
+        page.detectKeyboard(true, 0x06, 500)
+        verify(editor.recordFull)
+        page.detectKeyboard(false, 0x06, 510)
+        page.detectKeyboard(false, 0x05, 1500)
+        page.detectKeyboard(true, 0x04, 1600)
+        page.detectKeyboard(false, 0x04, 1700)
+        var last = editor.actions.slice(-4).map(function (a) { return a.type + "," + a.info })
+        compare(last, ["2,A", "1,B", "0,1000", "2,B"])
+        compare(editor.usedBytes, 124)
     }
 
     // An edit reaches the slots of the current profile that play the macro;
@@ -262,25 +295,6 @@ PageTestCase {
         editor.setActions([{ type: 1, info: "Z" }, { type: 2, info: "Z" }])
         compare(testRig.macroSlot(1), padded(pressAndRelease(0x1d)))
         compare(testRig.macroSlot(2), padded(pressAndRelease(0x05)))
-    }
-
-    // A delay that would need a pause item where only two bytes are left is
-    // not taken, nor anything after it.
-    function test_recordingKeepsTheLastPauseOut() {
-        var page = openFilledPage()
-        var editor = editorOf(page)
-        makeMacros(page, 1)
-        editor.recTime = true
-        editor.startRecord()
-        for (var i = 0; i < 60; ++i)
-            page.detectKeyboard(i % 2 === 0, 0x04)
-        compare(editor.usedBytes, 124)
-        editor.ticks = 100
-        page.detectKeyboard(true, 0x05)
-        editor.ticks = 0
-        page.detectKeyboard(false, 0x04)
-        compare(editor.actions.length, 60)
-        compare(editor.usedBytes, 124)
     }
 
     function test_sequenceEdits_data() {

@@ -10,6 +10,8 @@ Item {
     function initUI() { record("initUI") }
     function run() { record("run") }
     function setProtectUI(busyTime) { record("setProtectUI " + busyTime) }
-    function detectKeyboard(isDown, usbCode) { record("detectKeyboard " + isDown + " " + usbCode) }
-    function detectMouse(isDown, vornCode, x, y) { record("detectMouse " + isDown + " " + vornCode + " " + x + " " + y) }
+    function detectKeyboard(isDown, usbCode, time) { record("detectKeyboard " + isDown + " " + usbCode + " at " + time) }
+    function detectMouse(isDown, vornCode, x, y, time) {
+        record("detectMouse " + isDown + " " + vornCode + " " + x + " " + y + " at " + time)
+    }
 }

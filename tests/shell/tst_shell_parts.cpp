@@ -256,15 +256,16 @@ void TestShellParts::recordedInputReachesThePage()
     installRecorder(window);
     {
         HostCallbacks callbacks(&window);
-        QVERIFY(CallbackRegistry::callKeyboard(0x04, true));
-        QVERIFY(CallbackRegistry::callMouse(0xF1, false, 640, 400));
+        // The times wrap at 2^32 ms and reach the page whole.
+        QVERIFY(CallbackRegistry::callKeyboard(0x04, true, 4294967290u));
+        QVERIFY(CallbackRegistry::callMouse(0xF1, false, 640, 400, 20));
     }
     // Once the window is gone from the registry, nothing reaches it.
-    QVERIFY(!CallbackRegistry::callKeyboard(0x05, true));
+    QVERIFY(!CallbackRegistry::callKeyboard(0x05, true, 30));
 
     QVERIFY(ShellTesting::calls(window).isEmpty()); // queued, not direct
     QTRY_COMPARE(ShellTesting::calls(window),
-                 QStringList({"detectKeyboard 1 4", "detectMouse 0 241 640 400"}));
+                 QStringList({"detectKeyboard 1 4 at 4294967290", "detectMouse 0 241 640 400 at 20"}));
 }
 
 void TestShellParts::simulationEntriesFollowThePlug()

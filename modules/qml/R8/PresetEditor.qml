@@ -46,8 +46,9 @@ Image {
     property bool isInputting: false
     property bool recTime: true
     property bool loopsOn: false
-    property int ticks: 0              // 10 ms ticks since the last recorded event
     property bool recordedAny: false
+    property double lastEventTime: 0   // of the last recorded event
+    property var heldCodes: []         // recorded presses still waiting for their release
     property bool recordFull: false
     property int editingMacro: -1
     property int editingDelay: -1
@@ -172,18 +173,17 @@ Image {
         editingMacro = -1
         selectedAction = -1
         actions = []
-        ticks = 0
         recordedAny = false
+        heldCodes = []
         recordFull = false
         notice = ""
         isInputting = true
-        recordTimer.start()
+        ui_View.resetKeyCapture()
         // Keys typed now are the recording, not text for a field.
         editor.forceActiveFocus()
     }
 
     function stopRecordSilently() {
-        recordTimer.stop()
         isInputting = false
     }
 
@@ -194,26 +194,49 @@ Image {
         autoSave()
     }
 
-    // A key (or, from 0xf0 on, a mouse button) while recording. Once the
-    // recording would not fit, nothing more is taken.
-    function detectKeyboard(isDown, usbCode) {
-        if (!isInputting || recordFull)
-            return
-        var name = keyCodes.inputName(usbCode)
-        if (name === "")
-            return
+    // The action of a key or button event: 1/2 key, 3/4 button press/release.
+    function inputAction(isDown, usbCode) {
         var mouse = usbCode >= 0xf0
-        var next = actions.slice()
-        if (recordedAny && recTime && ticks > 0)
-            next.push({ type: 0, info: String(ticks * 10) })
-        next.push({ type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: name })
-        if (!fits(next)) {
-            recordFull = true
-            notice = noticeText("full")
+        return { type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: keyCodes.inputName(usbCode) }
+    }
+
+    // A key (or, from 0xf0 on, a mouse button) while recording, at `time`
+    // (the capture's milliseconds; without one, now). The recording holds
+    // whole presses and releases: a press is taken only while the releases
+    // of every key then held still fit after it, each with the longest delay
+    // it may get; once one is left out the recording is full, and only the
+    // releases of recorded presses are taken.
+    function detectKeyboard(isDown, usbCode, time) {
+        if (!isInputting || keyCodes.inputName(usbCode) === "")
             return
+        var held = heldCodes.indexOf(usbCode) >= 0
+        if (isDown ? held || recordFull : !held)
+            return
+        var at = time === undefined ? Date.now() : Number(time)
+        var next = actions.slice()
+        if (recordedAny && recTime) {
+            var ms = Actions.recordedDelay(lastEventTime, at)
+            if (ms > 0)
+                next.push({ type: 0, info: String(ms) })
+        }
+        next.push(inputAction(isDown, usbCode))
+        var nowHeld = isDown ? heldCodes.concat([usbCode]) : heldCodes.filter(function (c) { return c !== usbCode })
+        if (isDown) {
+            var whole = next.slice()
+            for (var i = 0; i < nowHeld.length; ++i) {
+                if (recTime)
+                    whole.push({ type: 0, info: String(Actions.maxDelay) })
+                whole.push(inputAction(false, nowHeld[i]))
+            }
+            if (!fits(whole)) {
+                recordFull = true
+                notice = noticeText("full")
+                return
+            }
         }
         actions = next
-        ticks = 0
+        heldCodes = nowHeld
+        lastEventTime = at
         recordedAny = true
         sequence.positionViewAtEnd()
     }
@@ -319,13 +342,6 @@ Image {
             editor.startOver()
             editor.reloaded()
         }
-    }
-
-    Timer {
-        id: recordTimer
-        interval: 10
-        repeat: true
-        onTriggered: editor.ticks += 1
     }
 
     MouseArea {

@@ -106,6 +106,13 @@ function parseMacro(lines, isKey, isButton, withCursor) {
     return { actions: actions, loops: loops }
 }
 
+// The delay recorded between two events at `from` and `to` (the capture's
+// milliseconds, which wrap at 2^32): to the nearest 10 ms, at most maxDelay.
+function recordedDelay(from, to) {
+    var ms = (to - from) >>> 0
+    return Math.min(maxDelay, Math.round(ms / 10) * 10)
+}
+
 // A delay field's text as milliseconds 0 ... 100000; not a number: null.
 function delayValue(text) {
     var s = String(text).trim()

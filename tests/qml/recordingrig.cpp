@@ -1,0 +1,140 @@
+#include "recordingrig.h"
+
+#include "../device/devicefixture.h"
+
+#include "device/devicestate.h"
+#include "platform/callbackregistry.h"
+#include "platform/hookguard.h"
+#include "viewmodel/myqquickview.h"
+#include "tests/support/datacopy.h"
+
+#include <QDir>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QTest>
+
+QVariant callQml(QObject *object, const char *function, const QVariant &a, const QVariant &b)
+{
+    QVariant result;
+    if (!a.isValid())
+        QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
+    else if (!b.isValid())
+        QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, a));
+    else
+        QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, a),
+                                  Q_ARG(QVariant, b));
+    return result;
+}
+
+RecordingRig::RecordingRig() = default;
+
+RecordingRig::~RecordingRig()
+{
+    m_guard.reset();
+    CallbackRegistry::clear();
+    m_view.reset();
+    m_sim.reset();
+}
+
+void RecordingRig::start()
+{
+    QVERIFY(m_folder.isValid());
+    copyFolder(QStringLiteral(Q530_DATA_DIR), m_folder.path() + QStringLiteral("/modules"));
+    QDir::setCurrent(m_folder.path());
+    DpiTables::reset();
+    m_sim = std::make_unique<LinkOnSimulator>();
+    m_view = std::make_unique<myQQuickView>(nullptr);
+    m_view->setHid(&m_sim->link);
+    m_view->rootContext()->setContextProperty(QStringLiteral("ui_View"), m_view.get());
+    m_view->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &m_control);
+    m_view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+    QVERIFY2(m_view->errors().isEmpty(), qPrintable(m_view->errors().value(0).toString()));
+    m_view->show();
+    m_view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+
+    // As the program wires the capture: the registry's slots lead to the
+    // view model's forwarders, which queue the page's root functions.
+    CallbackRegistry::setKeyboard(
+        [](int usbCode, bool isDown, quint32 time, void *view) {
+            static_cast<myQQuickView *>(view)->forwardKey(uchar(isDown), uchar(usbCode), time);
+        },
+        m_view.get());
+    CallbackRegistry::setMouse(
+        [](int code, bool isDown, int x, int y, quint32 time, void *view) {
+            static_cast<myQQuickView *>(view)->forwardMouse(uchar(isDown), uint(code), uint(x), uint(y), time);
+        },
+        m_view.get());
+    m_guard = std::make_unique<HookGuard>();
+    QVERIFY(m_guard->isInstalled());
+
+    m_view->initUI();
+    QTRY_VERIFY_WITH_TIMEOUT(root()->property("mainPageShown").toBool(), 10000);
+}
+
+void RecordingRig::reset()
+{
+    QObject *editorItem = editor();
+    callQml(editorItem, "stopRecord");
+    callQml(editorItem, "close");
+    m_view->resetProfile(0);
+    QDir macros(QStringLiteral("modules/macro"));
+    for (const QString &name : macros.entryList(QDir::Files))
+        macros.remove(name);
+    m_view->updataNameList(0, {});
+    callQml(editorItem, "init");
+    callQml(root()->property("keyMatrixMain").value<QObject *>(), "init", false);
+}
+
+QWindow *RecordingRig::window() const
+{
+    return m_view->window()->windowHandle();
+}
+
+QObject *RecordingRig::root() const
+{
+    return m_view->rootObject();
+}
+
+QObject *RecordingRig::editor() const
+{
+    if (QObject *loader = root()->findChild<QObject *>(QStringLiteral("macroEditorMainLoader")))
+        loader->setProperty("active", true);
+    return root()->property("macroEditorMain").value<QObject *>();
+}
+
+void RecordingRig::recordNewMacroOnButton(int button, bool recTime)
+{
+    QObject *editorItem = editor();
+    callQml(editorItem, "newMacro");
+    QCOMPARE(callQml(editorItem, "currentName").toString(), QStringLiteral("Macro_0"));
+    callQml(root(), "openKeyMenu", button);
+    callQml(root(), "assignMacro", QStringLiteral("Macro_0"), 0);
+    callQml(root(), "closeKeyMenu");
+    callQml(root(), "openDialog", QVariant::fromValue(editorItem));
+    editorItem->setProperty("recTime", recTime);
+    // As the user starts it: the record button.
+    auto *record = editorItem->findChild<QQuickItem *>(QStringLiteral("recordButton"));
+    QVERIFY(record);
+    const QPointF centre = record->mapToScene(QPointF(record->width() / 2, record->height() / 2));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, centre.toPoint());
+    QTRY_VERIFY(editorItem->property("isInputting").toBool());
+}
+
+QStringList RecordingRig::actionLines() const
+{
+    QStringList lines = m_view->loadMacroIni(QStringLiteral("Macro_0"));
+    if (!lines.isEmpty())
+        lines.removeLast(); // the loop count
+    return lines;
+}
+
+QList<int> RecordingRig::slotBytes(int slot) const
+{
+    m_sim->link.waitForPendingExchange();
+    const QByteArray bytes = m_sim->peer.state().macroSlots.value(uint8_t(slot));
+    QList<int> list;
+    for (char b : bytes)
+        list.append(uchar(b));
+    return list;
+}
