@@ -85,3 +85,12 @@ void QuitSignals::removeOnSignal(const QString &path)
     const QMutexLocker lock(&g_mutex);
     g_paths.append(path);
 }
+
+bool QuitSignals::makeAndRemoveOnSignal(const QString &path, const std::function<bool()> &make)
+{
+    const QMutexLocker lock(&g_mutex);
+    if (!make())
+        return false;
+    g_paths.append(path);
+    return true;
+}

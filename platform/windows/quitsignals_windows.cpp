@@ -6,3 +6,8 @@
 void QuitSignals::quitEventLoop() {}
 void QuitSignals::endRun(const char *) {}
 void QuitSignals::removeOnSignal(const QString &) {}
+
+bool QuitSignals::makeAndRemoveOnSignal(const QString &, const std::function<bool()> &make)
+{
+    return make();
+}

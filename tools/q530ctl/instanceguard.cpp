@@ -36,10 +36,10 @@ InstanceGuard::InstanceGuard()
     }
     // A lock left by a crashed copy is taken over, as the program does.
     m_lock.setStaleLockTime(0);
-    if (!m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError)
+    // Taken and registered in one step: a signal between the two would leave the lock.
+    QuitSignals::makeAndRemoveOnSignal(SingleApplication::lockFilePath(), [this] { return m_lock.tryLock(0); });
+    if (!m_lock.isLocked() && m_lock.error() == QLockFile::LockFailedError)
         m_refusal = QStringLiteral("q530 is starting, or another q530ctl is running: try again when it has ended");
-    else if (m_lock.isLocked())
-        QuitSignals::removeOnSignal(SingleApplication::lockFilePath());
     // A lock that cannot even be tried says nothing about a running copy; the
     // server's silence does, so the run goes on.
 }
