@@ -38,16 +38,17 @@ int main(int argc, char *argv[])
     SimulatedRig rig;
     Hid_Thread &link = rig.link;
     NoWindow window;
-    myQQuickView view(nullptr);
+    myQQuickView view;
+    ViewHost host(&view);
     view.setHid(&link);
-    view.resize(1000, 640);
-    view.show();
-    QObject *root = startPage(view, window, link);
+    host.resize(1000, 640);
+    host.show();
+    QObject *root = startPage(host, window, link);
     if (!root) {
         std::fprintf(stderr, "the page did not load\n");
         return 1;
     }
-    view.grabFramebuffer();
+    host.grabFramebuffer();
 
     // The frame that shows what the event just changed.
     const auto frameMs = [&](const std::function<void()> &change) {
@@ -55,7 +56,7 @@ int main(int argc, char *argv[])
         t.start();
         change();
         QCoreApplication::processEvents();
-        view.grabFramebuffer();
+        host.grabFramebuffer();
         return double(t.nsecsElapsed()) / 1e6;
     };
     const auto loader = [root](const char *name) {

@@ -76,10 +76,11 @@ int main(int argc, char *argv[])
     });
 
     NoWindow window;
-    myQQuickView view(nullptr);
+    myQQuickView view;
+    ViewHost host(&view);
     view.setHid(&link);
     bindMacros(view);
-    QObject *root = startPage(view, window, link);
+    QObject *root = startPage(host, window, link);
     if (!root) {
         std::fprintf(stderr, "the page did not load\n");
         return 1;

@@ -3,6 +3,7 @@
 #include "device/hid_thread.h"
 #include "simulator/simulatedmouse.h"
 #include "tests/support/datacopy.h"
+#include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QCoreApplication>
@@ -52,12 +53,12 @@ inline bool call(QObject *object, const char *function, const QVariant &argument
 // The real page on `view`, started as the program starts it, once the
 // start-up lock has ended and the last exchange of the start is over. Null
 // when the page did not load.
-inline QObject *startPage(myQQuickView &view, NoWindow &controller, Hid_Thread &link)
+inline QObject *startPage(ViewHost &host, NoWindow &controller, Hid_Thread &link)
 {
-    view.rootContext()->setContextProperty(QStringLiteral("ui_View"), &view);
-    view.rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &controller);
-    view.setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
-    QObject *root = view.rootObject();
+    host.rootContext()->setContextProperty(QStringLiteral("ui_View"), host.viewModel());
+    host.rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &controller);
+    host.setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+    QObject *root = host.rootObject();
     if (!root)
         return nullptr;
     call(root, "initUI");

@@ -1,6 +1,6 @@
 # The pages the view shows, at ":/modules/qml/...": main.qml with basic and
 # common in one tree, the panels of R8 in a second.
-qt_add_resources(q530core "qml" PREFIX "/" FILES
+qt_add_resources(q530ui "qml" PREFIX "/" FILES
     modules/qml/main.qml
     modules/qml/basic/BusyIndicator.qml
     modules/qml/basic/Environment.qml
@@ -9,7 +9,7 @@ qt_add_resources(q530core "qml" PREFIX "/" FILES
     modules/qml/basic/Menu_Up.qml
     modules/qml/common/Button.qml
 )
-qt_add_resources(q530core "qml_r8" PREFIX "/" FILES
+qt_add_resources(q530ui "qml_r8" PREFIX "/" FILES
     modules/qml/R8/ColorPicker.qml
     modules/qml/R8/DoubleRate.qml
     modules/qml/R8/DpiSetting.qml
@@ -44,12 +44,12 @@ qt_add_resources(q530core "qml_r8" PREFIX "/" FILES
 # The skin: every picture of group GROUP at ":/GROUP/modules/img/skin1/GROUP/FILE.png",
 # the background alone at ":/modules/img/background.png". The pictures are
 # collected by folder so a redrawn skin needs no edit here.
-qt_add_resources(q530core "skin_background" PREFIX "/" FILES modules/img/background.png)
+qt_add_resources(q530ui "skin_background" PREFIX "/" FILES modules/img/background.png)
 foreach(group index mouse xySetting profile lightControl dpiSetting reportRate mouseRate scrollRate macros gun)
     file(GLOB _skin_pictures CONFIGURE_DEPENDS
         "${PROJECT_SOURCE_DIR}/modules/img/skin1/${group}/*.png")
     if(_skin_pictures)
-        qt_add_resources(q530core "skin_${group}" PREFIX "/${group}" BASE "${PROJECT_SOURCE_DIR}"
+        qt_add_resources(q530ui "skin_${group}" PREFIX "/${group}" BASE "${PROJECT_SOURCE_DIR}"
             FILES ${_skin_pictures})
     endif()
 endforeach()

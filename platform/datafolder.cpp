@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QTemporaryDir>
 
 namespace {
@@ -145,13 +144,5 @@ bool DataFolder::enter(const DataFolderChoice &choice)
     const bool entered = QDir::setCurrent(choice.workingFolder);
     if (!entered)
         qCritical("Cannot work in the data folder %s", qPrintable(QDir::toNativeSeparators(choice.workingFolder)));
-    if (!choice.userMessage.isEmpty() && canShowBoxes()) {
-        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("STELLARC VEYRA MOUSE Q530"),
-                                    choice.userMessage, QMessageBox::Ok);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(false); // the program runs on behind it
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, &QObject::deleteLater);
-        box->show();
-    }
     return entered;
 }

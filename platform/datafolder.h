@@ -34,9 +34,9 @@ DataFolderChoice choose(const QString &programFolder);
 // temporary copy of the user's files over the shipped data for this run.
 DataFolderChoice userCopy(const QStringList &shippedRoots, const QString &userFolder);
 
-// Makes the choice the working folder; each problem goes to the debug output
-// and the user message into a warning box when someone can see one. The box
-// never waits for an answer, so nothing hangs where nobody can click.
+// Makes the choice the working folder; each problem goes to the debug output.
+// The user message is the front end's to show (the program: a box that never
+// waits for an answer, so nothing hangs where nobody can click).
 bool enter(const DataFolderChoice &choice);
 
 // False on the platforms that show nothing (offscreen, minimal).

@@ -8,7 +8,6 @@ target_sources(q530core PRIVATE
     platform/devicenotifier.h
     platform/hookguard.h
     platform/nativemessagefilter.h
-    platform/windowrestore.h
     platform/pointersettings.h
     platform/quitsignals.h
     platform/updater.h
@@ -20,7 +19,6 @@ if(WIN32)
         platform/windows/devicenotifier_windows.cpp
         platform/windows/hookguard_windows.cpp
         platform/windows/nativemessagefilter_windows.cpp
-        platform/windows/windowrestore_windows.cpp
         platform/windows/pointersettings_windows.cpp
         platform/windows/quitsignals_windows.cpp
         platform/windows/updater_windows.cpp
@@ -32,11 +30,18 @@ else()
         platform/linux/devicenotifier_linux.cpp
         platform/linux/hookguard_linux.cpp
         platform/linux/nativemessagefilter_linux.cpp
-        platform/linux/windowrestore_linux.cpp
         platform/linux/pointersettings_linux.cpp
         platform/linux/quitsignals_linux.cpp
         platform/linux/updater_linux.cpp
     )
+endif()
+
+# Bringing a window up is the window side's.
+target_sources(q530ui PRIVATE platform/windowrestore.h)
+if(WIN32)
+    target_sources(q530ui PRIVATE platform/windows/windowrestore_windows.cpp)
+else()
+    target_sources(q530ui PRIVATE platform/linux/windowrestore_linux.cpp)
 endif()
 
 # Which shipped data files the program only reads; the build's seeding step

@@ -61,6 +61,14 @@ int main(int argc, char *argv[])
     folder = slash >= 0 ? folder.left(slash) : QDir::currentPath();
     const DataFolderChoice data = DataFolder::choose(folder);
     DataFolder::enter(data);
+    if (!data.userMessage.isEmpty() && DataFolder::canShowBoxes()) {
+        auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("STELLARC VEYRA MOUSE Q530"),
+                                    data.userMessage, QMessageBox::Ok);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false); // the program runs on behind it
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, box, &QObject::deleteLater);
+        box->show();
+    }
 
     // --simulate, the only option: the whole program on the simulated mouse.
     // Both outlive the window.

@@ -1,6 +1,7 @@
 #include "screenshot.h"
 
 #include "device/devicestate.h"
+#include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 #include "widget.h"
 
@@ -28,7 +29,7 @@ constexpr int kLimitMs = 10000;
 
 bool mainPageShown(Widget &window)
 {
-    const QQuickItem *root = window.view()->rootObject();
+    const QQuickItem *root = window.host()->rootObject();
     return !root || root->property("mainPageShown").toBool();
 }
 
@@ -86,7 +87,7 @@ QJsonArray column(const QVariant &model, const QByteArray &role)
 // outside the process: the page's own values, not the profile's.
 QJsonObject shownValues(Widget &window)
 {
-    QObject *root = window.view()->rootObject();
+    QObject *root = window.host()->rootObject();
     QObject *keys = part(root, "keyMatrixMain");
     QObject *xy = part(root, "xySettingMain");
     QObject *dpi = part(root, "dpiSettingMain");
@@ -154,7 +155,7 @@ void writeShownValues(Widget &window, const QString &screenshot)
 
 void grab(Widget &window, const QString &path)
 {
-    const QImage image = window.view()->grabFramebuffer();
+    const QImage image = window.host()->grabFramebuffer();
     if (image.save(path))
         std::printf("Screenshot written to %s\n", qPrintable(path));
     else

@@ -1,4 +1,4 @@
-target_sources(q530core PRIVATE
+target_sources(q530ui PRIVATE
     shell/apptitle.h shell/apptitle.cpp
     shell/copydatanotice.h shell/copydatanotice.cpp
     shell/hostcallbacks.h shell/hostcallbacks.cpp
@@ -7,6 +7,7 @@ target_sources(q530core PRIVATE
     shell/singleapplication.h shell/singleapplication.cpp
     shell/startup.h shell/startup.cpp
     shell/ui_controler.h shell/ui_controler.cpp
+    shell/viewhost.h shell/viewhost.cpp
     shell/userevent.h
     shell/widget.h shell/widget.cpp
 )

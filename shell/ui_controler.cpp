@@ -1,6 +1,7 @@
 #include "ui_controler.h"
 
 #include "apptitle.h"
+#include "viewhost.h"
 #include "device/hid_thread.h"
 #include "viewmodel/myqquickview.h"
 
@@ -21,14 +22,25 @@ Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
 
     m_view = new myQQuickView(window);
     m_view->setObjectName(QStringLiteral("ui_View"));
-    m_view->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
-    QQmlContext *context = m_view->rootContext();
+    m_host = new ViewHost(m_view, window);
+    m_host->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    QQmlContext *context = m_host->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
     context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
 
-    window->resize(m_view->size());
+    window->resize(m_host->size());
     window->setWindowTitle(applicationTitle());
+}
+
+myQQuickView *Ui_Controler::view() const
+{
+    return m_view;
+}
+
+ViewHost *Ui_Controler::host() const
+{
+    return m_host;
 }
 
 QString Ui_Controler::windowTitle() const
@@ -62,6 +74,6 @@ void Ui_Controler::onYChanged(int y)
 
 void Ui_Controler::setBusy(int busyTime)
 {
-    if (QQuickItem *root = m_view->rootObject())
+    if (QQuickItem *root = m_host->rootObject())
         QMetaObject::invokeMethod(root, "setProtectUI", Qt::DirectConnection, Q_ARG(QVariant, QVariant(busyTime)));
 }

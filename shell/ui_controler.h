@@ -5,6 +5,7 @@
 
 class Hid_Thread;
 class QWidget;
+class ViewHost;
 class myQQuickView;
 
 // The window controller, "ui_Ctl" in QML: builds the frameless, translucent
@@ -16,10 +17,12 @@ class Ui_Controler : public QObject
     // The frameless window draws its own title bar.
     Q_PROPERTY(QString windowTitle READ windowTitle NOTIFY windowTitleChanged)
 public:
-    // Sets up `window` and fills it with a new view model, which the window owns.
+    // Sets up `window` and fills it with a view host showing the pages of a
+    // new view model; the window owns both.
     explicit Ui_Controler(QWidget *window, Hid_Thread *hid);
 
-    myQQuickView *view() const { return m_view; }
+    myQQuickView *view() const;
+    ViewHost *host() const;
     QString windowTitle() const;
 
 public slots:
@@ -35,4 +38,5 @@ signals:
 private:
     QPointer<QWidget> m_window;
     QPointer<myQQuickView> m_view;
+    QPointer<ViewHost> m_host;
 };

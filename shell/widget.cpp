@@ -7,6 +7,7 @@
 #include "storage/savelog.h"
 #include "ui_controler.h"
 #include "userevent.h"
+#include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QAction>
@@ -55,6 +56,11 @@ Widget::~Widget()
 myQQuickView *Widget::view() const
 {
     return m_controler->view();
+}
+
+ViewHost *Widget::host() const
+{
+    return m_controler->host();
 }
 
 void Widget::buildTray()

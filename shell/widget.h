@@ -9,6 +9,7 @@
 class HidBackend;
 class QAction;
 class Ui_Controler;
+class ViewHost;
 class myQQuickView;
 
 // The program's one window: a frameless, translucent frame around the view,
@@ -24,6 +25,7 @@ public:
 
     Hid_Thread &hid() { return m_hid; }
     myQQuickView *view() const;
+    ViewHost *host() const;
     Ui_Controler *controler() const { return m_controler; }
     QSystemTrayIcon *trayIcon() const { return m_tray; }
     QAction *quitAction() const { return m_quit; }

@@ -85,7 +85,7 @@ QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
 {
     // Asking a mouse while the window sits in the tray would only block.
     uchar stage = 0;
-    if (m_hid && isVisible())
+    if (m_hid && isShown())
         m_hid->hid_8BH_GetCurrentDPIStage(stage);
     return int(stage);
 }

@@ -14,12 +14,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
-#include <QQmlError>
-#include <QQuickItem>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -48,23 +44,13 @@ QStringList englishMessages()
 
 } // namespace
 
-myQQuickView::myQQuickView(QWidget *parent)
-    : QQuickWidget(parent)
+myQQuickView::myQQuickView(QObject *parent)
+    : QObject(parent)
     , m_apConfig(new DataSettings(kApConfigPath))
     , m_profiles(std::make_unique<ProfileSet>())
     , m_storage(std::make_unique<StorageParts>(*m_profiles))
     , m_pointer(PointerSettings::createForSystem())
 {
-    setResizeMode(QQuickWidget::SizeViewToRootObject);
-    // The window is translucent; the page draws its own rounded panel.
-    setClearColor(Qt::transparent);
-    setAttribute(Qt::WA_AlwaysStackOnTop);
-    connect(this, &QQuickWidget::statusChanged, this, [this](QQuickWidget::Status status) {
-        if (status != QQuickWidget::Error)
-            return;
-        for (const QQmlError &error : errors())
-            qWarning().noquote() << error.toString();
-    });
     loadMessageTexts();
     m_storage->transfer.setOverflowWarning([this](int slotBytes, int macroBytes) { warnMacroCut(slotBytes, macroBytes); });
 }
@@ -89,12 +75,6 @@ void myQQuickView::loadMessageTexts()
     for (int i = 0; i < m_messages.size() && i < translated.size(); ++i)
         if (!translated.at(i).isEmpty())
             m_messages[i] = translated.at(i);
-}
-
-void myQQuickView::focusInEvent(QFocusEvent *event)
-{
-    repaint();
-    event->accept();
 }
 
 // ---- calls into QML ---------------------------------------------------------------
@@ -128,13 +108,7 @@ void myQQuickView::resetKeyCapture()
 
 void myQQuickView::queueRootCall(const char *function, const QVariantList &arguments)
 {
-    QQuickItem *root = rootObject();
-    if (!root)
-        return;
-    QGenericArgument a[5];
-    for (int i = 0; i < arguments.size() && i < 5; ++i)
-        a[i] = Q_ARG(QVariant, arguments.at(i));
-    QMetaObject::invokeMethod(root, function, Qt::QueuedConnection, a[0], a[1], a[2], a[3], a[4]);
+    emit rootCallRequested(QString::fromLatin1(function), arguments);
 }
 
 // ---- host duties -----------------------------------------------------------------
@@ -239,12 +213,12 @@ void myQQuickView::openUpdateExe()
 QString myQQuickView::getCustomFilePath()
 {
     const QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open File"), start, tr("Image Files(*.png)"));
+    const QString path = chooseFile(false, tr("Open File"), tr("Image Files(*.png)"), start);
     if (path.isEmpty())
         return QString();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(nullptr, m_messages.value(2), m_messages.value(3) + path, QMessageBox::Ok);
+        showBox(false, m_messages.value(2), m_messages.value(3) + path);
         return QString();
     }
     return path;
@@ -252,7 +226,21 @@ QString myQQuickView::getCustomFilePath()
 
 bool myQQuickView::getMsgAns_FoolProofing()
 {
-    return QMessageBox::warning(nullptr, m_messages.value(4), m_messages.value(5),
-                                QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
-        == QMessageBox::Ok;
+    return showBox(true, m_messages.value(4), m_messages.value(5));
+}
+
+QString myQQuickView::chooseFile(bool save, const QString &caption, const QString &filter, const QString &folder)
+{
+    return m_chooseFile ? m_chooseFile(save, caption, filter, folder) : QString();
+}
+
+// Without a box to show, a warning still reaches the user as a notice, and a
+// question is answered with its safe default, Cancel.
+bool myQQuickView::showBox(bool question, const QString &title, const QString &text)
+{
+    if (m_messageBox)
+        return m_messageBox(question, title, text);
+    if (!question)
+        emit messageRequested(title, text);
+    return false;
 }

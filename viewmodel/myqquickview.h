@@ -2,7 +2,7 @@
 
 #include "storage/inifile.h"
 
-#include <QQuickWidget>
+#include <QObject>
 #include <QStringList>
 #include <QVariant>
 
@@ -16,16 +16,20 @@ class DataSettings;
 class QSettings;
 struct StorageParts;
 
-// The view model and the view that shows the pages: QML reaches it as
-// "ui_View" and calls its public slots; it calls QML only by queueing
-// functions of the root object. It keeps the application configuration, the
-// ten profiles with the current one, and reaches the mouse through the device
-// link. Every profile read and write goes to the current profile.
-class myQQuickView : public QQuickWidget
+// The view model: QML reaches it as "ui_View" and calls its public slots.
+// It keeps the application configuration, the ten profiles with the current
+// one, and reaches the mouse through the device link; every profile read and
+// write goes to the current profile. It needs no window: whatever shows the
+// pages (the program's view host) carries out its root calls and answers its
+// dialogs; without one, a command line or a test, file dialogs are cancelled,
+// warnings become messageRequested and questions are answered no.
+class myQQuickView : public QObject
 {
     Q_OBJECT
+    // Whether the page takes input: it blocks it while it is busy.
+    Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledRequested)
 public:
-    explicit myQQuickView(QWidget *parent);
+    explicit myQQuickView(QObject *parent = nullptr);
     ~myQQuickView() override;
 
     void setHid(Hid_Thread *hid);
@@ -42,10 +46,20 @@ public:
     DataSettings *appConfig() const { return m_apConfig; }
 
     // Every file dialog of the view model goes through this: an open dialog,
-    // or a save dialog when `save`; "" is a cancelled one. Tests answer it in
-    // place of a person.
-    using FileChooser = std::function<QString(bool save, const QString &caption, const QString &filter)>;
+    // or a save dialog when `save`, starting in `folder`; "" is a cancelled
+    // one. The view host shows the system's dialog; tests answer in place of
+    // a person.
+    using FileChooser = std::function<QString(bool save, const QString &caption, const QString &filter,
+                                              const QString &folder)>;
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // A warning box (no answer) or, when `question`, an OK/Cancel box that
+    // returns true for OK.
+    using MessageBox = std::function<bool(bool question, const QString &title, const QString &text)>;
+    void setMessageBox(MessageBox box) { m_messageBox = std::move(box); }
+    // Whether the pages are on screen; without a host they never are.
+    void setShownQuery(std::function<bool()> shown) { m_shown = std::move(shown); }
+    bool isShown() const { return m_shown && m_shown(); }
+    bool isEnabled() const { return m_enabled; }
 
     // Recorded input on its way to the macro editor: "detectKeyboard" and
     // "detectMouse" of the root, queued, with the event's time last (the
@@ -67,9 +81,20 @@ signals:
     // not come, or came without what did not fit. The window shows it as a
     // notice of the tray.
     void messageRequested(const QString &title, const QString &text);
+    // A function of the page's root object, to be called from the event
+    // loop ("initUI", "run", "detectKeyboard", "detectMouse").
+    void rootCallRequested(const QString &function, const QVariantList &arguments);
+    // The page asks for its input to be blocked (false) or let through again.
+    void enabledRequested(bool enabled);
 
 public slots:
     // ---- host and application configuration
+    // Blocks the view's input while the page is busy (the view host acts).
+    void setEnabled(bool enabled)
+    {
+        m_enabled = enabled;
+        emit enabledRequested(enabled);
+    }
     void initUI();
     void runUI();
     void syncFW();
@@ -244,16 +269,14 @@ public slots:
     // never saw cannot hide that key's next press.
     void resetKeyCapture();
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
-
 private:
     QSettings *profile() const;
     bool mouseIsCurrent() const;
     void queueRootCall(const char *function, const QVariantList &arguments = {});
     void loadMessageTexts();
     void warnMacroCut(int slotBytes, int macroBytes);
-    QString chooseFile(bool save, const QString &caption, const QString &filter);
+    QString chooseFile(bool save, const QString &caption, const QString &filter, const QString &folder);
+    bool showBox(bool question, const QString &title, const QString &text);
 
     Hid_Thread *m_hid = nullptr;
     bool m_audioEnabled = true;
@@ -263,4 +286,7 @@ private:
     QStringList m_messages;
     std::unique_ptr<PointerSettings> m_pointer;
     FileChooser m_chooseFile;
+    MessageBox m_messageBox;
+    std::function<bool()> m_shown;
+    bool m_enabled = true;
 };

@@ -7,8 +7,6 @@
 #include "storage/profileset.h"
 #include "storage/storageparts.h"
 
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace {
@@ -22,22 +20,12 @@ QString desktopFolder()
 
 } // namespace
 
-// The standard modal dialog, starting on the desktop, unless a chooser was set.
-QString myQQuickView::chooseFile(bool save, const QString &caption, const QString &filter)
-{
-    if (m_chooseFile)
-        return m_chooseFile(save, caption, filter);
-    return save ? QFileDialog::getSaveFileName(this, caption, desktopFolder(), filter)
-                : QFileDialog::getOpenFileName(this, caption, desktopFolder(), filter);
-}
-
 void myQQuickView::warnMacroCut(int slotBytes, int)
 {
     if (slotBytes == kMouseSlotBytes)
-        QMessageBox::warning(nullptr, tr("MACRO"), tr("Out of memory,\nsome command line has been cut."),
-                             QMessageBox::Ok);
+        showBox(false, tr("MACRO"), tr("Out of memory,\nsome command line has been cut."));
     else
-        QMessageBox::warning(nullptr, m_messages.value(0), m_messages.value(1), QMessageBox::Ok);
+        showBox(false, m_messages.value(0), m_messages.value(1));
 }
 
 // ---- profiles ---------------------------------------------------------------------
@@ -49,7 +37,7 @@ QVariantList myQQuickView::loadDefaultProfile(uchar uiPageId)
 
 bool myQQuickView::loadProfile(int profile)
 {
-    const QString file = chooseFile(false, tr("Open File"), tr("Profile(*.pf)"));
+    const QString file = chooseFile(false, tr("Open File"), tr("Profile(*.pf)"), desktopFolder());
     if (file.isEmpty())
         return false;
     const bool imported = m_storage->store.loadProfile(profile, file);
@@ -73,7 +61,7 @@ bool myQQuickView::loadProfileGunData(int)
 
 void myQQuickView::saveProfile(int profile, QStringList macroNameList, QStringList gunNameList)
 {
-    const QString file = chooseFile(true, tr("Save File"), tr("Profile(*.pf)"));
+    const QString file = chooseFile(true, tr("Save File"), tr("Profile(*.pf)"), desktopFolder());
     if (!file.isEmpty())
         m_storage->store.saveProfile(profile, file, macroNameList, gunNameList);
 }
@@ -144,7 +132,7 @@ void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
 
 QVariant myQQuickView::loadMacroIniFromFile(QVariant name)
 {
-    const QString file = chooseFile(false, tr("Open File"), tr("Macro(*.mc)"));
+    const QString file = chooseFile(false, tr("Open File"), tr("Macro(*.mc)"), desktopFolder());
     return m_storage->macros.loadMacroIniFromFile(name, file);
 }
 
@@ -152,7 +140,7 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
 {
     if (!m_storage->macros.exists(name.toString()))
         return;
-    const QString file = chooseFile(true, tr("Save File"), tr("Macro(*.mc)"));
+    const QString file = chooseFile(true, tr("Save File"), tr("Macro(*.mc)"), desktopFolder());
     if (!file.isEmpty())
         m_storage->macros.saveMacroIniToFile(name, file);
 }

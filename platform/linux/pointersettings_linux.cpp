@@ -1,10 +1,17 @@
 #include "platform/pointersettings.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyleHints>
 
 namespace {
+
+// A run without a window (the command line) only keeps the values.
+QStyleHints *ownHints()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::styleHints() : nullptr;
+}
 
 // A program cannot change the pointer settings of every Linux desktop, so the
 // values live in a per-user store (the same values Windows keeps) and are
@@ -18,11 +25,12 @@ public:
                   QSettings::IniFormat)
     {
         const QVariant interval = m_store.value(QStringLiteral("pointer/doubleClickTime"));
-        if (interval.isValid())
-            QApplication::setDoubleClickInterval(interval.toInt());
+        QStyleHints *hints = ownHints();
+        if (interval.isValid() && hints)
+            hints->setMouseDoubleClickInterval(interval.toInt());
         const QVariant lines = m_store.value(QStringLiteral("pointer/wheelScrollLines"));
-        if (lines.isValid())
-            QApplication::setWheelScrollLines(lines.toInt());
+        if (lines.isValid() && hints)
+            hints->setWheelScrollLines(lines.toInt());
     }
 
     bool mouseParams(MouseParams &params) override
@@ -53,14 +61,16 @@ public:
     bool setWheelScrollLines(unsigned lines) override
     {
         m_store.setValue(QStringLiteral("pointer/wheelScrollLines"), lines);
-        QApplication::setWheelScrollLines(int(lines));
+        if (QStyleHints *hints = ownHints())
+            hints->setWheelScrollLines(int(lines));
         return commit();
     }
 
     bool setDoubleClickTime(unsigned milliseconds) override
     {
         m_store.setValue(QStringLiteral("pointer/doubleClickTime"), milliseconds);
-        QApplication::setDoubleClickInterval(int(milliseconds));
+        if (QStyleHints *hints = ownHints())
+            hints->setMouseDoubleClickInterval(int(milliseconds));
         return commit();
     }
 

@@ -105,7 +105,7 @@ void PageRig::applicationAvailable()
     m_view->setPointerSettings(std::make_unique<RecordingPointer>(&m_pointer->speeds,
                                                                   &m_pointer->doubleClickTimes,
                                                                   &m_pointer->lines));
-    m_view->setFileChooser([this](bool save, const QString &caption, const QString &filter) {
+    m_view->setFileChooser([this](bool save, const QString &caption, const QString &filter, const QString &) {
         m_fileDialogs.append(QVariantMap{{QStringLiteral("save"), save},
                                          {QStringLiteral("caption"), caption},
                                          {QStringLiteral("filter"), filter}});

@@ -5,6 +5,7 @@
 #include "device/devicestate.h"
 #include "platform/callbackregistry.h"
 #include "platform/hookguard.h"
+#include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 #include "tests/support/datacopy.h"
 
@@ -32,6 +33,7 @@ RecordingRig::~RecordingRig()
 {
     m_guard.reset();
     CallbackRegistry::clear();
+    m_host.reset();
     m_view.reset();
     m_sim.reset();
 }
@@ -45,13 +47,14 @@ void RecordingRig::start()
     m_sim = std::make_unique<LinkOnSimulator>();
     m_view = std::make_unique<myQQuickView>(nullptr);
     m_view->setHid(&m_sim->link);
-    m_view->rootContext()->setContextProperty(QStringLiteral("ui_View"), m_view.get());
-    m_view->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &m_control);
-    m_view->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
-    QVERIFY2(m_view->errors().isEmpty(), qPrintable(m_view->errors().value(0).toString()));
-    m_view->show();
-    m_view->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_view.get()));
+    m_host = std::make_unique<ViewHost>(m_view.get());
+    m_host->rootContext()->setContextProperty(QStringLiteral("ui_View"), m_view.get());
+    m_host->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &m_control);
+    m_host->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+    QVERIFY2(m_host->errors().isEmpty(), qPrintable(m_host->errors().value(0).toString()));
+    m_host->show();
+    m_host->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
 
     // As the program wires the capture: the registry's slots lead to the
     // view model's forwarders, which queue the page's root functions.
@@ -88,12 +91,12 @@ void RecordingRig::reset()
 
 QWindow *RecordingRig::window() const
 {
-    return m_view->window()->windowHandle();
+    return m_host->window()->windowHandle();
 }
 
 QObject *RecordingRig::root() const
 {
-    return m_view->rootObject();
+    return m_host->rootObject();
 }
 
 QObject *RecordingRig::editor() const

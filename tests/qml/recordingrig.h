@@ -17,6 +17,7 @@
 class HookGuard;
 class LinkOnSimulator;
 class QWindow;
+class ViewHost;
 class myQQuickView;
 
 class RecordingRig
@@ -49,6 +50,7 @@ private:
     QTemporaryDir m_folder;
     std::unique_ptr<LinkOnSimulator> m_sim;
     std::unique_ptr<myQQuickView> m_view;
+    std::unique_ptr<ViewHost> m_host;
     ControlRecorder m_control;
     std::unique_ptr<HookGuard> m_guard;
 };

@@ -4,6 +4,7 @@
 // debug output, and a page that records what the program calls.
 
 #include "shell/widget.h"
+#include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 #include "tests/support/datacopy.h"
 
@@ -53,13 +54,13 @@ inline void enterDataFolder()
 // Puts the recording page where main.qml was; the context stays.
 inline void installRecorder(Widget &window)
 {
-    window.view()->setSource(QUrl::fromLocalFile(QStringLiteral(Q530_RECORDER_QML)));
-    QVERIFY(window.view()->rootObject());
+    window.host()->setSource(QUrl::fromLocalFile(QStringLiteral(Q530_RECORDER_QML)));
+    QVERIFY(window.host()->rootObject());
 }
 
 inline QStringList calls(Widget &window)
 {
-    return window.view()->rootObject()->property("calls").toStringList();
+    return window.host()->rootObject()->property("calls").toStringList();
 }
 
 } // namespace ShellTesting

@@ -35,7 +35,7 @@ void TestShellLate::initTestCase()
     enterDataFolder();
     m_mouse.unplug();
     m_window = std::make_unique<Widget>(&m_mouse);
-    QVERIFY(m_window->view()->errors().isEmpty());
+    QVERIFY(m_window->host()->errors().isEmpty());
     connect(&m_mouse, &SimulatedMouse::plugged, m_window.get(), &Widget::onDeviceChange);
 
     runFirstDeviceCheck(*m_window);
@@ -81,7 +81,7 @@ void TestShellLate::windowOpenedAfterLatePlugStartsItsPage()
     QTRY_VERIFY(m_window->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
-    QQuickItem *root = m_window->view()->rootObject();
+    QQuickItem *root = m_window->host()->rootObject();
     QTRY_VERIFY_WITH_TIMEOUT(root->property("mainPageShown").toBool(), 5000);
     // The page starts once per run, whichever way the window opens.
     if (!fromSecondStart)
@@ -95,7 +95,7 @@ void TestShellLate::windowOpenedAfterLatePlugStartsItsPage()
     const QPointF point = picture->mapToScene(
         QPointF(picture->width() * where.x(), picture->height() * where.y()));
     m_window->hid().waitForPendingExchange();
-    QTest::mouseClick(m_window->view(), Qt::LeftButton, {}, point.toPoint());
+    QTest::mouseClick(m_window->host(), Qt::LeftButton, {}, point.toPoint());
     QTRY_COMPARE_WITH_TIMEOUT(int(m_mouse.state().reportRate), rateValue, 5000);
 }
 

@@ -13,6 +13,7 @@
 #include "shell/userevent.h"
 #include "simulator/simulatedmouse.h"
 #include "storage/profileset.h"
+#include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QAbstractButton>
@@ -164,7 +165,7 @@ void TestShellParts::windowTakesThePageSize()
 {
     SimulatedMouse mouse;
     Widget window(&mouse);
-    QCOMPARE(window.view()->status(), QQuickWidget::Ready);
+    QCOMPARE(window.host()->status(), QQuickWidget::Ready);
     QCOMPARE(window.size(), QSize(1000, 640));
     QCOMPARE(window.windowTitle(), QStringLiteral("STELLARC VEYRA MOUSE Q530"));
 }

@@ -6,6 +6,7 @@
 
 #include "device/devicestate.h"
 #include "platform/pointersettings.h"
+#include "shell/viewhost.h"
 #include "storage/profileset.h"
 #include "viewmodel/myqquickview.h"
 
@@ -337,9 +338,14 @@ void ViewModelTest::dpiStageIsAskedOnlyWhileVisible()
     m_sim->peer.setState(s);
     QCOMPARE(m_view->ui_8BH_GetCurrentDPIStage().toInt(), 0);
     QVERIFY(m_sim->peer.records().isEmpty());
-    m_view->show();
-    QCOMPARE(m_view->ui_8BH_GetCurrentDPIStage().toInt(), 5);
-    m_view->hide();
+    {
+        ViewHost host(m_view);
+        host.show();
+        QCOMPARE(m_view->ui_8BH_GetCurrentDPIStage().toInt(), 5);
+        host.hide();
+        QCOMPARE(m_view->ui_8BH_GetCurrentDPIStage().toInt(), 0);
+    }
+    QCOMPARE(m_view->ui_8BH_GetCurrentDPIStage().toInt(), 0);
 
     m_view->ui_0BH_SetCurrentDPIStage(3);
     QCOMPARE(m_view->profiles().current()->value("sensor/stage_R8").toInt(), 3);

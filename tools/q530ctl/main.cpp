@@ -1,6 +1,6 @@
 #include "ctlrun.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -18,12 +18,9 @@ int main(int argc, char *argv[])
         verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
     if (!verbose)
         qInstallMessageHandler(quiet);
-    // The view model is a widget, so the run needs a GUI application, but
-    // it never shows anything and must work without a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program's name, so the run finds the program's per-user data.
     QCoreApplication::setApplicationName(QStringLiteral("q530"));
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return runCtl(app.arguments(), out, err);
