@@ -1,4 +1,5 @@
 #include "profileimport.h"
+#include "datakeys.h"
 
 #include "dpistages.h"
 #include "inifile.h"
@@ -27,7 +28,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("ProfileImport", text);
 }
 
-const QString kCarriedGroup = QStringLiteral("profile/");
 constexpr int kGunSlots = 3;
 constexpr int kLowestDpiStage = 1;
 
@@ -54,7 +54,7 @@ struct KindPlan
 std::optional<std::vector<Carried>> readCarried(const QSettings &pf, const QString &kind, const PresetFiles &files,
                                                 QStringList &exported)
 {
-    exported = withoutSentinel(stringListValue(pf.value(kCarriedGroup + kind + QStringLiteral("Name"))));
+    exported = withoutSentinel(stringListValue(pf.value(ProfileKeys::carriedNames(kind))));
     if (exported.size() > ProfileImport::kPresetLimit)
         return std::nullopt;
     std::vector<Carried> out;
@@ -67,7 +67,7 @@ std::optional<std::vector<Carried>> readCarried(const QSettings &pf, const QStri
         Carried c;
         c.name = name;
         // The stored form: the lines, then the repeat count.
-        const QStringList stored = stringListValue(pf.value(kCarriedGroup + kind + QString::number(i)));
+        const QStringList stored = stringListValue(pf.value(ProfileKeys::carriedLines(kind, i)));
         c.hasLines = !stored.isEmpty();
         if (c.hasLines) {
             c.lines = stored.mid(0, qMin(int(stored.size()) - 1, PresetFiles::kMaxLines));
@@ -166,7 +166,7 @@ int listPosition(const QStringList &registry, const PresetFiles &files, const QS
 // active stage one of the six.
 void holdToPanelRules(QSettings &pf)
 {
-    const QString selectKey = QStringLiteral("sensor/dpi_Select");
+    const QString selectKey = ProfileKeys::kDpiSwitches;
     if (pf.contains(selectKey)) {
         // Only a switch that reads as 0 is off, as the panel reads them.
         const QVariantList switches = listValue(pf.value(selectKey));
@@ -178,7 +178,7 @@ void holdToPanelRules(QSettings &pf)
         if (!anyOn)
             pf.remove(selectKey); // reads as every stage on
     }
-    const QString stageKey = QStringLiteral("sensor/stage_R8");
+    const QString stageKey = ProfileKeys::kDpiStage;
     if (pf.contains(stageKey)) {
         bool ok = false;
         const int stage = pf.value(stageKey).toInt(&ok);
@@ -191,7 +191,7 @@ void holdToPanelRules(QSettings &pf)
 // slots by list position.
 void pointToLocal(QSettings &pf, const KindPlan &macros, const KindPlan &guns, const PresetFiles &gunFiles)
 {
-    pf.beginGroup(QStringLiteral("macro"));
+    pf.beginGroup(ProfileKeys::kMacroGroup);
     for (const QString &slot : pf.childKeys()) {
         const QString bound = pf.value(slot).toString();
         const auto local = macros.localName.constFind(bound);
@@ -206,7 +206,7 @@ void pointToLocal(QSettings &pf, const KindPlan &macros, const KindPlan &guns, c
     if (guns.exported.isEmpty())
         return;
     for (int s = 0; s < kGunSlots; ++s) {
-        const QString key = QStringLiteral("selectGun/") + QString::number(s);
+        const QString key = ProfileKeys::selectGun(s);
         bool ok = false;
         const int chosen = pf.value(key).toInt(&ok);
         if (!ok || chosen < 0 || chosen >= guns.exported.size())
@@ -274,7 +274,7 @@ ImportReport ProfileImport::run(int profile, const QString &chosenFile)
 
     KindPlan plans[2];
     PresetFiles *files[2] = {&m_macros, &m_guns};
-    const QString kinds[2] = {QStringLiteral("macro"), QStringLiteral("gun")};
+    const QString kinds[2] = {ProfileKeys::kMacroKind, ProfileKeys::kGunKind};
     const NameRegistry::Type types[2] = {NameRegistry::Macro, NameRegistry::Gun};
     for (int k = 0; k < 2; ++k) {
         QStringList exported;

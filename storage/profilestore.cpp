@@ -1,4 +1,5 @@
 #include "profilestore.h"
+#include "datakeys.h"
 
 #include "buttonentry.h"
 #include "filereplace.h"
@@ -27,7 +28,6 @@ constexpr int kDefaultScrollLines = 2;
 constexpr int kDefaultDoubleClick = 5;
 constexpr int kDefaultDpiStage = 2;
 
-const QString kCarriedGroup = QStringLiteral("profile/");
 
 bool holdsNumber(const QVariantList &values)
 {
@@ -72,7 +72,7 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
             // Every button counts four values, so the page finds button b at
             // 4b: a missing or unreadable entry is that button's factory
             // function and keeps its place.
-            const QVariantList stored = listValue(factory.value(QStringLiteral("keydefine_R8/") + QString::number(b)));
+            const QVariantList stored = listValue(factory.value(ProfileKeys::keyEntry(0, b)));
             if (holdsNumber(stored)) {
                 out += exactIntList(stored, ButtonEntry::kSize);
             } else {
@@ -82,18 +82,18 @@ QVariantList ProfileStore::loadDefaultProfile(uchar uiPageId) const
         }
         break;
     case kLightingPage:
-        out += ints(QStringLiteral("color_R8/type0"), kColourBytes);
-        out += ints(QStringLiteral("color_R8/ledEffect"), kLedEffectValues);
+        out += ints(ProfileKeys::colourTable(0), kColourBytes);
+        out += ints(ProfileKeys::kLedEffect, kLedEffectValues);
         break;
     case kPerformancePage:
-        out << number(QStringLiteral("sensor/reportRate_R8"), kDefaultReportRate)
-            << number(QStringLiteral("sensor/cursorSpeed_R8"), kDefaultCursorSpeed)
-            << number(QStringLiteral("sensor/verticalScrollLines_R8"), kDefaultScrollLines)
-            << number(QStringLiteral("sensor/doubleClickSpeed_R8"), kDefaultDoubleClick);
-        out += ints(QStringLiteral("sensor/dpi_R8"), kDpiStages);
-        out << number(QStringLiteral("sensor/stage_R8"), kDefaultDpiStage);
-        out += ints(QStringLiteral("color_R8/type1"), kColourBytes);
-        out += ints(QStringLiteral("color_R8/type2"), kColourBytes);
+        out << number(ProfileKeys::kReportRate, kDefaultReportRate)
+            << number(ProfileKeys::kCursorSpeed, kDefaultCursorSpeed)
+            << number(ProfileKeys::kScrollLines, kDefaultScrollLines)
+            << number(ProfileKeys::kDoubleClickSpeed, kDefaultDoubleClick);
+        out += ints(ProfileKeys::kDpiValues, kDpiStages);
+        out << number(ProfileKeys::kDpiStage, kDefaultDpiStage);
+        out += ints(ProfileKeys::colourTable(1), kColourBytes);
+        out += ints(ProfileKeys::colourTable(2), kColourBytes);
         break;
     default:
         break;
@@ -130,14 +130,14 @@ bool ProfileStore::saveProfile(int profile, const QString &chosenFile, const QSt
     QFile::setPermissions(staged, QFile::permissions(staged) | QFileDevice::WriteOwner);
     {
         DataSettings exported(staged);
-        exported.remove(QStringLiteral("profile")); // what an earlier import carried
-        exported.setValue(kCarriedGroup + QStringLiteral("macroName"), macroNameList);
-        exported.setValue(kCarriedGroup + QStringLiteral("gunName"), gunNameList);
+        exported.remove(ProfileKeys::kCarriedGroup); // what an earlier import carried
+        exported.setValue(ProfileKeys::carriedNames(ProfileKeys::kMacroKind), macroNameList);
+        exported.setValue(ProfileKeys::carriedNames(ProfileKeys::kGunKind), gunNameList);
         for (int i = 0; i < macroNameList.size(); ++i)
-            exported.setValue(kCarriedGroup + QStringLiteral("macro") + QString::number(i),
+            exported.setValue(ProfileKeys::carriedLines(ProfileKeys::kMacroKind, i),
                               m_macros.load(macroNameList.at(i)));
         for (int i = 0; i < gunNameList.size(); ++i)
-            exported.setValue(kCarriedGroup + QStringLiteral("gun") + QString::number(i),
+            exported.setValue(ProfileKeys::carriedLines(ProfileKeys::kGunKind, i),
                               m_guns.load(gunNameList.at(i)));
         if (!exported.save())
             return false;

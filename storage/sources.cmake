@@ -1,5 +1,6 @@
 target_sources(q530core PRIVATE
     storage/buttonentry.h
+    storage/datakeys.h
     storage/devicelink.h storage/devicelink.cpp
     storage/dpistages.h storage/dpistages.cpp
     storage/editorencoder.h storage/editorencoder.cpp

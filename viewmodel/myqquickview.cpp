@@ -1,4 +1,5 @@
 #include "myqquickview.h"
+#include "storage/datakeys.h"
 
 #include "device/hid_thread.h"
 #include "platform/callbackregistry.h"
@@ -121,7 +122,7 @@ void myQQuickView::syncFW()
     uchar picture[512] = {};
     for (int i = 0; i < 5; ++i) {
         m_hid->hid_92H_GetUserPicture(uchar(i), picture);
-        profile()->setValue(QStringLiteral("userPicture/") + QString::number(i), bytesToInts(picture, 512));
+        profile()->setValue(ProfileKeys::userPicture(i), bytesToInts(picture, 512));
     }
 }
 
@@ -137,19 +138,19 @@ void myQQuickView::clearAllMedia() {}
 
 QVariant myQQuickView::getLang()
 {
-    return m_apConfig->value(QStringLiteral("common/language"));
+    return m_apConfig->value(ConfigKeys::kLanguage);
 }
 
 QVariant myQQuickView::getProfile()
 {
     // A number that names no profile, or no number at all, opens the first.
-    const int stored = intValue(m_apConfig->value(QStringLiteral("R8/profileNo")), 0);
+    const int stored = intValue(m_apConfig->value(ConfigKeys::kProfileNo), 0);
     return ProfileSet::isValidIndex(stored) ? stored : 0;
 }
 
 void myQQuickView::setProfile(QVariant profileNo)
 {
-    m_apConfig->setValue(QStringLiteral("R8/profileNo"), profileNo.toUInt());
+    m_apConfig->setValue(ConfigKeys::kProfileNo, profileNo.toUInt());
 }
 
 void myQQuickView::ui_02H_SetCurrentProfile(int profile)
@@ -157,27 +158,27 @@ void myQQuickView::ui_02H_SetCurrentProfile(int profile)
     if (profile == m_profiles->currentIndex() || !ProfileSet::isValidIndex(profile))
         return;
     m_profiles->setCurrentIndex(profile);
-    m_apConfig->setValue(QStringLiteral("R8/profileNo"), profile);
+    m_apConfig->setValue(ConfigKeys::kProfileNo, profile);
 }
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)
 {
-    m_apConfig->setValue(QStringLiteral("common/total"), apConfigs.size());
+    m_apConfig->setValue(ConfigKeys::kTotal, apConfigs.size());
     for (int i = 0; i < apConfigs.size(); ++i)
-        m_apConfig->setValue(QStringLiteral("common/") + QString::number(i), apConfigs.at(i));
+        m_apConfig->setValue(ConfigKeys::entry(i), apConfigs.at(i));
 }
 
 QVariantList myQQuickView::loadApConfig()
 {
     QVariantList entries;
-    for (int i = 0; i < m_apConfig->value(QStringLiteral("common/total"), 0).toInt(); ++i)
-        entries.append(m_apConfig->value(QStringLiteral("common/") + QString::number(i), 0));
+    for (int i = 0; i < m_apConfig->value(ConfigKeys::kTotal, 0).toInt(); ++i)
+        entries.append(m_apConfig->value(ConfigKeys::entry(i), 0));
     return entries;
 }
 
 QVariantList myQQuickView::loadDeviceApConfig()
 {
-    return {m_apConfig->value(QStringLiteral("R8/colorMaxStage"), 8).toInt()};
+    return {m_apConfig->value(ConfigKeys::kColourMaxStage, 8).toInt()};
 }
 
 void myQQuickView::resetApconfig()

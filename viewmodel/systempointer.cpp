@@ -2,6 +2,7 @@
 // (a bit of the mouse's function option).
 
 #include "myqquickview.h"
+#include "storage/datakeys.h"
 
 #include "device/hid_thread.h"
 #include "platform/pointersettings.h"
@@ -27,38 +28,38 @@ void myQQuickView::setPointerSettings(std::unique_ptr<PointerSettings> pointer)
 
 void myQQuickView::setCursorSpeed(uint cursorSpeed)
 {
-    profile()->setValue(QStringLiteral("sensor/cursorSpeed_R8"), cursorSpeed);
+    profile()->setValue(ProfileKeys::kCursorSpeed, cursorSpeed);
     if (!m_pointer->setMouseSpeed(pointerSpeedFor(cursorSpeed)))
         qDebug("setCursorSpeed Failed");
 }
 
 uint myQQuickView::getCursorSpeed()
 {
-    return uintValue(profile()->value(QStringLiteral("sensor/cursorSpeed_R8")), 0);
+    return uintValue(profile()->value(ProfileKeys::kCursorSpeed), 0);
 }
 
 void myQQuickView::setVerticalScrollLines(uint lines)
 {
-    profile()->setValue(QStringLiteral("sensor/verticalScrollLines_R8"), lines);
+    profile()->setValue(ProfileKeys::kScrollLines, lines);
     if (!m_pointer->setWheelScrollLines(lines))
         qDebug("setVerticalScrollLines Failed");
 }
 
 uint myQQuickView::getVerticalScrollLines()
 {
-    return uintValue(profile()->value(QStringLiteral("sensor/verticalScrollLines_R8")), 0);
+    return uintValue(profile()->value(ProfileKeys::kScrollLines), 0);
 }
 
 void myQQuickView::setDoubleClickSpeed(uint speed)
 {
-    profile()->setValue(QStringLiteral("sensor/doubleClickSpeed_R8"), speed);
+    profile()->setValue(ProfileKeys::kDoubleClickSpeed, speed);
     if (!m_pointer->setDoubleClickTime(doubleClickTimeFor(speed)))
         qDebug("setDoubleClickSpeed Failed");
 }
 
 uint myQQuickView::getDoubleClickSpeed()
 {
-    return uintValue(profile()->value(QStringLiteral("sensor/doubleClickSpeed_R8")), 0);
+    return uintValue(profile()->value(ProfileKeys::kDoubleClickSpeed), 0);
 }
 
 void myQQuickView::setAcceleration(bool acceleration)
@@ -85,7 +86,7 @@ bool myQQuickView::getAcceleration()
 
 void myQQuickView::setScrollPinSwap(bool isSwap)
 {
-    profile()->setValue(QStringLiteral("keydefine_R8/scrollswap"), isSwap);
+    profile()->setValue(ProfileKeys::kScrollSwap, isSwap);
     if (!m_hid)
         return;
     // Read-modify-write: without both reads the write would clear the
@@ -103,5 +104,5 @@ void myQQuickView::setScrollPinSwap(bool isSwap)
 
 bool myQQuickView::getScrollPinSwap()
 {
-    return profile()->value(QStringLiteral("keydefine_R8/scrollswap"), false).toBool();
+    return profile()->value(ProfileKeys::kScrollSwap, false).toBool();
 }
