@@ -1,6 +1,7 @@
 #include "myqquickview.h"
 
 #include "device/hid_thread.h"
+#include "model/buttonmodel.h"
 #include "platform/callbackregistry.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
@@ -54,6 +55,7 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_profiles(std::make_unique<ProfileSet>())
     , m_storage(std::make_unique<StorageParts>(*m_profiles))
     , m_pointer(PointerSettings::createForSystem())
+    , m_buttons(std::make_unique<ButtonModel>(*m_storage))
 {
     setResizeMode(QQuickWidget::SizeViewToRootObject);
     // The window is translucent; the page draws its own rounded panel.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class ButtonModel;
 class Hid_Thread;
 class PointerSettings;
 class ProfileSet;
@@ -24,6 +25,8 @@ struct StorageParts;
 class myQQuickView : public QQuickWidget
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("model/buttonmodel.h")
+    Q_PROPERTY(ButtonModel *buttons READ buttons CONSTANT)
 public:
     explicit myQQuickView(QWidget *parent);
     ~myQQuickView() override;
@@ -39,6 +42,8 @@ public:
     QStringList messageList() const { return m_messages; }
 
     ProfileSet &profiles() const { return *m_profiles; }
+    // What each button does, for the key assignment panel and the command line.
+    ButtonModel *buttons() const { return m_buttons.get(); }
     DataSettings *appConfig() const { return m_apConfig; }
 
     // Every file dialog of the view model goes through this: an open dialog,
@@ -263,4 +268,5 @@ private:
     QStringList m_messages;
     std::unique_ptr<PointerSettings> m_pointer;
     FileChooser m_chooseFile;
+    std::unique_ptr<ButtonModel> m_buttons;
 };
