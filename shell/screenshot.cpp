@@ -114,7 +114,7 @@ QJsonObject shownValues(Widget &window)
     }
     QVariant layerModels;
     if (keys)
-        layerModels = keys->property("layers").value<QJSValue>().property(0).toVariant();
+        layerModels = keys->property("buttons");
 
     return QJsonObject{
         {"language", property(root, "language")},

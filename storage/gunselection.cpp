@@ -4,7 +4,7 @@
 #include "profileset.h"
 #include "settingsvalues.h"
 
-#include <array>
+#include "model/buttonrules.h"
 
 #include <QSettings>
 
@@ -102,24 +102,16 @@ void GunSelection::relinkGunKey(QSettings &profile, int button)
         return;
     const QString entryName = QString::number(button);
     const QVariantList normal = listValue(profile.value(QStringLiteral("keydefine_R8/") + entryName));
-    if (normal.size() != ButtonEntry::kSize || normal.at(0).toInt() != ButtonEntry::kTypeGunKey
-        || normal.at(2).toInt() != ButtonEntry::kGunKeySwitch)
+    if (normal.size() != ButtonEntry::kSize || !ButtonRules::isGunKey(ButtonRules::cleanEntry(normal, {})))
         return;
-    // The slots still on this button, in slot order: the normal layer goes
-    // to the first, each slot's layer to the next, the last back to normal.
-    std::array<int, kGunSlots + 1> next{};
-    int previous = 0; // the layer that switches to the next slot found
-    for (int s = 0; s < kGunSlots; ++s) {
-        if (intValue(profile.value(buttonKey(s)), kNoButton) != button)
-            continue;
-        next[size_t(previous)] = s + 1;
-        previous = s + 1;
-    }
+    ButtonRules::GunButtons guns{};
+    for (int s = 0; s < kGunSlots; ++s)
+        guns[size_t(s)] = intValue(profile.value(buttonKey(s)), kNoButton);
+    const auto next = ButtonRules::gunChain(guns, button);
     for (int layer = 0; layer <= kGunSlots; ++layer) {
         const QString key = layer == 0 ? QStringLiteral("keydefine_R8/") + entryName
                                        : QStringLiteral("keydefine_R8%1/%2").arg(layer + 1).arg(button);
-        profile.setValue(key, QVariantList{int(ButtonEntry::kTypeGunKey), 0, int(ButtonEntry::kGunKeySwitch),
-                                           next[size_t(layer)]});
+        profile.setValue(key, ButtonRules::toList(ButtonRules::gunKey(next[size_t(layer)])));
     }
 }
 

@@ -42,16 +42,59 @@ constexpr Entry kTable[] = {
 };
 static_assert(sizeof(kTable) / sizeof(kTable[0]) == KeyNames::kCount);
 
+// The second code of the backslash key's name: listed, but never a name's code.
+constexpr Entry kSharedName{"\\ |", 0x32};
+constexpr uchar kSharedAfter = 0x31;
+
+struct FunctionEntry
+{
+    const char *code;
+    const char *english;
+    const char *chinese; // UTF-8
+};
+
+// In the order the command line lists them.
+constexpr FunctionEntry kFunctions[] = {
+    {"0100f000", "Left Button", "左键"}, {"0100f100", "Right Button", "右键"},
+    {"0100f200", "Middle Button", "中键"}, {"0100f400", "Forward", "前进"}, {"0100f300", "Back", "后退"},
+    {"0f002e00", "Auto Run", "自动奔跑"}, {"0f000500", "Fire Mode", "开火模式"},
+    {"0af01e02", "Double Click", "双击"},
+    {"07000100", "DPI +", "DPI +"}, {"07000200", "DPI -", "DPI -"}, {"07000300", "DPI LOOP", "DPI 循环"},
+    {"03008301", "Media Player", "媒体播放器"}, {"0300b500", "Next Track", "下一曲"},
+    {"0300b600", "Previous Track", "上一曲"}, {"0300b700", "Stop", "停止"},
+    {"0300cd00", "Play/Pause", "播放/暂停"}, {"0300e200", "Mute", "静音"},
+    {"0300e900", "Volume Up", "音量加"}, {"0300ea00", "Volume Down", "音量减"},
+    {"0000e011", "New", "新建"}, {"0000e01b", "Cut", "剪切"}, {"0000e006", "Copy", "复制"},
+    {"0000e019", "Paste", "粘贴"}, {"0000e016", "Save", "保存"}, {"0000e013", "Print", "打印"},
+    {"0000e009", "Find", "查找"}, {"0000e01c", "Redo", "重做"}, {"0000e01d", "Undo", "撤销"},
+    {"0000e004", "Select All", "全选"},
+    {"03009401", "My Computer", "我的电脑"}, {"03002302", "Web Home", "浏览器主页"},
+    {"03002102", "Search Computer", "搜索电脑"}, {"00042c1b", "Maximize", "最大化"},
+    {"00042c11", "Minimize", "最小化"}, {"0000e307", "Show Desktop", "显示桌面"}, {"0000e315", "Run", "运行"},
+    {"08000101", "Gun Key Switch", "枪键切换"}, {"00000000", "Deactivated", "禁用"},
+};
+
 struct Maps
 {
     QHash<QString, uchar> byName;
     QHash<uchar, QString> byCode;
+    QList<KeyNames::Pair> keys;
+    QList<KeyNames::Pair> mouseButtons;
+    QList<KeyNames::Function> functions;
+    QHash<QString, int> functionRow;
     Maps()
     {
         for (const Entry &e : kTable) {
             const QString n = QString::fromUtf8(e.name);
             byName.insert(n, e.code);
             byCode.insert(e.code, n);
+            (e.code >= KeyNames::kMouseLeft ? mouseButtons : keys).append({n, e.code});
+            if (e.code == kSharedAfter)
+                keys.append({QString::fromUtf8(kSharedName.name), kSharedName.code});
+        }
+        for (const FunctionEntry &f : kFunctions) {
+            functionRow.insert(QString::fromLatin1(f.code), int(functions.size()));
+            functions.append({QString::fromLatin1(f.code), QString::fromUtf8(f.english), QString::fromUtf8(f.chinese)});
         }
     }
 };
@@ -78,4 +121,28 @@ QString KeyNames::name(uchar code)
 int KeyNames::size()
 {
     return int(maps().byName.size());
+}
+
+const QList<KeyNames::Pair> &KeyNames::keyPairs()
+{
+    return maps().keys;
+}
+
+const QList<KeyNames::Pair> &KeyNames::mouseButtonPairs()
+{
+    return maps().mouseButtons;
+}
+
+const QList<KeyNames::Function> &KeyNames::functions()
+{
+    return maps().functions;
+}
+
+QString KeyNames::functionName(const QString &code, int language)
+{
+    const int row = maps().functionRow.value(code.toLower(), -1);
+    if (row < 0)
+        return {};
+    const Function &f = maps().functions.at(row);
+    return language == 1 ? f.chinese : f.english;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -22,5 +23,27 @@ uchar code(const QString &name);
 // "" for a code that has no name.
 QString name(uchar code);
 int size();
+
+struct Pair
+{
+    QString name;
+    uchar code;
+};
+// The keys as the key dialogs list them, in table order: 0x32 follows 0x31
+// under the same name (which stands for 0x31). No mouse buttons.
+const QList<Pair> &keyPairs();
+const QList<Pair> &mouseButtonPairs();
+
+// The button functions that have a name, by their eight hex digits.
+struct Function
+{
+    QString code;    // lower case, "0100f000"
+    QString english;
+    QString chinese;
+};
+const QList<Function> &functions();
+// The name of a function code in English (language 0) or Chinese (1); the
+// code's case does not matter; "" for a code without a name.
+QString functionName(const QString &code, int language);
 
 } // namespace KeyNames

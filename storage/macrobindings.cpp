@@ -6,6 +6,8 @@
 #include "profileset.h"
 #include "settingsvalues.h"
 
+#include "model/buttonrules.h"
+
 #include <QSettings>
 
 #include <functional>
@@ -22,11 +24,6 @@ QString buttonKey(int button)
 bool isSlotNumber(uint slot)
 {
     return slot >= 1 && slot <= uint(MacroBytes::kMouseSlots);
-}
-
-QVariantList toList(const ButtonEntry::Bytes &b)
-{
-    return {int(b[0]), int(b[1]), int(b[2]), int(b[3])};
 }
 
 // Calls `change` on every macro button of the renumbered profiles and writes
@@ -111,7 +108,7 @@ void MacroBindings::changeMacroFileIndex(const QVariant &macroIndex)
     forEachMacroButton(m_profiles, [deleted](int button, QVariantList &entry) {
         const uint slot = entry.at(2).toUInt();
         if (slot == deleted)
-            entry = toList(ButtonEntry::kMacroFallback[size_t(button)]);
+            entry = ButtonRules::toList(ButtonEntry::kMacroFallback[size_t(button)]);
         else if (slot > deleted)
             entry[2] = int(slot - 1);
     });

@@ -4,6 +4,7 @@
 
 #include "myqquickview.h"
 
+#include "model/buttonrules.h"
 #include "storage/buttonentry.h"
 #include "storage/profileset.h"
 #include "storage/settingsvalues.h"
@@ -17,11 +18,6 @@ const QString kMacroGroup = QStringLiteral("macro");
 // The normal key matrix and the three gun key matrices of a profile.
 const QString kMatrixGroups[] = {QStringLiteral("keydefine_R8"), QStringLiteral("keydefine_R82"),
                                  QStringLiteral("keydefine_R83"), QStringLiteral("keydefine_R84")};
-
-QVariantList entryList(const ButtonEntry::Bytes &b)
-{
-    return {int(b[0]), int(b[1]), int(b[2]), int(b[3])};
-}
 
 // Removes the bindings of `name` from one profile; the 0-based slots they held.
 QList<int> unbind(QSettings *profile, const QString &name)
@@ -59,10 +55,11 @@ void myQQuickView::releaseMacro(QVariant name)
             for (int b = first; b < ButtonEntry::kMouseButtons; ++b) {
                 const QString key = group + u'/' + QString::number(b);
                 const QVariantList entry = intListValue(listValue(profile->value(key)), ButtonEntry::kSize);
+                // Stored macro entries count their slot from 1.
                 if (entry.size() != ButtonEntry::kSize || entry.at(0).toInt() != ButtonEntry::kTypeMacro
                     || !freed.contains(entry.at(2).toInt() - 1))
                     continue;
-                profile->setValue(key, entryList(ButtonEntry::kFactory[size_t(b)]));
+                profile->setValue(key, ButtonRules::toList(ButtonRules::factory(b)));
             }
         }
     }

@@ -2,6 +2,7 @@
 #include "storage/datakeys.h"
 
 #include "device/hid_thread.h"
+#include "model/buttonmodel.h"
 #include "platform/callbackregistry.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
@@ -51,6 +52,7 @@ myQQuickView::myQQuickView(QObject *parent)
     , m_profiles(std::make_unique<ProfileSet>())
     , m_storage(std::make_unique<StorageParts>(*m_profiles))
     , m_pointer(PointerSettings::createForSystem())
+    , m_buttons(std::make_unique<ButtonModel>(*m_storage))
 {
     loadMessageTexts();
     m_storage->transfer.setOverflowWarning([this](int slotBytes, int macroBytes) { warnMacroCut(slotBytes, macroBytes); });

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class ButtonModel;
 class Hid_Thread;
 class PointerSettings;
 class ProfileSet;
@@ -28,6 +29,8 @@ class myQQuickView : public QObject
     Q_OBJECT
     // Whether the page takes input: it blocks it while it is busy.
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledRequested)
+    Q_MOC_INCLUDE("model/buttonmodel.h")
+    Q_PROPERTY(ButtonModel *buttons READ buttons CONSTANT)
 public:
     explicit myQQuickView(QObject *parent = nullptr);
     ~myQQuickView() override;
@@ -43,6 +46,8 @@ public:
     QStringList messageList() const { return m_messages; }
 
     ProfileSet &profiles() const { return *m_profiles; }
+    // What each button does, for the key assignment panel and the command line.
+    ButtonModel *buttons() const { return m_buttons.get(); }
     DataSettings *appConfig() const { return m_apConfig; }
 
     // Every file dialog of the view model goes through this: an open dialog,
@@ -289,4 +294,5 @@ private:
     MessageBox m_messageBox;
     std::function<bool()> m_shown;
     bool m_enabled = true;
+    std::unique_ptr<ButtonModel> m_buttons;
 };

@@ -3,8 +3,7 @@ import QtTest
 
 // The button assignment panel and its function menu: what each choice puts
 // into the mouse's key matrices and the profile, the last left click, the
-// gun slots and their chain of layers, the single-key dialog, and damaged
-// profiles.
+// gun slots and their chain of layers, and the single-key dialog.
 PageTestCase {
     name: "KeyMatrix"
 
@@ -185,18 +184,6 @@ PageTestCase {
         compare(item(page, "keyMenuMain").gunMenuNames, ["General", "Three fire", ""])
     }
 
-    // Gun layer n is read back from key matrix n + 1, where it was written,
-    // and goes to the mouse as read.
-    function test_gunLayersAreReadWhereTheyWereWritten() {
-        testRig.setStored(0, "keydefine_R83/2", [7, 0, 2, 0])
-        testRig.setStored(0, "keydefine_R82/2", [9, 0, 3, 0])
-        var page = openFilledPage()
-        item(page, "keyMatrixMain").init(true)
-        compare(mouseEntry(3, 2), [7, 0, 2, 0])
-        compare(mouseEntry(2, 2), [9, 0, 3, 0])
-        compare(mouseEntry(1, 2), [1, 0, 0xf2, 0])
-    }
-
     // A gun key that gets another function gives up only its own gun slots.
     function test_gunKeyReassigned() {
         var page = openFilledPage()
@@ -264,31 +251,5 @@ PageTestCase {
         page.detectKeyboard(true, 0x2c)
         mouseClick(item(page, "singleKeyOk"))
         compare(item(page, "keyText7").text, "键盘按键-Space")
-    }
-
-    // Damaged entries of a profile: each has a clear fallback.
-    function test_damagedProfile_data() {
-        return [
-            { tag: "a short entry is padded", key: "keydefine_R8/4", value: [7, 0], entry: [7, 0, 0, 0], text: "" },
-            { tag: "a long entry is cut", key: "keydefine_R8/4", value: [7, 0, 2, 0, 9, 9], entry: [7, 0, 2, 0], text: "DPI -" },
-            { tag: "a missing entry is the factory one", key: "keydefine_R8/4", value: [], entry: [0x0f, 0, 5, 0], text: "Fire Mode" },
-            { tag: "no number is 0", key: "keydefine_R8/4", value: ["x", 0, 2, 0], entry: [0, 0, 2, 0], text: "Keyboard Key-" },
-            { tag: "a macro slot out of range is the factory one", key: "keydefine_R8/4", value: [9, 0, 7, 0], entry: [0x0f, 0, 5, 0], text: "Fire Mode" },
-            { tag: "a gun slot on a button that is no gun key is on none", key: "selectGunKey/0", value: 2, entry: null, text: "" },
-        ]
-    }
-
-    function test_damagedProfile(data) {
-        testRig.setStored(0, data.key, data.value)
-        var page = openFilledPage()
-        var matrix = item(page, "keyMatrixMain")
-        matrix.init(true)
-        if (data.entry) {
-            compare(matrix.entry(0, 4), data.entry)
-            compare(item(page, "keyText4").text, data.text)
-        } else {
-            compare(matrix.gunKeyIndexes, [-1, -1, -1])
-            compare(item(page, "keyText5").text, "Gun Button")
-        }
     }
 }

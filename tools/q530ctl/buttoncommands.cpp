@@ -6,11 +6,11 @@
 #include "ctlreport.h"
 #include "ctlsession.h"
 #include "namelists.h"
-#include "pagescripts.h"
 #include "readback.h"
 
-#include "storage/buttonentry.h"
+#include "model/buttonrules.h"
 #include "storage/keyassignment.h"
+#include "storage/keynames.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QJsonObject>
@@ -20,7 +20,6 @@ namespace {
 const QString kKeyPrefix = QStringLiteral("Key:");
 const QString kMacroPrefix = QStringLiteral("Macro:");
 const QStringList kPlayModes{QStringLiteral("once"), QStringLiteral("loop"), QStringLiteral("hold")};
-constexpr int kTypeGunKey = 0x08;
 
 // The code of a function as the profile and the mouse have it (a macro's
 // slot counted from 1).
@@ -52,13 +51,23 @@ QString tableName(const QStringList &names, const QString &given)
 
 // The functions of the menu that carry a code of their own; the gun key
 // switch is set up through the gun slots in the window.
-QList<QStringList> menuFunctions(PageScripts &scripts)
+QList<KeyNames::Function> menuFunctions()
 {
-    QList<QStringList> functions;
-    for (const QStringList &row : scripts.functionNames())
-        if (scripts.parseCode(row.at(0)).value(0).toInt() != kTypeGunKey)
-            functions.append(row);
+    QList<KeyNames::Function> functions;
+    for (const KeyNames::Function &f : KeyNames::functions())
+        if ((*ButtonRules::parseCode(f.code))[0] != ButtonEntry::kTypeGunKey)
+            functions.append(f);
     return functions;
+}
+
+// Each key name once, in table order.
+QStringList keyNames()
+{
+    QStringList names;
+    for (const KeyNames::Pair &p : KeyNames::keyPairs())
+        if (!names.contains(p.name))
+            names.append(p.name);
+    return names;
 }
 
 class Button final : public CtlCommand
@@ -73,33 +82,32 @@ public:
 
     QString check(CtlSession &session) override
     {
-        PageScripts &scripts = session.scripts();
-        ButtonPanel panel(session.view(), scripts);
+        ButtonPanel panel(session.view(), session.scripts());
         panel.read();
         if (m_function.startsWith(kMacroPrefix, Qt::CaseInsensitive)) {
             const QString name = m_function.mid(kMacroPrefix.size());
-            m_macro = tableName(NameLists::macros(session.view(), scripts), name);
+            m_macro = tableName(NameLists::macros(session.view(), session.scripts()), name);
             if (m_macro.isEmpty() || session.view().loadMacroIni(m_macro).isEmpty())
                 return QStringLiteral("there is no macro \"%1\" (q530ctl macro list)").arg(name);
         } else if (m_playMode) {
             return QStringLiteral("a play mode only goes with Macro:NAME");
         } else if (m_function.startsWith(kKeyPrefix, Qt::CaseInsensitive)) {
-            const QString name = tableName(scripts.keyNames(), m_function.mid(kKeyPrefix.size()));
-            const int code = name.isEmpty() ? 0 : scripts.keyCode(name);
+            const QString name = tableName(keyNames(), m_function.mid(kKeyPrefix.size()));
+            const uchar code = name.isEmpty() ? 0 : KeyNames::code(name);
             if (code == 0)
                 return QStringLiteral("unknown key \"%1\" (q530ctl functions)").arg(m_function.mid(kKeyPrefix.size()));
-            m_entry = {0, 0, code, 0};
-        } else if (!(m_entry = scripts.parseCode(m_function)).isEmpty()) {
-            const int type = m_entry.at(0).toInt();
-            if (type == kTypeGunKey)
+            m_entry = ButtonRules::Entry{ButtonEntry::kTypeKeyboard, 0, code, 0};
+        } else if ((m_entry = ButtonRules::parseCode(m_function))) {
+            const int type = (*m_entry)[0];
+            if (type == ButtonEntry::kTypeGunKey)
                 return QStringLiteral("gun keys are set up with their gun slots, in the window");
             if (type == ButtonEntry::kTypeMacro)
                 return QStringLiteral("a macro is given as Macro:NAME");
         } else {
-            for (const QStringList &row : menuFunctions(scripts))
-                if (row.at(1).compare(m_function, Qt::CaseInsensitive) == 0)
-                    m_entry = scripts.parseCode(row.at(0));
-            if (m_entry.isEmpty())
+            for (const KeyNames::Function &f : menuFunctions())
+                if (f.english.compare(m_function, Qt::CaseInsensitive) == 0)
+                    m_entry = ButtonRules::parseCode(f.code);
+            if (!m_entry)
                 return QStringLiteral("unknown function \"%1\" (q530ctl functions)").arg(m_function);
         }
         if (!panel.mayReassign(m_button - 1))
@@ -121,7 +129,7 @@ public:
             slot = panel.macroSlotFor(index);
             macroBytes = panel.assignMacro(index, m_macro, m_playMode.value_or(ButtonEntry::kPlayOnce));
         } else {
-            panel.assign(index, m_entry);
+            panel.assign(index, *m_entry);
         }
         const QVariantList bytes = panel.normalLayerBytes();
         QString problem = Readback::keyMatrix(session.hid(), KeyAssignment::deviceMatrix(bytes));
@@ -144,8 +152,8 @@ private:
     int m_button;
     QString m_function;
     std::optional<int> m_playMode;
-    QString m_macro;        // set by check() for Macro:NAME
-    QVariantList m_entry;   // set by check() for everything else
+    QString m_macro;                            // set by check() for Macro:NAME
+    std::optional<ButtonRules::Entry> m_entry;  // set by check() for everything else
 };
 
 class Buttons final : public CtlCommand
@@ -177,14 +185,13 @@ public:
 
     void run(CtlSession &session, CtlReport &report) override
     {
-        PageScripts &scripts = session.scripts();
         QJsonArray functions;
-        for (const QStringList &row : menuFunctions(scripts)) {
-            report.line(QStringLiteral("%1  %2").arg(row.at(0), row.at(1)));
-            functions.append(QJsonObject{{QStringLiteral("code"), row.at(0)}, {QStringLiteral("name"), row.at(1)}});
+        for (const KeyNames::Function &f : menuFunctions()) {
+            report.line(QStringLiteral("%1  %2").arg(f.code, f.english));
+            functions.append(QJsonObject{{QStringLiteral("code"), f.code}, {QStringLiteral("name"), f.english}});
         }
-        const QStringList keys = scripts.keyNames();
-        const QStringList macros = NameLists::macros(session.view(), scripts);
+        const QStringList keys = keyNames();
+        const QStringList macros = NameLists::macros(session.view(), session.scripts());
         report.line(QStringLiteral("Key:NAME  a key: %1").arg(keys.join(QStringLiteral(" | "))));
         report.line(QStringLiteral("Macro:NAME [once|loop|hold]  a macro: %1").arg(macros.join(QStringLiteral(" | "))));
         report.set(QStringLiteral("functions"), functions);

@@ -1,79 +1,68 @@
 #pragma once
 
+#include "model/buttonrules.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMetaObject>
+#include <QPair>
 #include <QString>
 #include <QVariantList>
 
-#include <array>
-
+class ButtonModel;
 class PageScripts;
 class myQQuickView;
 
-// The button assignment panel without its picture: the current profile's
-// four key matrices (the normal layer and three gun layers, sixteen entries
-// each) and the button each gun slot sits on. It reads, changes, stores and
-// sends them the way the panel does, with the panel's own rules from the
-// pages' helpers. A macro entry holds its 0-based slot here; the profile and
-// the mouse get the slot + 1.
+// The button assignment panel for the command line: the view model's button
+// model driven the way the window's page drives it, with the gun dialog's
+// part (the preset names, a cleared slot's preset) and the macros sent to
+// their slots as the macro editor sends them.
 class ButtonPanel
 {
 public:
-    static constexpr int kLayers = 4;
     static constexpr int kShownButtons = 8;
 
+    // `scripts` only for the gun dialog's name lists.
     ButtonPanel(myQQuickView &view, PageScripts &scripts);
+    ~ButtonPanel();
+    ButtonPanel(const ButtonPanel &) = delete;
+    ButtonPanel &operator=(const ButtonPanel &) = delete;
 
-    // The panel's init: every layer and gun slot from the current profile.
+    // Every layer and gun slot from the current profile, nothing sent.
     void read();
 
-    QVariantList entry(int layer, int button) const;
-    QVariantList entries(int layer) const;
-    int gunKeyIndex(int gun) const { return m_gunIndex[size_t(gun)]; }
-
-    // Whether the button may get another function (the last left click
-    // stays), and the macro slot a macro for it would take (-1 none free).
-    bool mayReassign(int button);
-    int macroSlotFor(int button);
+    bool mayReassign(int button) const;
+    int macroSlotFor(int button) const;
+    // The 0-based macro slot the button plays, -1 when it plays none.
+    int macroSlot(int button) const;
 
     // The page's assignment of a coded function: change, store and send the
     // layers, free the gun slots that were on the button. False when refused.
-    bool assign(int button, const QVariantList &entry);
-
+    bool assign(int button, const ButtonRules::Entry &entry);
     // The page's assignment of a macro: `name` is bound to the button's slot
     // (macroSlotFor), the button plays it in `playMode`, the layers are
     // stored and sent and the macro goes to the slot. The bytes the slot got;
     // nothing sent when refused (see mayReassign and macroSlotFor).
     QByteArray assignMacro(int button, const QString &name, int playMode);
 
-    // The layers as read go to the profile and the mouse (the panel's
-    // init with sending), then the mouse plays the normal layer.
-    void sendAsRead();
+    // The profile as read to the mouse: first the macros its buttons play,
+    // then the four layers, then the mouse plays the normal layer. The
+    // 0-based slots sent, with the 128 bytes each got.
+    QList<QPair<int, QByteArray>> sendAsRead();
 
     // What the panel shows for a button.
-    QString functionText(int button);
+    QString functionText(int button) const;
     // The name of the macro bound to a slot of the current profile, "" for none.
     QString macroName(int slot) const;
-
     // The normal layer's 64 bytes as the profile stores them.
-    QVariantList normalLayerBytes();
+    QVariantList normalLayerBytes() const;
 
 private:
-    bool modifyData(int button, const QVariantList &entry);
-    void refresh();
-    void cancelGunKeyFun(int button);
-    void setEntry(int layer, int button, const QVariantList &entry);
-    void freeGunSlots(int button, bool resetPreset);
-    void setGunKeyData(int gun, int button, int type);
-    void storeGunKeyData();
-    void linkGunKeys();
-    void sendGunLayers();
+    QStringList gunPresetNames();
     void gunSlotCleared(int gun);
-    QString gunPresetName(int gun);
 
     myQQuickView &m_view;
     PageScripts &m_scripts;
-    int m_entryCount = 16;
-    int m_gunSlots = 3;
-    std::array<QList<QVariantList>, kLayers> m_layers;
-    std::array<int, 3> m_gunIndex{{-1, -1, -1}};
-    std::array<int, 3> m_gunType{{2, 2, 2}};
+    ButtonModel &m_model;
+    QMetaObject::Connection m_cleared;
 };

@@ -28,7 +28,7 @@ public:
         PageScripts &scripts = session.scripts();
         ButtonPanel panel(view, scripts);
         panel.read();
-        const int slotCount = scripts.buttonSlots();
+        const int slotCount = ButtonRules::kButtonSlots;
         QJsonArray macros;
         for (const QString &name : NameLists::macros(view, scripts)) {
             QJsonArray inSlots, onButtons;
@@ -39,8 +39,7 @@ public:
                 inSlots.append(s + 1);
                 where.append(QStringLiteral("slot %1").arg(s + 1));
                 for (int b = 0; b < ButtonPanel::kShownButtons; ++b) {
-                    const QVariantList e = panel.entry(0, b);
-                    if (scripts.isMacro(e) && e.at(2).toInt() == s) {
+                    if (panel.macroSlot(b) == s) {
                         onButtons.append(b + 1);
                         where.append(QStringLiteral("button %1").arg(b + 1));
                     }

@@ -1,7 +1,6 @@
 #include "profilesender.h"
 
 #include "buttonpanel.h"
-#include "macrosender.h"
 #include "namelists.h"
 #include "pagescripts.h"
 
@@ -16,17 +15,8 @@ ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts
 
     // Buttons: first the macros they play, then the four layers as stored.
     ButtonPanel buttons(view, scripts);
-    buttons.read();
-    for (int i = 0; i < buttons.entries(0).size(); ++i) {
-        const QVariantList e = buttons.entry(0, i);
-        if (!scripts.isMacro(e))
-            continue;
-        const int slot = e.at(2).toInt();
-        const QByteArray bytes = sendMacro(view, slot, buttons.macroName(slot));
-        if (!bytes.isEmpty())
-            sent.macroSlots.append({slot + 1, bytes});
-    }
-    buttons.sendAsRead();
+    for (const auto &[slot, bytes] : buttons.sendAsRead())
+        sent.macroSlots.append({slot + 1, bytes});
     sent.keyMatrix = KeyAssignment::deviceMatrix(buttons.normalLayerBytes());
 
     view.ui_0EH_SetXYSensitive(PanelValues::xyDeviceValue(PanelValues::xyStep(view.getXYSensitive(0))),
