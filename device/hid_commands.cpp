@@ -161,7 +161,7 @@ std::optional<Colour> Hid_Thread::hid_94H_GetColor(uchar index)
 
 SetResult Hid_Thread::hid_0DH_SetKeyMatrix(const uchar *src512)
 {
-    return startSet(kSetRgbEffectOrKeyMatrix, Params{{0, 0, kReports512At64}}, true, src512, 512);
+    return startSet(kSetRgbEffectOrKeyMatrix, Params{{0, 0, kReports512At64}}, true, src512, kKeyMatrix512Bytes);
 }
 
 SetResult Hid_Thread::hid_0EH_SetKeyOnOff(const uchar *src21)
@@ -171,17 +171,17 @@ SetResult Hid_Thread::hid_0EH_SetKeyOnOff(const uchar *src21)
 
 SetResult Hid_Thread::hid_11H_SetMacroKey(uchar macroId, const uchar *src192)
 {
-    return startSet(kSetDpiSetOrMacro192, Params{{0, macroId, kReports192At64}}, true, src192, 192);
+    return startSet(kSetDpiSetOrMacro192, Params{{0, macroId, kReports192At64}}, true, src192, kMacro192Bytes);
 }
 
 SetResult Hid_Thread::hid_12H_SetUserPicture(uchar index, uchar option, const uchar *src512)
 {
-    return startSet(kSetKeyMatrixOrPicture, Params{{0, index, kReports512At64, option}}, true, src512, 512);
+    return startSet(kSetKeyMatrixOrPicture, Params{{0, index, kReports512At64, option}}, true, src512, kPictureBytes);
 }
 
 std::optional<QByteArray> Hid_Thread::hid_8DH_GetKeyMatrix()
 {
-    return getBlock(kGetRgbEffectOrKeyMatrix, {}, 512);
+    return getBlock(kGetRgbEffectOrKeyMatrix, {}, kKeyMatrix512Bytes);
 }
 
 std::optional<QByteArray> Hid_Thread::hid_8EH_GetKeyOnOff()
@@ -191,12 +191,12 @@ std::optional<QByteArray> Hid_Thread::hid_8EH_GetKeyOnOff()
 
 std::optional<QByteArray> Hid_Thread::hid_91H_GetMacroKey(uchar macroId)
 {
-    return getBlock(kGetDpiSetOrMacro192, Params{{0, macroId}}, 192);
+    return getBlock(kGetDpiSetOrMacro192, Params{{0, macroId}}, kMacro192Bytes);
 }
 
 std::optional<QByteArray> Hid_Thread::hid_92H_GetUserPicture(uchar index)
 {
-    return getBlock(kGetKeyMatrixOrPicture, Params{{0, index}}, 512);
+    return getBlock(kGetKeyMatrixOrPicture, Params{{0, index}}, kPictureBytes);
 }
 
 // ---- table commands: mouse family -----------------------------------------------

@@ -214,7 +214,7 @@ bool Hid_Thread::runGetExchange(int n)
     if (!h || m_backend->getFeatureReport(h, m_io.reply, Protocol::kFrameSize) < 0)
         return false;
     // A damaged or cut-off reply carries values the mouse never had.
-    if (Protocol::checksum(m_io.reply + 1) != m_io.reply[Protocol::kFrameSize - 1])
+    if (Protocol::checksum(m_io.reply + 1) != m_io.reply[Protocol::kReplyChecksumByte])
         return false;
     if (n <= 0)
         return true;

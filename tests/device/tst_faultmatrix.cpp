@@ -544,11 +544,12 @@ void FaultMatrixTest::commandIssuedInsideAWaitKeepsItsTurn()
     rig.hold();
     link.hid_0BH_SetCurrentDPIStage(3);
     QString innerVersion, outerVersion;
+    SetResult innerSet;
     QTimer::singleShot(0, &link, [&] {
         if (innerGet)
             innerVersion = link.hid_80H_GetFWVersion().value_or(QString());
         else
-            link.hid_14H_SetColor(1, 2, 3, 4);
+            innerSet = link.hid_14H_SetColor(1, 2, 3, 4);
     });
     QTimer::singleShot(50, &link, [&rig] { rig.release(); });
     if (outerGet)
@@ -569,8 +570,10 @@ void FaultMatrixTest::commandIssuedInsideAWaitKeepsItsTurn()
     QCOMPARE(int(mouse.dpiStage), 3);
     if (!outerGet)
         QCOMPARE(int(mouse.reportRate), 4);
-    if (!innerGet)
+    if (!innerGet) {
         QCOMPARE(mouse.colors.value(1), (std::array<uint8_t, 3>{{2, 3, 4}}));
+        QVERIFY(innerSet.taken()); // told once it went, after the outer command
+    }
 }
 
 void FaultMatrixTest::burstOfChangesOnABusyTransport_data()
