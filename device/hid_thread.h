@@ -48,13 +48,14 @@ struct DeviceRecord
 //   kTransportAttempts steps (2040 ms). A command that cannot take it is
 //   dropped: nothing is sent, "cmd Failed" (SETs: and their code) goes to the
 //   debug output, a SET's result is false and a GET gives nothing.
-// - Commands reach the mouse in the order they were issued, also those issued
-//   from events handled inside another command's wait.
+// - SETs reach the mouse in the order they were issued: one issued from an
+//   event handled inside another command's wait goes after that command. A
+//   GET issued there is answered at once.
 // - A SET returns once its exchange has started; its SetResult tells whether
 //   the mouse took it. The exchange sends the request frame, then the block
 //   (copied at the call: the caller may reuse it at once) in reports of the
 //   device's report length with kReportGapMs after each. SETs marked "settles"
-//   add a 2 x kSettleHalfMs pause after the frame and after the data phase.
+//   add a 2 x kSettleHalfMs pause after the frame and again after a data phase.
 // - A GET blocks for its whole exchange: request frame, reply frame, then the
 //   block's input reports, each awaited at most kInputReportTimeoutMs. It
 //   gives its values only when all of this went through and the reply's
