@@ -1,6 +1,5 @@
-// The command set: each slot builds its fixed frame and runs one exchange.
-// SET commands return at once; GET commands return the reply fill values when
-// the exchange fails and leave their outputs alone when the transport is busy.
+// The command set: each command builds its fixed frame and runs one exchange;
+// a GET picks its values out of the reply bytes R0..R7.
 
 #include "hid_thread.h"
 
@@ -10,277 +9,243 @@ using namespace Protocol;
 
 // ---- settings commands: SET ----------------------------------------------------
 
-void Hid_Thread::hid_01H_SetReportRate(uchar rate)
+SetResult Hid_Thread::hid_01H_SetReportRate(uchar rate)
 {
-    startSet(kSetReportRate, Params{{rate}}, true);
+    return startSet(kSetReportRate, Params{{rate}}, true);
 }
 
-void Hid_Thread::hid_02H_SetCurrentProfile(uchar profile)
+SetResult Hid_Thread::hid_02H_SetCurrentProfile(uchar profile)
 {
-    startSet(kSetCurrentProfile, Params{{profile}}, false);
+    return startSet(kSetCurrentProfile, Params{{profile}}, false);
 }
 
-void Hid_Thread::hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+SetResult Hid_Thread::hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
 {
-    startSet(kSetOptions, Params{{byte1, byte2, byte3, byte4}}, false);
+    return startSet(kSetOptions, Params{{byte1, byte2, byte3, byte4}}, false);
 }
 
-void Hid_Thread::hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2)
+SetResult Hid_Thread::hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2)
 {
-    startSet(kSetOptions, Params{{type, rate, option1, option2}}, true);
+    return startSet(kSetOptions, Params{{type, rate, option1, option2}}, true);
 }
 
-void Hid_Thread::hid_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4)
+SetResult Hid_Thread::hid_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4)
 {
-    startSet(kSetGunData, Params{{par0, par1, par2, par3, par4}}, true);
+    return startSet(kSetGunData, Params{{par0, par1, par2, par3, par4}}, true);
 }
 
-void Hid_Thread::hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty)
+SetResult Hid_Thread::hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty)
 {
-    startSet(kSetLed, Params{{effect, frequenty}}, false);
+    return startSet(kSetLed, Params{{effect, frequenty}}, false);
 }
 
-void Hid_Thread::hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3)
+SetResult Hid_Thread::hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3)
 {
-    startSet(kSetLed, Params{{type, option1, option2, option3}}, false);
+    return startSet(kSetLed, Params{{type, option1, option2, option3}}, false);
 }
 
-void Hid_Thread::hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
-                                    uchar direction)
+SetResult Hid_Thread::hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
+                                         uchar direction)
 {
-    startSet(kSetLedType, Params{{option, effect, speed, light, color, direction}}, true);
+    return startSet(kSetLedType, Params{{option, effect, speed, light, color, direction}}, true);
 }
 
-void Hid_Thread::hid_09H_SetKeyboardMode(uchar mode)
+SetResult Hid_Thread::hid_09H_SetKeyboardMode(uchar mode)
 {
-    startSet(kSetKeyboardMode, Params{{mode}}, true);
+    return startSet(kSetKeyboardMode, Params{{mode}}, true);
 }
 
-void Hid_Thread::hid_0BH_SetCurrentDPIStage(uchar dpiStage)
+SetResult Hid_Thread::hid_0BH_SetCurrentDPIStage(uchar dpiStage)
 {
-    startSet(kSetDpiStage, Params{{dpiStage}}, true);
+    return startSet(kSetDpiStage, Params{{dpiStage}}, true);
 }
 
-void Hid_Thread::hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2)
+SetResult Hid_Thread::hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2)
 {
-    startSet(kSetRgbEffectOrKeyMatrix, Params{{effect, option1, option2}}, true);
+    return startSet(kSetRgbEffectOrKeyMatrix, Params{{effect, option1, option2}}, true);
 }
 
-void Hid_Thread::hid_0EH_SetXYSensitive(uchar par0, uchar par1)
+SetResult Hid_Thread::hid_0EH_SetXYSensitive(uchar par0, uchar par1)
 {
-    startSet(kSetXyOrKeyOnOff, Params{{par0, par1}}, true);
+    return startSet(kSetXyOrKeyOnOff, Params{{par0, par1}}, true);
 }
 
-void Hid_Thread::hid_13H_SetRecoveryData()
+SetResult Hid_Thread::hid_13H_SetRecoveryData()
 {
-    startSet(kSetMacroOrRecovery, Params{{kRecoveryAll}}, false);
+    return startSet(kSetMacroOrRecovery, Params{{kRecoveryAll}}, false);
 }
 
-void Hid_Thread::hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
+SetResult Hid_Thread::hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
 {
-    startSet(kSetColor, Params{{0, index, rValue, gValue, bValue}}, false);
+    return startSet(kSetColor, Params{{0, index, rValue, gValue, bValue}}, false);
 }
 
 // ---- settings commands: GET ----------------------------------------------------
 
-void Hid_Thread::hid_80H_GetFWVersion(QString &version)
+std::optional<QString> Hid_Thread::hid_80H_GetFWVersion()
 {
-    const GetResult result = runGet({}, kGetFirmwareVersion, Reply{{kGetFirmwareVersion}});
-    if (result == GetResult::Busy)
-        return;
-    if (result == GetResult::Failed) {
-        version = QStringLiteral("unknown");
-        return;
-    }
-    version = QString::number(reply(1), 16) + QLatin1Char('.')
-        + QStringLiteral("%1").arg(reply(2), 2, 16, QLatin1Char('0')).toUpper();
+    const std::optional<Answer> a = runGet(kGetFirmwareVersion, {});
+    if (!a)
+        return std::nullopt;
+    return QString::number(a->reply[1], 16) + QLatin1Char('.')
+        + QStringLiteral("%1").arg(a->reply[2], 2, 16, QLatin1Char('0')).toUpper();
 }
 
-void Hid_Thread::hid_81H_GetReportRate(uchar &rate)
+std::optional<uchar> Hid_Thread::hid_81H_GetReportRate()
 {
-    if (runGet({}, kGetReportRate, Reply{{kGetReportRate, rate}}) != GetResult::Busy)
-        rate = reply(1);
+    const std::optional<Answer> a = runGet(kGetReportRate, {});
+    return a ? std::optional<uchar>(a->reply[1]) : std::nullopt;
 }
 
-void Hid_Thread::hid_82H_GetCurrentProfile(uchar &profile)
+std::optional<uchar> Hid_Thread::hid_82H_GetCurrentProfile()
 {
-    if (runGet({}, kGetCurrentProfile, Reply{{kGetCurrentProfile, profile}}) != GetResult::Busy)
-        profile = reply(1);
+    const std::optional<Answer> a = runGet(kGetCurrentProfile, {});
+    return a ? std::optional<uchar>(a->reply[1]) : std::nullopt;
 }
 
-void Hid_Thread::hid_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
+std::optional<KeyboardOptions> Hid_Thread::hid_83H_GetKeyboardoption()
 {
-    if (runGet({}, kGetOptions, Reply{{kGetOptions, byte1, byte2, byte3, byte4}}) == GetResult::Busy)
-        return;
-    byte1 = reply(1);
-    byte2 = reply(2);
-    byte3 = reply(3);
-    byte4 = reply(4);
+    const std::optional<Answer> a = runGet(kGetOptions, {});
+    return a ? std::optional<KeyboardOptions>({a->reply[1], a->reply[2], a->reply[3], a->reply[4]}) : std::nullopt;
 }
 
-void Hid_Thread::hid_83H_GetFunctionOption(uchar &type, uchar &option1, uchar &option2)
+std::optional<FunctionOption> Hid_Thread::hid_83H_GetFunctionOption()
 {
-    if (runGet({}, kGetOptions, Reply{}) == GetResult::Busy)
-        return;
-    type = reply(1);
-    option1 = reply(3);
-    option2 = reply(4);
+    const std::optional<Answer> a = runGet(kGetOptions, {});
+    return a ? std::optional<FunctionOption>({a->reply[1], a->reply[3], a->reply[4]}) : std::nullopt;
 }
 
-void Hid_Thread::hid_84H_GetButtonSensitivity(uchar &sens1, uchar &sens2, uchar &sens3, uchar &sens4)
+std::optional<ButtonSensitivity> Hid_Thread::hid_84H_GetButtonSensitivity()
 {
-    if (runGet({}, kGetButtonSensitivity, Reply{{kGetButtonSensitivity, sens1, sens2, sens3, sens4}})
-        == GetResult::Busy)
-        return;
-    sens1 = reply(1);
-    sens2 = reply(2);
-    sens3 = reply(3);
-    sens4 = reply(4);
+    const std::optional<Answer> a = runGet(kGetButtonSensitivity, {});
+    return a ? std::optional<ButtonSensitivity>({a->reply[1], a->reply[2], a->reply[3], a->reply[4]}) : std::nullopt;
 }
 
-bool Hid_Thread::hid_87H_GetLEDInstructFunction(uchar type, uchar &option1, uchar &option2, uchar &option3)
+std::optional<LedInstruct> Hid_Thread::hid_87H_GetLEDInstructFunction(uchar type)
 {
-    if (runGet(Params{{type}}, kGetLedInstruct, Reply{}) != GetResult::Done)
-        return false;
-    option1 = reply(2);
-    option2 = reply(3);
-    option3 = reply(4);
-    return true;
+    const std::optional<Answer> a = runGet(kGetLedInstruct, Params{{type}});
+    return a ? std::optional<LedInstruct>({a->reply[2], a->reply[3], a->reply[4]}) : std::nullopt;
 }
 
-void Hid_Thread::hid_88H_GetLEDType(uchar &effect, uchar &speed, uchar &light, uchar &color, uchar &direction)
+std::optional<LedType> Hid_Thread::hid_88H_GetLEDType()
 {
-    if (runGet({}, kGetLedType, Reply{{kGetLedType, 0, effect, speed, light, color, direction}})
-        == GetResult::Busy)
-        return;
-    effect = reply(2);
-    speed = reply(3);
-    light = reply(4);
-    color = reply(5);
-    direction = reply(6);
+    const std::optional<Answer> a = runGet(kGetLedType, {});
+    return a ? std::optional<LedType>({a->reply[2], a->reply[3], a->reply[4], a->reply[5], a->reply[6]}) : std::nullopt;
 }
 
-void Hid_Thread::hid_89H_GetKeyboardMode(uchar &mode)
+std::optional<uchar> Hid_Thread::hid_89H_GetKeyboardMode()
 {
-    if (runGet({}, kGetKeyboardMode, Reply{{kGetKeyboardMode, mode}}) != GetResult::Busy)
-        mode = reply(1);
+    const std::optional<Answer> a = runGet(kGetKeyboardMode, {});
+    return a ? std::optional<uchar>(a->reply[1]) : std::nullopt;
 }
 
-void Hid_Thread::hid_8BH_GetCurrentDPIStage(uchar &dpiStage)
+std::optional<uchar> Hid_Thread::hid_8BH_GetCurrentDPIStage()
 {
-    if (runGet({}, kGetDpiStage, Reply{}) != GetResult::Busy)
-        dpiStage = reply(1);
+    const std::optional<Answer> a = runGet(kGetDpiStage, {});
+    return a ? std::optional<uchar>(a->reply[1]) : std::nullopt;
 }
 
-void Hid_Thread::hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2)
+std::optional<RgbEffect> Hid_Thread::hid_8DH_GetRGBLedEffect()
 {
-    if (runGet({}, kGetRgbEffectOrKeyMatrix, Reply{}) == GetResult::Busy)
-        return;
-    effect = reply(1);
-    option1 = reply(2);
-    option2 = reply(3);
+    const std::optional<Answer> a = runGet(kGetRgbEffectOrKeyMatrix, {});
+    return a ? std::optional<RgbEffect>({a->reply[1], a->reply[2], a->reply[3]}) : std::nullopt;
 }
 
-void Hid_Thread::hid_94H_GetColor(uchar index, uchar &rValue, uchar &gValue, uchar &bValue)
+std::optional<Colour> Hid_Thread::hid_94H_GetColor(uchar index)
 {
-    if (runGet(Params{{0, index}}, kGetColor, Reply{{kGetColor, 0, index, rValue, gValue, bValue}})
-        == GetResult::Busy)
-        return;
-    rValue = reply(3);
-    gValue = reply(4);
-    bValue = reply(5);
+    const std::optional<Answer> a = runGet(kGetColor, Params{{0, index}});
+    return a ? std::optional<Colour>({a->reply[3], a->reply[4], a->reply[5]}) : std::nullopt;
 }
 
 // ---- table commands: 64-byte-report family -----------------------------------------
 
-void Hid_Thread::hid_0DH_SetKeyMatrix(uchar *src512)
+SetResult Hid_Thread::hid_0DH_SetKeyMatrix(const uchar *src512)
 {
-    startSet(kSetRgbEffectOrKeyMatrix, Params{{0, 0, kReports512At64}}, true, src512, 512);
+    return startSet(kSetRgbEffectOrKeyMatrix, Params{{0, 0, kReports512At64}}, true, src512, kKeyMatrix512Bytes);
 }
 
-void Hid_Thread::hid_0EH_SetKeyOnOff(uchar *src21)
+SetResult Hid_Thread::hid_0EH_SetKeyOnOff(const uchar *src21)
 {
-    startSet(kSetXyOrKeyOnOff, Params{{0, 0, kKeyOnOffBytes}}, true, src21, 21);
+    return startSet(kSetXyOrKeyOnOff, Params{{0, 0, kKeyOnOffBytes}}, true, src21, kKeyOnOffBytes);
 }
 
-void Hid_Thread::hid_11H_SetMacroKey(uchar macroId, uchar *src192)
+SetResult Hid_Thread::hid_11H_SetMacroKey(uchar macroId, const uchar *src192)
 {
-    startSet(kSetDpiSetOrMacro192, Params{{0, macroId, kReports192At64}}, true, src192, 192);
+    return startSet(kSetDpiSetOrMacro192, Params{{0, macroId, kReports192At64}}, true, src192, kMacro192Bytes);
 }
 
-void Hid_Thread::hid_12H_SetUserPicture(uchar index, uchar option, uchar *src512)
+SetResult Hid_Thread::hid_12H_SetUserPicture(uchar index, uchar option, const uchar *src512)
 {
-    startSet(kSetKeyMatrixOrPicture, Params{{0, index, kReports512At64, option}}, true, src512, 512);
+    return startSet(kSetKeyMatrixOrPicture, Params{{0, index, kReports512At64, option}}, true, src512, kPictureBytes);
 }
 
-void Hid_Thread::hid_8DH_GetKeyMatrix(uchar *src512)
+std::optional<QByteArray> Hid_Thread::hid_8DH_GetKeyMatrix()
 {
-    runGet({}, kGetRgbEffectOrKeyMatrix, Reply{{kGetRgbEffectOrKeyMatrix, 0, 0, kReports512At64}}, src512, 512);
+    return getBlock(kGetRgbEffectOrKeyMatrix, {}, kKeyMatrix512Bytes);
 }
 
-void Hid_Thread::hid_8EH_GetKeyOnOff(uchar *src21)
+std::optional<QByteArray> Hid_Thread::hid_8EH_GetKeyOnOff()
 {
-    runGet({}, kGetKeyOnOff, Reply{{kGetKeyOnOff, 0, 0, kKeyOnOffBytes}}, src21, 21);
+    return getBlock(kGetKeyOnOff, {}, kKeyOnOffBytes);
 }
 
-void Hid_Thread::hid_91H_GetMacroKey(uchar macroId, uchar *src192)
+std::optional<QByteArray> Hid_Thread::hid_91H_GetMacroKey(uchar macroId)
 {
-    runGet(Params{{0, macroId}}, kGetDpiSetOrMacro192,
-           Reply{{kGetDpiSetOrMacro192, 0, macroId, kReports192At64}}, src192, 192);
+    return getBlock(kGetDpiSetOrMacro192, Params{{0, macroId}}, kMacro192Bytes);
 }
 
-void Hid_Thread::hid_92H_GetUserPicture(uchar index, uchar *src512)
+std::optional<QByteArray> Hid_Thread::hid_92H_GetUserPicture(uchar index)
 {
-    runGet(Params{{0, index}}, kGetKeyMatrixOrPicture,
-           Reply{{kGetKeyMatrixOrPicture, 0, index, kReports512At64}}, src512, 512);
+    return getBlock(kGetKeyMatrixOrPicture, Params{{0, index}}, kPictureBytes);
 }
 
 // ---- table commands: mouse family -----------------------------------------------
 
-void Hid_Thread::hid_10H_SetLED8StageColor(uchar type, uchar *src24)
+SetResult Hid_Thread::hid_10H_SetLED8StageColor(uchar type, const uchar *src24)
 {
     const uchar n = type == 2 ? kLedType2Bytes : kLedStageBytes;
-    startSet(kSetLedStageColor, Params{{type, n}}, true, src24, n);
+    return startSet(kSetLedStageColor, Params{{type, n}}, true, src24, n);
 }
 
-void Hid_Thread::hid_11H_SetDPISet(uchar dpiStage, uchar *src8)
+SetResult Hid_Thread::hid_11H_SetDPISet(uchar dpiStage, const uchar *src8)
 {
-    startSet(kSetDpiSetOrMacro192, Params{{dpiStage, kDpiSetBytes}}, true, src8, 8);
+    return startSet(kSetDpiSetOrMacro192, Params{{dpiStage, kDpiSetBytes}}, true, src8, kDpiSetBytes);
 }
 
-void Hid_Thread::hid_12H_SetKeyMatrix(uchar *src64, uchar indexAddOne)
+SetResult Hid_Thread::hid_12H_SetKeyMatrix(const uchar *src64, uchar indexAddOne)
 {
-    startSet(kSetKeyMatrixOrPicture, Params{{indexAddOne, kKeyMatrixBytes, 0x08}}, true, src64, 64);
+    return startSet(kSetKeyMatrixOrPicture, Params{{indexAddOne, kKeyMatrixBytes, 0x08}}, true, src64,
+                    kKeyMatrixBytes);
 }
 
-void Hid_Thread::hid_13H_SetMacroKey(uchar macroId, uchar *src128)
+SetResult Hid_Thread::hid_13H_SetMacroKey(uchar macroId, const uchar *src128)
 {
-    startSet(kSetMacroOrRecovery, Params{{macroId, kMacroBytes}}, true, src128, 128);
+    return startSet(kSetMacroOrRecovery, Params{{macroId, kMacroBytes}}, true, src128, kMacroBytes);
 }
 
-void Hid_Thread::hid_90H_GetLED8StageColor(uchar type, uchar *src24)
+std::optional<QByteArray> Hid_Thread::hid_90H_GetLED8StageColor(uchar type)
 {
-    runGet(Params{{type}}, kGetLedStageColor, Reply{}, src24, type == 2 ? kLedType2Bytes : kLedStageBytes);
+    const int n = type == 2 ? kLedType2Bytes : kLedStageBytes;
+    return getBlock(kGetLedStageColor, Params{{type}}, n);
 }
 
-bool Hid_Thread::hid_91H_GetDPISet(uchar &dpiMAXStage, uchar *src8)
+std::optional<DpiSet> Hid_Thread::hid_91H_GetDPISet()
 {
-    // Only a complete read is handed back: work on a copy.
-    uchar block[8];
-    std::copy(src8, src8 + 8, block);
-    if (runGet({}, kGetDpiSetOrMacro192, Reply{}, block, 8) != GetResult::Done)
-        return false;
-    dpiMAXStage = reply(1);
-    std::copy(block, block + 8, src8);
-    return true;
+    const std::optional<Answer> a = runGet(kGetDpiSetOrMacro192, {}, kDpiSetBytes);
+    if (!a)
+        return std::nullopt;
+    DpiSet set;
+    set.maxStage = a->reply[1];
+    std::copy(a->block.cbegin(), a->block.cend(), set.codes.begin());
+    return set;
 }
 
-void Hid_Thread::hid_92H_GetKeyMatrix(uchar *src64)
+std::optional<QByteArray> Hid_Thread::hid_92H_GetKeyMatrix()
 {
-    runGet(Params{{0x01}}, kGetKeyMatrixOrPicture, Reply{{kGetKeyMatrixOrPicture}}, src64, 64);
+    return getBlock(kGetKeyMatrixOrPicture, Params{{0x01}}, kKeyMatrixBytes);
 }
 
-void Hid_Thread::hid_93H_GetMacroKey(uchar macroId, uchar *src128)
+std::optional<QByteArray> Hid_Thread::hid_93H_GetMacroKey(uchar macroId)
 {
-    runGet(Params{{macroId}}, kGetMacro, Reply{}, src128, 128);
+    return getBlock(kGetMacro, Params{{macroId}}, kMacroBytes);
 }

@@ -43,11 +43,6 @@ QList<DeviceRecord> Hid_Thread::deviceList() const
     return m_devices;
 }
 
-uchar Hid_Thread::hidCS(uchar *cmd)
-{
-    return Protocol::checksum(cmd);
-}
-
 // ---- device list -----------------------------------------------------------
 
 void Hid_Thread::updateDeviceList(const QList<DeviceDescription> &descriptions)
@@ -118,7 +113,24 @@ HidHandle *Hid_Thread::openEventInterface(uint index)
     return openInterface(index, false);
 }
 
-// ---- transport ---------------------------------------------------------------
+// ---- transport ---------------------------------------------------------------------
+
+// Holds the transport for one exchange: however the exchange ends, the command
+// handle is closed and the transport given back.
+class Hid_Thread::Exchange
+{
+public:
+    explicit Exchange(Hid_Thread &link) : m_link(link) {}
+    ~Exchange()
+    {
+        m_link.closeCommandHandle();
+        m_link.releaseTransport();
+    }
+    Q_DISABLE_COPY_MOVE(Exchange)
+
+private:
+    Hid_Thread &m_link;
+};
 
 bool Hid_Thread::waitTransportFree()
 {
@@ -154,95 +166,73 @@ void Hid_Thread::settlePause()
     m_sleep(kSettleHalfMs);
 }
 
-bool Hid_Thread::runSetExchange(int n, bool wait)
+bool Hid_Thread::runSetExchange(int n, bool settles)
 {
     HandOver::take(&m_io);
-    const uint index = m_currentIndex;
-    if (!openCommandInterface(index)) {
-        releaseTransport();
+    const Exchange exchange(*this);
+    const uint index = m_currentIndex.load();
+    if (!openCommandInterface(index))
         return false;
-    }
     HidHandle *h = openCommandInterface(index);
-    if (!h || m_backend->sendFeatureReport(h, m_io.request, Protocol::kFrameSize) < 0) {
-        closeCommandHandle();
-        releaseTransport();
+    if (!h || m_backend->sendFeatureReport(h, m_io.request, Protocol::kFrameSize) < 0)
         return false;
-    }
-    if (wait)
+    if (settles)
         settlePause();
-    if (n <= 0) {
-        closeCommandHandle();
-        releaseTransport();
+    if (n <= 0)
         return true;
-    }
 
     const int reportLength = int(reportLengthOf(index));
     const int chunk = std::min(n, reportLength);
-    if (chunk <= 0) { // a table without a report length could never finish
-        closeCommandHandle();
-        releaseTransport();
+    if (chunk <= 0) // a table without a report length could never finish
         return false;
-    }
     std::vector<uchar> report(size_t(reportLength) + 1, 0);
     for (int offset = 0; offset < n; offset += chunk) {
         report[0] = 0x00;
         const int available = std::min(chunk, Protocol::kDataBufferSize - offset);
         std::memcpy(report.data() + 1, m_io.data + offset, size_t(available));
         HidHandle *out = openCommandInterface(index);
-        if (!out || m_backend->write(out, report.data(), report.size()) < 0) {
-            closeCommandHandle();
-            releaseTransport();
+        if (!out || m_backend->write(out, report.data(), report.size()) < 0)
             return false;
-        }
         m_sleep(kReportGapMs);
     }
-    if (wait)
+    if (settles)
         settlePause();
-    closeCommandHandle();
-    releaseTransport();
     return true;
 }
 
 bool Hid_Thread::runGetExchange(int n)
 {
-    const uint index = m_currentIndex;
-    if (!openCommandInterface(index)) {
-        releaseTransport();
+    const Exchange exchange(*this);
+    const uint index = m_currentIndex.load();
+    if (!openCommandInterface(index))
         return false;
-    }
     HidHandle *h = openCommandInterface(index);
-    bool ok = h && m_backend->sendFeatureReport(h, m_io.request, Protocol::kFrameSize) >= 0;
-    if (ok) {
-        h = openCommandInterface(index);
-        m_io.reply[0] = 0x00;
-        ok = h && m_backend->getFeatureReport(h, m_io.reply, Protocol::kFrameSize) >= 0;
-    }
-    if (!ok || n <= 0) {
-        closeCommandHandle();
-        releaseTransport();
-        return ok;
-    }
+    if (!h || m_backend->sendFeatureReport(h, m_io.request, Protocol::kFrameSize) < 0)
+        return false;
+    h = openCommandInterface(index);
+    std::fill(std::begin(m_io.reply), std::end(m_io.reply), uchar(0));
+    if (!h || m_backend->getFeatureReport(h, m_io.reply, Protocol::kFrameSize) < 0)
+        return false;
+    // The reply is taken as it comes: its first byte and its checksum are not
+    // checked, as the mouse's firmware is not known to keep them.
+    if (n <= 0)
+        return true;
 
     const int reportLength = int(reportLengthOf(index));
     const int chunk = std::min(n, reportLength);
-    std::vector<uchar> report(size_t(std::max(reportLength, 0)) + 1, 0);
+    if (chunk <= 0)
+        return false;
+    std::vector<uchar> report(size_t(reportLength) + 1, 0);
     // The data reports follow the reply at once; reading them on the handle
     // that fetched the reply keeps any report that arrives before a reopen.
-    for (int offset = 0; ok && offset < n; offset += chunk) {
+    for (int offset = 0; offset < n; offset += chunk) {
         std::fill(report.begin(), report.end(), 0);
-        const int got = chunk > 0
-            ? m_backend->readTimeout(h, report.data(), report.size(), kInputReportTimeoutMs)
-            : -1;
-        if (got <= 0) {
-            ok = false;
-            break;
-        }
+        if (m_backend->readTimeout(h, report.data(), report.size(), kInputReportTimeoutMs) <= 0)
+            return false;
         const int available = std::min(chunk, Protocol::kDataBufferSize - offset);
         std::memcpy(m_io.data + offset, report.data(), size_t(available));
     }
-    closeCommandHandle();
-    releaseTransport();
-    return ok;
+    return true;
 }
 
 void Hid_Thread::waitForPendingExchange()
@@ -258,38 +248,49 @@ void Hid_Thread::buildRequest(uchar code, const Params &params)
     uchar frame[Protocol::kFrameSize] = {};
     frame[1] = code;
     std::copy(std::begin(params.p), std::end(params.p), frame + 2);
-    frame[8] = hidCS(frame + 1);
+    frame[8] = Protocol::checksum(frame + 1);
     std::memcpy(m_io.request, frame, sizeof frame);
 }
 
-void Hid_Thread::startSet(uchar code, const Params &params, bool wait, const uchar *block, int n)
+SetResult Hid_Thread::startSet(uchar code, const Params &params, bool settles, const uchar *block, int n)
 {
-    DeferredSet set{code, params, wait, QByteArray(), n};
+    PendingSet set{code, params, settles, QByteArray(), std::make_shared<QPromise<bool>>()};
     if (block && n > 0)
         set.block = QByteArray(reinterpret_cast<const char *>(block), std::min(n, Protocol::kDataBufferSize));
+    set.outcome->start();
+    const SetResult result(set.outcome->future());
     // Issued from an event handled inside another command's wait: going
     // first would reach the mouse before that command, and a setting changed
     // twice would end with the older value.
     if (m_waiting > 0) {
         m_deferred.append(set);
-        return;
+        return result;
     }
     sendDeferredSets();
     sendSet(set);
     sendDeferredSets(); // the ones issued while this one waited
+    return result;
 }
 
-void Hid_Thread::sendSet(const DeferredSet &set)
+void Hid_Thread::sendSet(const PendingSet &set)
 {
     if (!waitTransportFree()) {
         qDebug("cmd Failed %02X", unsigned(set.code));
+        set.outcome->addResult(false);
+        set.outcome->finish();
         return;
     }
     buildRequest(set.code, set.params);
     if (!set.block.isEmpty())
         std::memcpy(m_io.data, set.block.constData(), size_t(set.block.size()));
     HandOver::give(&m_io);
-    m_lastSet = QtConcurrent::run(&Hid_Thread::runSetExchange, this, set.n, set.wait);
+    const int n = int(set.block.size());
+    m_lastSet = QtConcurrent::run([this, n, settles = set.settles, outcome = set.outcome] {
+        const bool taken = runSetExchange(n, settles);
+        outcome->addResult(taken);
+        outcome->finish();
+        return taken;
+    });
 }
 
 void Hid_Thread::sendDeferredSets()
@@ -298,12 +299,11 @@ void Hid_Thread::sendDeferredSets()
         sendSet(m_deferred.takeFirst());
 }
 
-Hid_Thread::GetResult Hid_Thread::runGet(const Params &params, uchar code, const Reply &fill, uchar *block, int n)
+std::optional<Hid_Thread::Answer> Hid_Thread::runGet(uchar code, const Params &params, int n)
 {
     sendDeferredSets(); // issued before this one, so they go first
-    m_lastGetOk = false;
-    // The caller reads the reply frame after this returns: the SETs issued
-    // while this one waits go from the event loop, never before that.
+    // The SETs issued while this one waits go from the event loop, after
+    // this command has handed back its reply.
     struct Later
     {
         Hid_Thread *link;
@@ -315,27 +315,29 @@ Hid_Thread::GetResult Hid_Thread::runGet(const Params &params, uchar code, const
     } later{this};
     if (!waitTransportFree()) {
         qDebug("cmd Failed");
-        return GetResult::Busy;
+        return std::nullopt;
     }
     buildRequest(code, params);
-    m_io.reply[0] = 0x00;
-    std::copy(std::begin(fill.r), std::end(fill.r), m_io.reply + 1);
     n = std::min(n, Protocol::kDataBufferSize);
-    if (block && n > 0)
-        std::memcpy(m_io.data, block, size_t(n));
-    const bool ok = runGetExchange(n);
-    if (block && n > 0)
-        std::memcpy(block, m_io.data, size_t(n));
-    m_lastGetOk = ok;
-    return ok ? GetResult::Done : GetResult::Failed;
+    if (!runGetExchange(n))
+        return std::nullopt;
+    Answer answer{{}, QByteArray(reinterpret_cast<const char *>(m_io.data), std::max(n, 0))};
+    std::copy(m_io.reply + 1, m_io.reply + Protocol::kFrameSize, answer.reply.begin());
+    return answer;
+}
+
+std::optional<QByteArray> Hid_Thread::getBlock(uchar code, const Params &params, int n)
+{
+    std::optional<Answer> answer = runGet(code, params, n);
+    return answer ? std::optional<QByteArray>(std::move(answer->block)) : std::nullopt;
 }
 
 // ---- connection and listener -----------------------------------------------------
 
 void Hid_Thread::swichCurDevice(uint did)
 {
-    if (did != m_currentIndex) {
-        m_currentIndex = did;
+    if (did != m_currentIndex.load()) {
+        m_currentIndex.store(did);
         startListener(did);
     }
     connectStep();
@@ -346,8 +348,9 @@ void Hid_Thread::connectStep()
     QByteArray commandPath, eventPath;
     {
         QMutexLocker lock(&m_listMutex);
-        if (m_currentIndex < uint(m_devices.size())) {
-            const DeviceRecord &r = m_devices.at(int(m_currentIndex));
+        const uint index = m_currentIndex.load();
+        if (index < uint(m_devices.size())) {
+            const DeviceRecord &r = m_devices.at(int(index));
             commandPath = r.commandPath.toUtf8();
             eventPath = r.eventPath.toUtf8();
         }
@@ -371,18 +374,16 @@ void Hid_Thread::connectStep()
     qDebug("Device Connect");
     setDeviceReady(true);
     emit balloonRequested(QStringLiteral("Info"), QStringLiteral("Detect Mouse"));
-    startListener(m_currentIndex);
+    startListener(m_currentIndex.load());
 }
 
 void Hid_Thread::startListener(uint index)
 {
     stopListener();
-    uchar byte1 = 0, byte2 = 0, byte3 = 0, byte4 = 0;
-    hid_83H_GetKeyboardoption(byte1, byte2, byte3, byte4);
     // Bytes that were never read are not the mouse's: writing them back would
     // clear its options.
-    if (lastGetSucceeded())
-        hid_03H_SetKeyboardoption(byte1, byte2, byte3, uchar(byte4 | Protocol::kOptionReportDpiStage));
+    if (const std::optional<KeyboardOptions> o = hid_83H_GetKeyboardoption())
+        hid_03H_SetKeyboardoption(o->byte1, o->byte2, o->byte3, uchar(o->byte4 | Protocol::kOptionReportDpiStage));
     // Both commands wait for the transport while processing events; a device
     // check in that time may have started a listener of its own.
     stopListener();

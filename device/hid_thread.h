@@ -1,17 +1,22 @@
 #pragma once
 
 #include "devicetable.h"
+#include "linkresults.h"
 #include "protocol.h"
 
+#include <QByteArray>
 #include <QFuture>
 #include <QList>
 #include <QMutex>
+#include <QPromise>
 #include <QString>
 #include <QThread>
 #include <QThreadPool>
 
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class HidBackend;
 struct HidHandle;
@@ -29,12 +34,35 @@ struct DeviceRecord
 };
 
 // The device link: finds the mouse, runs every command exchange on its command
-// interface (one at a time, guarded by the transport-free flag) and listens on
-// its event interface for DPI-stage notifications and removal.
+// interface (one at a time) and listens on its event interface for DPI-stage
+// notifications and removal.
 //
-// Never started as a thread: commands are called on the GUI thread; SET
-// exchanges and the listener run on the global thread pool; GET exchanges run
-// on the calling thread.
+// Threads: every command and every other call is made on one thread (the GUI
+// thread; never started as a thread of its own). SET exchanges run on the
+// global thread pool, the listener on a pool of its own, GET exchanges on the
+// calling thread.
+//
+// Contracts of the commands:
+// - Every command first takes the transport: while an earlier exchange runs it
+//   waits in steps of kTransportStepMs, processing events, for at most
+//   kTransportAttempts steps (2040 ms). A command that cannot take it is
+//   dropped: nothing is sent, "cmd Failed" (SETs: and their code) goes to the
+//   debug output, a SET's result is false and a GET gives nothing.
+// - SETs reach the mouse in the order they were issued: one issued from an
+//   event handled inside another command's wait goes after that command. A
+//   GET issued there is answered at once.
+// - A SET returns once its exchange has started; its SetResult tells whether
+//   the mouse took it. The exchange sends the request frame, then the block
+//   (copied at the call: the caller may reuse it at once) in reports of the
+//   device's report length with kReportGapMs after each. SETs marked "settles"
+//   add a 2 x kSettleHalfMs pause after the frame and again after a data phase.
+// - A GET blocks for its whole exchange: request frame, reply frame, then the
+//   block's input reports, each awaited at most kInputReportTimeoutMs. It
+//   gives its values only when all of this went through and the reply's
+//   checksum holds; otherwise (absent or removed mouse, refused request,
+//   damaged reply, missing data report) it gives nothing.
+// - Nothing is retried; a failed exchange closes its handle and gives the
+//   transport back, so the next command runs as if nothing happened.
 class Hid_Thread : public QThread
 {
     Q_OBJECT
@@ -48,36 +76,28 @@ public:
     // All fixed waits of the transport go through this (tests run it fast).
     void setSleeper(Sleeper sleeper);
 
-    uint currentDeviceIndex() const { return m_currentIndex; }
+    // Which record the commands and the listener use (0: the 64-byte-report
+    // device, 1: the mouse). Atomic: SET exchanges read it on the pool.
+    uint currentDeviceIndex() const { return m_currentIndex.load(); }
     QList<DeviceRecord> deviceList() const;
     bool isListening() const { return m_listening.load(); }
     QObject *owner() const { return m_owner; }
 
+    // Enumerates the interfaces of the described mouse and replaces the list.
     void updateDeviceList(const QList<DeviceDescription> &descriptions);
 
-    HidHandle *openCommandInterface(uint index);
-    HidHandle *openEventInterface(uint index);
-    bool waitTransportFree();
-    bool runSetExchange(int n, bool wait);
-    bool runGetExchange(int n);
-
-    // At most one listener runs, ever: starting one stops the last first.
+    // At most one listener runs, ever: starting one stops the last first. The
+    // start reads the keyboard options and, when they came, writes them back
+    // with kOptionReportDpiStage set.
     void startListener(uint index);
+    // Returns after at most one listener read (kListenerReadTimeoutMs).
     void stopListener();
-    void listenEvents(uint index);
     // Listener tasks running now (0 or 1).
     int runningListeners() const { return m_runningListeners.load(); }
 
     // Blocks until the last SET exchange started here has ended.
     void waitForPendingExchange();
 
-    // Whether the last GET command read the mouse: false after a busy
-    // transport or a failed exchange, when its outputs hold fill values. Read
-    // it right after the command; nothing in between may run another one.
-    bool lastGetSucceeded() const { return m_lastGetOk; }
-
-    // An input report of a GET data phase that does not arrive within this
-    // time fails the exchange instead of hanging the GUI thread.
     static constexpr int kInputReportTimeoutMs = 1000;
     static constexpr int kListenerReadTimeoutMs = 500;
     static constexpr int kTransportAttempts = 255;
@@ -85,102 +105,113 @@ public:
     static constexpr int kSettleHalfMs = 64;
     static constexpr int kReportGapMs = 8;
 
+    // Settings commands (R0..R7: the reply bytes after the report id).
+    SetResult hid_01H_SetReportRate(uchar rate);                                         // settles
+    SetResult hid_02H_SetCurrentProfile(uchar profile);
+    SetResult hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    SetResult hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2); // settles
+    SetResult hid_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);  // settles
+    SetResult hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
+    SetResult hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3);
+    SetResult hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
+                                 uchar direction);                                       // settles
+    SetResult hid_09H_SetKeyboardMode(uchar mode);                                       // settles
+    SetResult hid_0BH_SetCurrentDPIStage(uchar dpiStage);                                // settles
+    SetResult hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);       // settles
+    SetResult hid_0EH_SetXYSensitive(uchar par0, uchar par1);                            // settles
+    SetResult hid_13H_SetRecoveryData();
+    SetResult hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+
+    // R1 in lower-case hex, ".", R2 in two upper-case hex digits: "1.0A".
+    std::optional<QString> hid_80H_GetFWVersion();
+    std::optional<uchar> hid_81H_GetReportRate();
+    std::optional<uchar> hid_82H_GetCurrentProfile();
+    std::optional<KeyboardOptions> hid_83H_GetKeyboardoption();
+    std::optional<FunctionOption> hid_83H_GetFunctionOption();
+    std::optional<ButtonSensitivity> hid_84H_GetButtonSensitivity();
+    std::optional<LedInstruct> hid_87H_GetLEDInstructFunction(uchar type);
+    std::optional<LedType> hid_88H_GetLEDType();
+    std::optional<uchar> hid_89H_GetKeyboardMode();
+    std::optional<uchar> hid_8BH_GetCurrentDPIStage();
+    std::optional<RgbEffect> hid_8DH_GetRGBLedEffect();
+    std::optional<Colour> hid_94H_GetColor(uchar index);
+
+    // Table commands, 64-byte-report family. SETs send the first n bytes of
+    // their source (n in the name); GETs give exactly n bytes. All settle.
+    SetResult hid_0DH_SetKeyMatrix(const uchar *src512);
+    SetResult hid_0EH_SetKeyOnOff(const uchar *src21);
+    SetResult hid_11H_SetMacroKey(uchar macroId, const uchar *src192);
+    SetResult hid_12H_SetUserPicture(uchar index, uchar option, const uchar *src512);
+    std::optional<QByteArray> hid_8DH_GetKeyMatrix();
+    std::optional<QByteArray> hid_8EH_GetKeyOnOff();
+    std::optional<QByteArray> hid_91H_GetMacroKey(uchar macroId);
+    std::optional<QByteArray> hid_92H_GetUserPicture(uchar index);
+
+    // Table commands, mouse family. LED type 2 carries 4 bytes, the others 24.
+    SetResult hid_10H_SetLED8StageColor(uchar type, const uchar *src24);
+    SetResult hid_11H_SetDPISet(uchar dpiStage, const uchar *src8);
+    SetResult hid_12H_SetKeyMatrix(const uchar *src64, uchar indexAddOne);
+    SetResult hid_13H_SetMacroKey(uchar macroId, const uchar *src128);
+    std::optional<QByteArray> hid_90H_GetLED8StageColor(uchar type);
+    std::optional<DpiSet> hid_91H_GetDPISet();
+    std::optional<QByteArray> hid_92H_GetKeyMatrix();
+    std::optional<QByteArray> hid_93H_GetMacroKey(uchar macroId);
+
 signals:
     // A tray balloon; emitted on the GUI thread or by the listener on a pool
     // thread, so receivers in the GUI thread get it queued.
     void balloonRequested(const QString &title, const QString &text);
 
 public slots:
+    // Makes `did` the current device (restarting the listener when it
+    // changes), then connects to it when it is there and may be opened.
     void swichCurDevice(uint did);
-    uchar hidCS(uchar *cmd);
-
-    // Settings commands
-    void hid_01H_SetReportRate(uchar rate);
-    void hid_02H_SetCurrentProfile(uchar profile);
-    void hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
-    void hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2);
-    void hid_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);
-    void hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
-    void hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3);
-    void hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color, uchar direction);
-    void hid_09H_SetKeyboardMode(uchar mode);
-    void hid_0BH_SetCurrentDPIStage(uchar dpiStage);
-    void hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
-    void hid_0EH_SetXYSensitive(uchar par0, uchar par1);
-    void hid_13H_SetRecoveryData();
-    void hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
-
-    void hid_80H_GetFWVersion(QString &version);
-    void hid_81H_GetReportRate(uchar &rate);
-    void hid_82H_GetCurrentProfile(uchar &profile);
-    void hid_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
-    void hid_83H_GetFunctionOption(uchar &type, uchar &option1, uchar &option2);
-    void hid_84H_GetButtonSensitivity(uchar &sens1, uchar &sens2, uchar &sens3, uchar &sens4);
-    bool hid_87H_GetLEDInstructFunction(uchar type, uchar &option1, uchar &option2, uchar &option3);
-    void hid_88H_GetLEDType(uchar &effect, uchar &speed, uchar &light, uchar &color, uchar &direction);
-    void hid_89H_GetKeyboardMode(uchar &mode);
-    void hid_8BH_GetCurrentDPIStage(uchar &dpiStage);
-    void hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2);
-    void hid_94H_GetColor(uchar index, uchar &rValue, uchar &gValue, uchar &bValue);
-
-    // Table commands: 64-byte-report family
-    void hid_0DH_SetKeyMatrix(uchar *src512);
-    void hid_0EH_SetKeyOnOff(uchar *src21);
-    void hid_11H_SetMacroKey(uchar macroId, uchar *src192);
-    void hid_12H_SetUserPicture(uchar index, uchar option, uchar *src512);
-    void hid_8DH_GetKeyMatrix(uchar *src512);
-    void hid_8EH_GetKeyOnOff(uchar *src21);
-    void hid_91H_GetMacroKey(uchar macroId, uchar *src192);
-    void hid_92H_GetUserPicture(uchar index, uchar *src512);
-
-    // Table commands: mouse family
-    void hid_10H_SetLED8StageColor(uchar type, uchar *src24);
-    void hid_11H_SetDPISet(uchar dpiStage, uchar *src8);
-    void hid_12H_SetKeyMatrix(uchar *src64, uchar indexAddOne);
-    void hid_13H_SetMacroKey(uchar macroId, uchar *src128);
-    void hid_90H_GetLED8StageColor(uchar type, uchar *src24);
-    bool hid_91H_GetDPISet(uchar &dpiMAXStage, uchar *src8);
-    void hid_92H_GetKeyMatrix(uchar *src64);
-    void hid_93H_GetMacroKey(uchar macroId, uchar *src128);
 
 private:
-    enum class GetResult { Busy, Failed, Done };
     struct Params { uchar p[6] = {0, 0, 0, 0, 0, 0}; };
-    struct Reply { uchar r[8] = {0, 0, 0, 0, 0, 0, 0, 0}; };
+    using Reply = std::array<uchar, 8>; // R0..R7
 
-    struct DeferredSet
+    struct PendingSet
     {
         uchar code;
         Params params;
-        bool wait;
+        bool settles;
         QByteArray block;
-        int n;
+        std::shared_ptr<QPromise<bool>> outcome;
     };
+    class Exchange;
 
-    void buildRequest(uchar code, const Params &params);
-    // Takes the transport, sends the frame and n bytes of `block` on the pool.
-    // Commands reach the mouse in the order they were issued: one issued while
-    // another waits for the transport is sent after it.
-    void startSet(uchar code, const Params &params, bool wait, const uchar *block = nullptr, int n = 0);
-    void sendSet(const DeferredSet &set);
+    SetResult startSet(uchar code, const Params &params, bool settles, const uchar *block = nullptr, int n = 0);
+    void sendSet(const PendingSet &set);
     void sendDeferredSets();
-    // Takes the transport and runs the exchange here; `block` (n bytes) is
-    // copied in before and back after, whatever the outcome.
-    GetResult runGet(const Params &params, uchar code, const Reply &fill, uchar *block = nullptr, int n = 0);
-    uchar reply(int r) const { return m_io.reply[1 + r]; }
+    struct Answer
+    {
+        Reply reply;
+        QByteArray block; // the n bytes of the data phase
+    };
+    // Takes the transport and runs the exchange here.
+    std::optional<Answer> runGet(uchar code, const Params &params, int n = 0);
+    std::optional<QByteArray> getBlock(uchar code, const Params &params, int n);
 
+    bool waitTransportFree();
+    void buildRequest(uchar code, const Params &params);
+    bool runSetExchange(int n, bool settles);
+    bool runGetExchange(int n);
     void settlePause();
     void releaseTransport();
     void closeCommandHandle();
+    HidHandle *openCommandInterface(uint index);
+    HidHandle *openEventInterface(uint index);
     HidHandle *openInterface(uint index, bool command);
     uint reportLengthOf(uint index) const;
     void connectStep();
+    void listenEvents(uint index);
 
     QObject *m_owner;
     HidBackend *m_backend;
     mutable QMutex m_listMutex;     // the listener clears an event path on removal
     QList<DeviceRecord> m_devices;
-    uint m_currentIndex = 1;
+    std::atomic<uint> m_currentIndex{1};
     HidHandle *m_commandHandle = nullptr;
     HidHandle *m_eventHandle = nullptr;
     std::atomic<bool> m_transportFree{true};
@@ -192,10 +223,9 @@ private:
     QThreadPool m_listenerPool;
     std::atomic<int> m_runningListeners{0};
     QFuture<bool> m_lastSet;
-    bool m_lastGetOk = false;
     int m_waiting = 0;                // commands of the GUI thread in waitTransportFree()
-    QList<DeferredSet> m_deferred;    // SETs issued meanwhile, oldest first
-    QByteArray m_deniedPaths;       // the mouse last refused to this user, already told
+    QList<PendingSet> m_deferred;     // SETs issued meanwhile, oldest first
+    QByteArray m_deniedPaths;         // the mouse last refused to this user, already told
     Sleeper m_sleep;
 
     struct

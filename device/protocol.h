@@ -55,6 +55,14 @@ constexpr uint8_t kLedType2Bytes = 4;
 constexpr uint8_t kLedStageBytes = 24;
 constexpr uint8_t kRecoveryAll = 0xFF;
 
+// Block sizes of the 64-byte-report family
+constexpr int kKeyMatrix512Bytes = 512;
+constexpr int kMacro192Bytes = 192;
+constexpr int kPictureBytes = 512;
+
+// Reply frame: report id, R0..R7; R7, frame byte 8, is the checksum of R0..R6.
+constexpr int kReplyChecksumByte = kFrameSize - 1;
+
 // Option byte 4: the mouse reports DPI-stage changes on its event interface.
 constexpr uint8_t kOptionReportDpiStage = 0x40;
 

@@ -5,6 +5,7 @@ target_sources(q530core PRIVATE
     device/devicetable.h device/devicetable.cpp
     device/devicestate.h device/devicestate.cpp
     device/handover.h
+    device/linkresults.h
     device/hid_thread.h device/hid_thread.cpp
     device/hid_commands.cpp
 )

@@ -2,9 +2,8 @@
 // and notification, its length, and whether each HID call goes through. GET
 // commands of both families (and a few SETs) run on the command interface
 // while the listener reads the event interface. Every command must end, close
-// the handles it opened and give the transport back; a read that failed
-// leaves the caller's outputs as they were; a balloon only ever shows a stage
-// that exists.
+// the handles it opened and give the transport back; what a GET hands back
+// has its shape; a balloon only ever shows a stage that exists.
 //
 // Input: byte 0 picks the report length, bytes 1 and 2 the length of the
 // event interface's share; then that share, then the command interface's.
@@ -22,11 +21,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
-
-constexpr uchar kUntouched = 0xA5;
 
 // The fuzzer's bytes for one interface, handed out call by call. Once they
 // are used up every call fails, so every loop of the link comes to an end.
@@ -214,58 +212,50 @@ void checkBalloon(const QString &, const QString &text)
         std::abort();
 }
 
-bool untouched(const std::vector<uchar> &block)
+// A block the link hands back holds exactly the bytes asked for.
+void checkBlock(const std::optional<QByteArray> &block, int size)
 {
-    return std::all_of(block.begin(), block.end(), [](uchar b) { return b == kUntouched; });
+    if (block && block->size() != size)
+        std::abort();
 }
 
-// One command picked by `op`, with outputs that show whether it wrote them.
+// One command picked by `op`.
 void runCommand(Hid_Thread &link, uint8_t op, uint8_t arg)
 {
-    uchar a = kUntouched, b = kUntouched, c = kUntouched, d = kUntouched, e = kUntouched;
-    auto block = [](size_t n) { return std::vector<uchar>(n, kUntouched); };
+    std::vector<uchar> source(512, 0xA5);
     switch (op % 26) {
     case 0: {
-        QString version = QStringLiteral("before");
-        link.hid_80H_GetFWVersion(version);
         static const QRegularExpression shape(QStringLiteral("^[0-9a-f]{1,2}\\.[0-9A-F]{2}$"));
-        if (link.lastGetSucceeded() ? !shape.match(version).hasMatch() : version != QLatin1String("unknown"))
+        const std::optional<QString> version = link.hid_80H_GetFWVersion();
+        if (version && !shape.match(*version).hasMatch())
             std::abort();
         break;
     }
-    case 1: link.hid_81H_GetReportRate(a); break;
-    case 2: link.hid_82H_GetCurrentProfile(a); break;
-    case 3: link.hid_83H_GetKeyboardoption(a, b, c, d); break;
-    case 4: link.hid_83H_GetFunctionOption(a, b, c); break;
-    case 5: link.hid_84H_GetButtonSensitivity(a, b, c, d); break;
-    case 6:
-        if (!link.hid_87H_GetLEDInstructFunction(arg, a, b, c) && (a != kUntouched || b != kUntouched || c != kUntouched))
-            std::abort();
-        break;
-    case 7: link.hid_88H_GetLEDType(a, b, c, d, e); break;
-    case 8: link.hid_89H_GetKeyboardMode(a); break;
-    case 9: link.hid_8BH_GetCurrentDPIStage(a); break;
-    case 10: link.hid_8DH_GetRGBLedEffect(a, b, c); break;
-    case 11: link.hid_94H_GetColor(arg, a, b, c); break;
-    case 12: { auto t = block(512); link.hid_8DH_GetKeyMatrix(t.data()); break; }
-    case 13: { auto t = block(21); link.hid_8EH_GetKeyOnOff(t.data()); break; }
-    case 14: { auto t = block(192); link.hid_91H_GetMacroKey(arg, t.data()); break; }
-    case 15: { auto t = block(512); link.hid_92H_GetUserPicture(arg, t.data()); break; }
-    case 16: { auto t = block(arg == 2 ? 4 : 24); link.hid_90H_GetLED8StageColor(arg, t.data()); break; }
-    case 17: {
-        auto t = block(8);
-        const bool ok = link.hid_91H_GetDPISet(a, t.data());
-        if (ok != link.lastGetSucceeded() || (!ok && (a != kUntouched || !untouched(t))))
-            std::abort();
-        break;
-    }
-    case 18: { auto t = block(64); link.hid_92H_GetKeyMatrix(t.data()); break; }
-    case 19: { auto t = block(128); link.hid_93H_GetMacroKey(arg, t.data()); break; }
-    // SETs read nothing back, but their writes can fail at any report.
-    case 20: link.hid_01H_SetReportRate(arg); break;
-    case 21: { auto t = block(128); link.hid_13H_SetMacroKey(arg, t.data()); break; }
-    case 22: { auto t = block(512); link.hid_0DH_SetKeyMatrix(t.data()); break; }
-    case 23: { auto t = block(24); link.hid_10H_SetLED8StageColor(arg, t.data()); break; }
+    case 1: (void)link.hid_81H_GetReportRate(); break;
+    case 2: (void)link.hid_82H_GetCurrentProfile(); break;
+    case 3: (void)link.hid_83H_GetKeyboardoption(); break;
+    case 4: (void)link.hid_83H_GetFunctionOption(); break;
+    case 5: (void)link.hid_84H_GetButtonSensitivity(); break;
+    case 6: (void)link.hid_87H_GetLEDInstructFunction(arg); break;
+    case 7: (void)link.hid_88H_GetLEDType(); break;
+    case 8: (void)link.hid_89H_GetKeyboardMode(); break;
+    case 9: (void)link.hid_8BH_GetCurrentDPIStage(); break;
+    case 10: (void)link.hid_8DH_GetRGBLedEffect(); break;
+    case 11: (void)link.hid_94H_GetColor(arg); break;
+    case 12: checkBlock(link.hid_8DH_GetKeyMatrix(), 512); break;
+    case 13: checkBlock(link.hid_8EH_GetKeyOnOff(), 21); break;
+    case 14: checkBlock(link.hid_91H_GetMacroKey(arg), 192); break;
+    case 15: checkBlock(link.hid_92H_GetUserPicture(arg), 512); break;
+    case 16: checkBlock(link.hid_90H_GetLED8StageColor(arg), arg == 2 ? 4 : 24); break;
+    case 17: (void)link.hid_91H_GetDPISet(); break;
+    case 18: checkBlock(link.hid_92H_GetKeyMatrix(), 64); break;
+    case 19: checkBlock(link.hid_93H_GetMacroKey(arg), 128); break;
+    // SETs read nothing back, but their writes can fail at any report; each
+    // result is known once its exchange ended.
+    case 20: (void)link.hid_01H_SetReportRate(arg).taken(); break;
+    case 21: (void)link.hid_13H_SetMacroKey(arg, source.data()).taken(); break;
+    case 22: (void)link.hid_0DH_SetKeyMatrix(source.data()).taken(); break;
+    case 23: (void)link.hid_10H_SetLED8StageColor(arg, source.data()).taken(); break;
     case 24: link.startListener(1); break;
     default: link.swichCurDevice(1); break; // a device check: connect step and listener
     }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QVariantList>
 #include <QtGlobal>
+
+#include <optional>
 
 class Hid_Thread;
 
@@ -15,4 +19,8 @@ struct DeviceLink
     Hid_Thread *hid = nullptr;
 
     uint deviceIndex() const;
+
+    // A table read from the device as the pages take it: `size` numbers, all
+    // zero when the device handed nothing over.
+    static QVariantList tableValues(const std::optional<QByteArray> &table, int size);
 };

@@ -112,10 +112,7 @@ QVariantList KeyAssignment::getGunKeydefine(const QVariant &keyMatrixIndex, cons
 
 QVariantList KeyAssignment::ui_92H_GetKeyMatrix()
 {
-    uchar table[ButtonEntry::kMatrixBytes] = {};
-    if (m_link.hid)
-        m_link.hid->hid_92H_GetKeyMatrix(table);
-    return bytesToInts(table, ButtonEntry::kMatrixBytes);
+    return DeviceLink::tableValues(m_link.hid ? m_link.hid->hid_92H_GetKeyMatrix() : std::nullopt, ButtonEntry::kMatrixBytes);
 }
 
 void KeyAssignment::ui_0DH_SetKeyMatrix(const QVariantList &src512)
@@ -131,10 +128,7 @@ void KeyAssignment::ui_0DH_SetKeyMatrix(const QVariantList &src512)
 
 QVariantList KeyAssignment::ui_8DH_GetKeyMatrix()
 {
-    uchar table[ButtonEntry::kKeyboardTableBytes] = {};
-    if (m_link.hid)
-        m_link.hid->hid_8DH_GetKeyMatrix(table);
-    return bytesToInts(table, ButtonEntry::kKeyboardTableBytes);
+    return DeviceLink::tableValues(m_link.hid ? m_link.hid->hid_8DH_GetKeyMatrix() : std::nullopt, ButtonEntry::kKeyboardTableBytes);
 }
 
 void KeyAssignment::ui_0EH_SetKeyOnOff(const QVariantList &src21)
@@ -147,10 +141,7 @@ void KeyAssignment::ui_0EH_SetKeyOnOff(const QVariantList &src21)
 
 QVariantList KeyAssignment::ui_8EH_GetKeyOnOff()
 {
-    uchar table[kKeyOnOffBytes] = {};
-    if (m_link.hid)
-        m_link.hid->hid_8EH_GetKeyOnOff(table);
-    return bytesToInts(table, kKeyOnOffBytes);
+    return DeviceLink::tableValues(m_link.hid ? m_link.hid->hid_8EH_GetKeyOnOff() : std::nullopt, kKeyOnOffBytes);
 }
 
 void KeyAssignment::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512)

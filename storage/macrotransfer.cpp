@@ -102,18 +102,14 @@ void MacroTransfer::ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &
 
 QVariantList MacroTransfer::ui_93H_GetMacroKey(uchar macroId)
 {
-    uchar slot[kMouseSlotBytes] = {};
-    if (m_link.hid)
-        m_link.hid->hid_93H_GetMacroKey(macroId, slot);
-    return bytesToInts(slot, kMouseSlotBytes);
+    return DeviceLink::tableValues(m_link.hid ? m_link.hid->hid_93H_GetMacroKey(macroId) : std::nullopt,
+                                   kMouseSlotBytes);
 }
 
 QVariantList MacroTransfer::ui_91H_GetMacroKey(uchar macroId)
 {
-    uchar slot[kKeyboardSlotBytes] = {};
-    if (m_link.hid)
-        m_link.hid->hid_91H_GetMacroKey(macroId, slot);
-    return bytesToInts(slot, kKeyboardSlotBytes);
+    return DeviceLink::tableValues(m_link.hid ? m_link.hid->hid_91H_GetMacroKey(macroId) : std::nullopt,
+                                   kKeyboardSlotBytes);
 }
 
 QVariant MacroTransfer::sendGunPresets(const QStringList &names)

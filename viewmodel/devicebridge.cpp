@@ -95,44 +95,36 @@ void myQQuickView::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, ucha
 
 QString myQQuickView::ui_80H_GetFWVersion()
 {
-    QString version;
-    if (m_hid)
-        m_hid->hid_80H_GetFWVersion(version);
-    return version;
+    if (!m_hid)
+        return {};
+    return m_hid->hid_80H_GetFWVersion().value_or(QStringLiteral("unknown"));
 }
 
 QVariant myQQuickView::ui_81H_GetReportRate()
 {
     if (mouseIsCurrent())
         return byteValue(uchar(uintValue(profile()->value(QStringLiteral("sensor/reportRate_R8")), 0) & 0xFF));
-    uchar rate = 0;
     if (m_hid && m_hid->currentDeviceIndex() == 0)
-        m_hid->hid_81H_GetReportRate(rate);
-    return byteValue(rate);
+        return byteValue(m_hid->hid_81H_GetReportRate().value_or(0));
+    return byteValue(0);
 }
 
 QVariant myQQuickView::ui_82H_GetCurrentProfile()
 {
-    uchar value = 0;
-    if (m_hid)
-        m_hid->hid_82H_GetCurrentProfile(value);
-    return byteValue(value);
+    return byteValue(m_hid ? m_hid->hid_82H_GetCurrentProfile().value_or(0) : 0);
 }
 
 QVariantList myQQuickView::ui_83H_GetKeyboardoption()
 {
-    uchar b1 = 0, b2 = 0, b3 = 0, b4 = 0;
-    if (m_hid)
-        m_hid->hid_83H_GetKeyboardoption(b1, b2, b3, b4);
-    return {int(b1), int(b2), int(b3), int(b4)};
+    const KeyboardOptions o = m_hid ? m_hid->hid_83H_GetKeyboardoption().value_or(KeyboardOptions{}) : KeyboardOptions{};
+    return {int(o.byte1), int(o.byte2), int(o.byte3), int(o.byte4)};
 }
 
 QVariantList myQQuickView::ui_84H_GetButtonSensitivity()
 {
-    uchar s1 = 0, s2 = 0, s3 = 0, s4 = 0;
-    if (m_hid)
-        m_hid->hid_84H_GetButtonSensitivity(s1, s2, s3, s4);
-    return {int(s1), int(s2), int(s3), int(s4)};
+    const ButtonSensitivity s =
+        m_hid ? m_hid->hid_84H_GetButtonSensitivity().value_or(ButtonSensitivity{}) : ButtonSensitivity{};
+    return {int(s.sens1), int(s.sens2), int(s.sens3), int(s.sens4)};
 }
 
 QVariantList myQQuickView::ui_88H_GetLEDType()
@@ -142,10 +134,7 @@ QVariantList myQQuickView::ui_88H_GetLEDType()
 
 QVariant myQQuickView::ui_89H_GetKeyboardMode()
 {
-    uchar mode = 0;
-    if (m_hid)
-        m_hid->hid_89H_GetKeyboardMode(mode);
-    return byteValue(mode);
+    return byteValue(m_hid ? m_hid->hid_89H_GetKeyboardMode().value_or(0) : 0);
 }
 
 QVariantList myQQuickView::ui_94H_GetColor(uchar index)

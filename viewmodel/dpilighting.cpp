@@ -67,11 +67,8 @@ QVariantList myQQuickView::ui_91H_GetDPISelect()
 
 uchar myQQuickView::ui_91H_SyncDPI()
 {
-    uchar stages = 0;
-    uchar codes[Protocol::kDpiStages] = {};
-    if (m_hid && m_hid->hid_91H_GetDPISet(stages, codes))
-        return stages;
-    return Protocol::kDpiStages;
+    const std::optional<DpiSet> set = m_hid ? m_hid->hid_91H_GetDPISet() : std::nullopt;
+    return set ? set->maxStage : uchar(Protocol::kDpiStages);
 }
 
 void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
@@ -84,10 +81,9 @@ void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
 {
     // Asking a mouse while the window sits in the tray would only block.
-    uchar stage = 0;
     if (m_hid && isShown())
-        m_hid->hid_8BH_GetCurrentDPIStage(stage);
-    return int(stage);
+        return int(m_hid->hid_8BH_GetCurrentDPIStage().value_or(0));
+    return 0;
 }
 
 QVariant myQQuickView::getXYSensitive(QVariant index)
@@ -131,14 +127,12 @@ QVariantList myQQuickView::ui_8DH_GetRGBLedEffect()
 
 QVariant myQQuickView::getSensorType()
 {
-    uchar type = 0, option1 = 0, option2 = 0;
-    if (m_hid)
-        m_hid->hid_83H_GetFunctionOption(type, option1, option2);
-    return int(type);
+    const std::optional<FunctionOption> option = m_hid ? m_hid->hid_83H_GetFunctionOption() : std::nullopt;
+    return int(option ? option->type : 0);
 }
 
 bool myQQuickView::chkIsLogoLedWork()
 {
-    uchar option1 = 0, option2 = 0, option3 = 0;
-    return m_hid && m_hid->hid_87H_GetLEDInstructFunction(0, option1, option2, option3) && option1 == 0;
+    const std::optional<LedInstruct> logo = m_hid ? m_hid->hid_87H_GetLEDInstructFunction(0) : std::nullopt;
+    return logo && logo->option1 == 0;
 }

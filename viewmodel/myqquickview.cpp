@@ -121,10 +121,11 @@ void myQQuickView::syncFW()
     // Only the 64-byte-report device keeps user pictures.
     if (!m_hid || m_hid->currentDeviceIndex() != 0)
         return;
-    uchar picture[512] = {};
     for (int i = 0; i < 5; ++i) {
-        m_hid->hid_92H_GetUserPicture(uchar(i), picture);
-        profile()->setValue(ProfileKeys::userPicture(i), bytesToInts(picture, 512));
+        // A picture that did not come keeps the stored one.
+        if (const std::optional<QByteArray> picture = m_hid->hid_92H_GetUserPicture(uchar(i)))
+            profile()->setValue(ProfileKeys::userPicture(i),
+                                bytesToInts(reinterpret_cast<const uchar *>(picture->constData()), int(picture->size())));
     }
 }
 

@@ -91,15 +91,14 @@ void myQQuickView::setScrollPinSwap(bool isSwap)
         return;
     // Read-modify-write: without both reads the write would clear the
     // sensor type, the rate and the other option bits, so nothing is sent.
-    uchar type = 0, option1 = 0, option2 = 0, rate = 0;
-    m_hid->hid_83H_GetFunctionOption(type, option1, option2);
-    if (!m_hid->lastGetSucceeded())
+    const std::optional<FunctionOption> option = m_hid->hid_83H_GetFunctionOption();
+    if (!option)
         return;
-    m_hid->hid_81H_GetReportRate(rate);
-    if (!m_hid->lastGetSucceeded())
+    const std::optional<uchar> rate = m_hid->hid_81H_GetReportRate();
+    if (!rate)
         return;
-    option1 = uchar((option1 & ~kScrollSwapBit) | (isSwap ? kScrollSwapBit : 0));
-    m_hid->hid_03H_SetFunctionOption(type, rate, option1, option2);
+    const uchar option1 = uchar((option->option1 & ~kScrollSwapBit) | (isSwap ? kScrollSwapBit : 0));
+    m_hid->hid_03H_SetFunctionOption(option->type, *rate, option1, option->option2);
 }
 
 bool myQQuickView::getScrollPinSwap()

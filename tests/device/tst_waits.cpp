@@ -122,9 +122,9 @@ void WaitsTest::exchangeWaits_data()
         Family::KeyboardClass);
 
     // GET exchanges run on the caller and read at once.
-    set("81 report rate: no wait", [](Hid_Thread &h) { uchar r; h.hid_81H_GetReportRate(r); }, "F R");
-    set("93 macro with its data phase: no wait", [](Hid_Thread &h) { h.hid_93H_GetMacroKey(1, g_block); }, "F R");
-    set("91 DPI set: no wait", [](Hid_Thread &h) { uchar s; h.hid_91H_GetDPISet(s, g_block); }, "F R");
+    set("81 report rate: no wait", [](Hid_Thread &h) { (void)h.hid_81H_GetReportRate(); }, "F R");
+    set("93 macro with its data phase: no wait", [](Hid_Thread &h) { (void)h.hid_93H_GetMacroKey(1); }, "F R");
+    set("91 DPI set: no wait", [](Hid_Thread &h) { (void)h.hid_91H_GetDPISet(); }, "F R");
 }
 
 void WaitsTest::exchangeWaits()

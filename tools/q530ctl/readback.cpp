@@ -1,13 +1,10 @@
 #include "readback.h"
 
 #include "device/hid_thread.h"
+#include "device/protocol.h"
 #include "storage/panelvalues.h"
 
 namespace {
-
-constexpr int kDpiStages = 8;
-constexpr int kMatrixBytes = 64;
-constexpr int kSlotBytes = 128;
 
 const QString kNoAnswer = QStringLiteral("the mouse did not answer");
 
@@ -16,24 +13,22 @@ const QString kNoAnswer = QStringLiteral("the mouse did not answer");
 QString Readback::reportRate(Hid_Thread &hid, int code)
 {
     hid.waitForPendingExchange();
-    uchar rate = 0;
-    hid.hid_81H_GetReportRate(rate);
-    if (!hid.lastGetSucceeded())
+    const std::optional<uchar> rate = hid.hid_81H_GetReportRate();
+    if (!rate)
         return kNoAnswer;
-    if (rate != code)
-        return QStringLiteral("the mouse kept its polling rate (%1 Hz)").arg(PanelValues::reportRateHertz(rate));
+    if (*rate != code)
+        return QStringLiteral("the mouse kept its polling rate (%1 Hz)").arg(PanelValues::reportRateHertz(*rate));
     return {};
 }
 
 QString Readback::dpiCodes(Hid_Thread &hid, const QVariantList &codes)
 {
     hid.waitForPendingExchange();
-    uchar stages = 0;
-    uchar read[kDpiStages] = {};
-    if (!hid.hid_91H_GetDPISet(stages, read))
+    const std::optional<DpiSet> set = hid.hid_91H_GetDPISet();
+    if (!set)
         return kNoAnswer;
-    for (int i = 0; i < kDpiStages; ++i)
-        if (read[i] != uchar(codes.value(i).toInt()))
+    for (int i = 0; i < Protocol::kDpiStages; ++i)
+        if (set->codes[size_t(i)] != uchar(codes.value(i).toInt()))
             return QStringLiteral("the mouse did not take the DPI stages");
     return {};
 }
@@ -41,23 +36,21 @@ QString Readback::dpiCodes(Hid_Thread &hid, const QVariantList &codes)
 QString Readback::dpiStage(Hid_Thread &hid, int stage)
 {
     hid.waitForPendingExchange();
-    uchar active = 0;
-    hid.hid_8BH_GetCurrentDPIStage(active);
-    if (!hid.lastGetSucceeded())
+    const std::optional<uchar> active = hid.hid_8BH_GetCurrentDPIStage();
+    if (!active)
         return kNoAnswer;
-    if (active != stage)
-        return QStringLiteral("the mouse stayed on DPI stage %1").arg(active);
+    if (*active != stage)
+        return QStringLiteral("the mouse stayed on DPI stage %1").arg(*active);
     return {};
 }
 
 QString Readback::lighting(Hid_Thread &hid, const LightingEffect::Command &command)
 {
     hid.waitForPendingExchange();
-    uchar effect = 0, option1 = 0, option2 = 0;
-    hid.hid_8DH_GetRGBLedEffect(effect, option1, option2);
-    if (!hid.lastGetSucceeded())
+    const std::optional<RgbEffect> effect = hid.hid_8DH_GetRGBLedEffect();
+    if (!effect)
         return kNoAnswer;
-    if (effect != command.effect || option1 != command.option1 || option2 != command.option2)
+    if (effect->effect != command.effect || effect->option1 != command.option1 || effect->option2 != command.option2)
         return QStringLiteral("the mouse did not take the lighting");
     return {};
 }
@@ -65,11 +58,10 @@ QString Readback::lighting(Hid_Thread &hid, const LightingEffect::Command &comma
 QString Readback::keyMatrix(Hid_Thread &hid, const QByteArray &bytes)
 {
     hid.waitForPendingExchange();
-    uchar read[kMatrixBytes] = {};
-    hid.hid_92H_GetKeyMatrix(read);
-    if (!hid.lastGetSucceeded())
+    const std::optional<QByteArray> matrix = hid.hid_92H_GetKeyMatrix();
+    if (!matrix)
         return kNoAnswer;
-    if (QByteArray(reinterpret_cast<const char *>(read), kMatrixBytes) != bytes.left(kMatrixBytes))
+    if (*matrix != bytes.left(Protocol::kKeyMatrixBytes))
         return QStringLiteral("the mouse did not take the button functions");
     return {};
 }
@@ -77,11 +69,10 @@ QString Readback::keyMatrix(Hid_Thread &hid, const QByteArray &bytes)
 QString Readback::macroSlot(Hid_Thread &hid, int deviceSlot, const QByteArray &bytes)
 {
     hid.waitForPendingExchange();
-    uchar read[kSlotBytes] = {};
-    hid.hid_93H_GetMacroKey(uchar(deviceSlot), read);
-    if (!hid.lastGetSucceeded())
+    const std::optional<QByteArray> slot = hid.hid_93H_GetMacroKey(uchar(deviceSlot));
+    if (!slot)
         return kNoAnswer;
-    if (QByteArray(reinterpret_cast<const char *>(read), kSlotBytes) != bytes.left(kSlotBytes))
+    if (*slot != bytes.left(Protocol::kMacroBytes))
         return QStringLiteral("the mouse did not take the macro in slot %1").arg(deviceSlot);
     return {};
 }
@@ -89,7 +80,5 @@ QString Readback::macroSlot(Hid_Thread &hid, int deviceSlot, const QByteArray &b
 QString Readback::answers(Hid_Thread &hid)
 {
     hid.waitForPendingExchange();
-    QString version;
-    hid.hid_80H_GetFWVersion(version);
-    return hid.lastGetSucceeded() ? QString() : kNoAnswer;
+    return hid.hid_80H_GetFWVersion() ? QString() : kNoAnswer;
 }

@@ -56,19 +56,14 @@ public:
         myQQuickView &view = session.view();
         Hid_Thread &hid = session.hid();
 
-        const QString firmware = view.ui_80H_GetFWVersion();
-        if (!hid.lastGetSucceeded())
+        const std::optional<QString> firmware = hid.hid_80H_GetFWVersion();
+        if (!firmware)
             return report.fail(CtlExit::kNotAccepted, QStringLiteral("the mouse did not answer"));
-        uchar rate = 0, stage = 0, effect = 0, option1 = 0, option2 = 0, stageCount = 0;
-        uchar codes[DpiStages::kDeviceStages] = {};
-        hid.hid_81H_GetReportRate(rate);
-        bool answered = hid.lastGetSucceeded();
-        hid.hid_8BH_GetCurrentDPIStage(stage);
-        answered = answered && hid.lastGetSucceeded();
-        hid.hid_8DH_GetRGBLedEffect(effect, option1, option2);
-        answered = answered && hid.lastGetSucceeded();
-        answered = hid.hid_91H_GetDPISet(stageCount, codes) && answered;
-        if (!answered)
+        const std::optional<uchar> rate = hid.hid_81H_GetReportRate();
+        const std::optional<uchar> stage = hid.hid_8BH_GetCurrentDPIStage();
+        const std::optional<RgbEffect> effect = hid.hid_8DH_GetRGBLedEffect();
+        const std::optional<DpiSet> dpiSet = hid.hid_91H_GetDPISet();
+        if (!rate || !stage || !effect || !dpiSet)
             return report.fail(CtlExit::kNotAccepted, QStringLiteral("the mouse did not answer"));
 
         // The profile as the window shows it.
@@ -84,33 +79,34 @@ public:
         const LightingEffect::Panel light = LightingEffect::fromStored(view.ui_8DH_GetRGBLedEffect());
         const int level = light.levels[size_t(light.effect - 1)];
 
-        report.line(QStringLiteral("firmware: %1").arg(firmware));
+        report.line(QStringLiteral("firmware: %1").arg(*firmware));
         report.line(QStringLiteral("profile: %1 %2").arg(profile + 1).arg(profileName).trimmed());
         report.line(QStringLiteral("rate: %1 Hz").arg(rateHz));
         report.line(QStringLiteral("dpi: %1").arg(dpiStagesText(dpi)));
-        report.line(QStringLiteral("dpi stage: %1").arg(stage));
+        report.line(QStringLiteral("dpi stage: %1").arg(*stage));
         report.line(QStringLiteral("sensitivity: %1 %2").arg(x).arg(y));
         report.line(QStringLiteral("lighting: %1 %2").arg(effectName(light.effect)).arg(level));
 
-        report.set(QStringLiteral("firmware"), firmware);
+        report.set(QStringLiteral("firmware"), *firmware);
         report.set(QStringLiteral("profile"), profile + 1);
         report.set(QStringLiteral("profileName"), profileName);
         report.set(QStringLiteral("rate"), rateHz);
         report.set(QStringLiteral("dpi"), dpiStagesJson(dpi));
-        report.set(QStringLiteral("dpiStage"), int(stage));
+        report.set(QStringLiteral("dpiStage"), int(*stage));
         report.set(QStringLiteral("sensitivity"), QJsonObject{{QStringLiteral("x"), x}, {QStringLiteral("y"), y}});
         report.set(QStringLiteral("lighting"), lightingJson(light.effect, level));
 
         // What the mouse itself says, for scripts that compare.
         QJsonArray mouseDpi;
-        for (uchar c : codes)
+        for (uchar c : dpiSet->codes)
             mouseDpi.append(DpiStages::valueOfCode(c));
         report.set(QStringLiteral("mouse"),
-                   QJsonObject{{QStringLiteral("rate"), PanelValues::reportRateHertz(rate)},
-                               {QStringLiteral("dpiStage"), int(stage)},
-                               {QStringLiteral("dpiStageCount"), int(stageCount)},
+                   QJsonObject{{QStringLiteral("rate"), PanelValues::reportRateHertz(*rate)},
+                               {QStringLiteral("dpiStage"), int(*stage)},
+                               {QStringLiteral("dpiStageCount"), int(dpiSet->maxStage)},
                                {QStringLiteral("dpi"), mouseDpi},
-                               {QStringLiteral("lighting"), QJsonArray{int(effect), int(option1), int(option2)}}});
+                               {QStringLiteral("lighting"),
+                                QJsonArray{int(effect->effect), int(effect->option1), int(effect->option2)}}});
     }
 };
 
