@@ -10,6 +10,8 @@
 #include <memory>
 
 class Hid_Thread;
+class PresetListModel;
+class ProfileListModel;
 class PointerSettings;
 class ProfileSet;
 class DataSettings;
@@ -24,6 +26,12 @@ struct StorageParts;
 class myQQuickView : public QQuickWidget
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("model/presetlistmodel.h")
+    Q_MOC_INCLUDE("model/profilelistmodel.h")
+    // The lists of the macro editor, the gun dialog and the profile dialog.
+    Q_PROPERTY(PresetListModel *macroList READ macroList CONSTANT)
+    Q_PROPERTY(PresetListModel *gunList READ gunList CONSTANT)
+    Q_PROPERTY(ProfileListModel *profileList READ profileList CONSTANT)
 public:
     explicit myQQuickView(QWidget *parent);
     ~myQQuickView() override;
@@ -40,6 +48,10 @@ public:
 
     ProfileSet &profiles() const { return *m_profiles; }
     DataSettings *appConfig() const { return m_apConfig; }
+
+    PresetListModel *macroList() const { return m_macroList.get(); }
+    PresetListModel *gunList() const { return m_gunList.get(); }
+    ProfileListModel *profileList() const { return m_profileList.get(); }
 
     // Every file dialog of the view model goes through this: an open dialog,
     // or a save dialog when `save`; "" is a cancelled one. Tests answer it in
@@ -260,6 +272,9 @@ private:
     DataSettings *m_apConfig = nullptr;
     std::unique_ptr<ProfileSet> m_profiles;
     std::unique_ptr<StorageParts> m_storage;
+    std::unique_ptr<PresetListModel> m_macroList;
+    std::unique_ptr<PresetListModel> m_gunList;
+    std::unique_ptr<ProfileListModel> m_profileList;
     QStringList m_messages;
     std::unique_ptr<PointerSettings> m_pointer;
     FileChooser m_chooseFile;

@@ -47,10 +47,8 @@ Item {
     }
     // The gun dialog's readGunData, for the shipped presets.
     function presetIndex(slot) {
-        var count = KeyPages.dropSentinel(ui_View.getNameList(1)).length
-        var text = String(ui_View.getselectGun()[slot])
-        var index = /^\d+$/.test(text) ? parseInt(text) : -1
-        return index >= 0 && index < count ? index : Math.min(slot, count - 1)
+        ui_View.gunList.load()
+        return ui_View.gunList.gunSlotPresets(ui_View.getselectGun())[slot]
     }
     function slotCleared(gun) {
         var chosen = []

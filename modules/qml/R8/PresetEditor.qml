@@ -38,7 +38,7 @@ Image {
     property string guardNotice: ""
 
     readonly property int insertedDelay: 50
-    readonly property ListModel presetModel: presets.presetModel
+    readonly property QtObject presetModel: presets.presetModel
 
     property int currentIndex: -1      // the chosen entry of presetModel
     property var actions: []           // its actions: { type, info }
