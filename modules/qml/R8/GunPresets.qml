@@ -33,7 +33,7 @@ PresetList {
     // The slots of the current profile; a choice that names no preset is the
     // slot's own default.
     function readGunData() {
-        gunData = model.gunSlotPresets(ui_View.getselectGun())
+        gunData = model().gunSlotPresets(ui_View.getselectGun())
     }
 
     function setGunData(slot, presetIndex) {
@@ -90,7 +90,7 @@ PresetList {
         return slots
     }
 
-    model: ui_View.gunList
+    listName: "gunList"
     gunVariant: true
     store: ({
         save: function (name, lines, bytes, loops) { return ui_View.saveGunIni(name, lines, bytes, loops) },
@@ -121,7 +121,7 @@ PresetList {
     // Its slots fall back to preset 2, later presets move up one index.
     onPresetDeleted: (name, index) => {
         var used = slotsUsing(index).length > 0
-        gunData = model.gunSlotsAfterRemoval(gunData, index)
+        gunData = model().gunSlotsAfterRemoval(gunData, index)
         ui_View.setSelectGun(gunData)
         ui_View.upDateDeleteGun(index)
         setGunMenuName()

@@ -35,7 +35,7 @@ PresetList {
         }
     }
 
-    model: ui_View.macroList
+    listName: "macroList"
     gunVariant: false
     store: ({
         save: function (name, lines, bytes, loops) { return ui_View.saveMacroIni(name, lines, bytes, loops) },

@@ -2,22 +2,20 @@ import QtQuick
 import "actions.js" as Actions
 
 // A list of named action sequences kept in the name registry, which the
-// macros and the gun presets both are: `model` (ui_View.macroList or
-// ui_View.gunList) holds the names, their order and every change of the
-// list; this adds what the pages do around the changes. It lives as long as
-// the page; the dialog that edits it is made only when it is first opened.
+// macros and the gun presets both are: its list model holds the names, their
+// order and every change of the list; this adds what the pages do around the
+// changes. It lives as long as the page; the dialog that edits it is made
+// only when it is first opened.
 QtObject {
     id: list
 
     property QtObject keyCodes
-    property QtObject model: null
+    // The list model of ui_View this list is: "macroList" or "gunList".
+    property string listName
     property bool gunVariant: false    // the encoder's gun form, cursor offsets
     // File operations by name: save(name, lines, bytes, loops), load(name),
     // loops(name) (null: the count load gives).
     property var store: null
-
-    readonly property int presetLimit: model.limit
-    readonly property QtObject presetModel: model
 
     signal presetSaved(string name)
     // Before the entry's file goes; and once the list no longer has it.
@@ -27,21 +25,26 @@ QtObject {
     // The list was read again from the registry.
     signal reloaded()
 
+    // Reached when used: ui_View arrives after the page is made.
+    function model() {
+        return ui_View[listName]
+    }
+
     function load() {
-        model.load()
+        model().load()
         reloaded()
     }
 
     function macroNames() {
-        return model.names()
+        return model().names()
     }
 
     function nameAt(index) {
-        return model.nameAt(index)
+        return model().nameAt(index)
     }
 
     function canDelete(index) {
-        return model.canDelete(index)
+        return model().canDelete(index)
     }
 
     // The actions and loop count stored under `name`.
@@ -58,13 +61,13 @@ QtObject {
 
     // A new empty entry; its index, or -1 when the list is full.
     function create() {
-        return model.create()
+        return model().create()
     }
 
     // False when refused.
     function rename(index, newName) {
         var oldName = nameAt(index)
-        if (!model.rename(index, newName))
+        if (!model().rename(index, newName))
             return false
         if (nameAt(index) !== oldName)
             macroRenamed(oldName, nameAt(index))
@@ -76,7 +79,7 @@ QtObject {
             return false
         var name = nameAt(index)
         presetDeleting(name, index)
-        model.remove(index)
+        model().remove(index)
         presetDeleted(name, index)
         return true
     }

@@ -18,7 +18,7 @@ Image {
 
     // Delete, Edit, Copy, Load, Save.
     property var menuTexts: ["删除", "编辑", "复制", "加载", "保存"]
-    readonly property QtObject profileModel: profiles.model
+    readonly property QtObject profileModel: profiles.model()
     readonly property int profileLimit: profileModel.limit
     readonly property int nameLength: 32
     property int selected: -1          // list index
