@@ -1,5 +1,6 @@
 // The preset and profile lists on real registry and preset files in a
-// folder of their own, damaged ones included.
+// folder of their own, damaged ones included. Lists in the rows are
+// ";"-separated; a preset file is "name=its number".
 
 #include "model/presetlistmodel.h"
 #include "model/profilelistmodel.h"
@@ -12,55 +13,53 @@
 
 namespace {
 
-// A gun folder and its registry; `files` are "name=index" of preset files.
-struct GunFolder
+QStringList list(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(';');
+}
+
+QString numbered(int count)
+{
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out.append(QStringLiteral("P%1=%1").arg(i));
+    return out.join(';');
+}
+
+// A gun folder with its registry.
+struct Folder
 {
     QTemporaryDir dir;
     DeviceLink link;
     NameRegistry registry{dir.path()};
     PresetFiles files{dir.path() + "/gun", "gun", link, {"gunData"}};
-    PresetListModel list{registry, NameRegistry::Gun, files,
-                         [this](const QString &a, const QString &b) { return files.rename(a, b); }};
+    PresetListModel guns{registry, NameRegistry::Gun, files, [this](auto &a, auto &b) { return files.rename(a, b); }};
 
-    GunFolder(const QString &stored, const QStringList &presets)
+    // `stored` as the registry's text; without it the files' names in their order.
+    Folder(const QString &presets, QString stored = {})
     {
-        for (const QString &p : presets) {
-            const QString name = p.section('=', 0, 0);
-            files.create(name, 0);
-            QSettings(files.filePath(name), QSettings::IniFormat).setValue("config/index", p.section('=', 1));
+        QStringList names;
+        for (const QString &p : list(presets)) {
+            names.append(p.section('=', 0, 0));
+            files.create(names.last(), 0);
+            QSettings(files.filePath(names.last()), QSettings::IniFormat).setValue("config/index", p.section('=', 1));
         }
-        writeRegistry("gun/gunName", stored);
+        write("gun/gunName", stored.isNull() ? names.join(", ") : stored);
     }
-    void writeRegistry(const QString &key, const QString &value)
+    void write(const QString &key, const QString &value)
     {
         QFile file(registry.fileName());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("[%1]\n%2=%3\n").arg(key.section('/', 0, 0), key.section('/', 1), value).toUtf8());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(QStringLiteral("[%1]\n%2=%3\n").arg(key.section('/', 0, 0), key.section('/', 1), value).toUtf8());
     }
-    QStringList storedNumbers() const
+    QString numbers() const // in the files, in list order; "" without a file
     {
         QStringList out;
-        for (const QString &name : list.names())
+        for (const QString &name : guns.names())
             out.append(files.exists(name) ? files.index(name).toString() : QString());
-        return out;
+        return out.join(';');
     }
 };
-
-QVariantList ints(const QList<int> &values)
-{
-    QVariantList out;
-    for (int v : values)
-        out.append(v);
-    return out;
-}
-
-QStringList numbered(const QString &prefix, int count)
-{
-    QStringList out;
-    for (int i = 0; i < count; ++i)
-        out.append(prefix + QString::number(i) + "=" + QString::number(i));
-    return out;
-}
 
 } // namespace
 
@@ -82,110 +81,79 @@ private slots:
 void TestListModels::presetOrder_data()
 {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QStringList>("presets");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addColumn<QStringList>("numbers"); // in the files after load(), "" without a file
+    QTest::addColumn<QString>("presets");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("numbers"); // in the files after load()
 
-    QTest::newRow("by stored number") << "B, A" << QStringList{"A=0", "B=1"} << QStringList{"A", "B"}
-                                      << QStringList{"0", "1"};
-    QTest::newRow("gaps are kept") << "B, A" << QStringList{"A=5", "B=9"} << QStringList{"A", "B"}
-                                   << QStringList{"5", "9"};
+    QTest::newRow("by stored number") << "B, A" << "A=0;B=1" << "A;B" << "0;1";
+    QTest::newRow("gaps are kept") << "B, A" << "A=5;B=9" << "A;B" << "5;9";
     QTest::newRow("an import's presets share 0: registry order, renumbered")
-        << "General, Double fire, Three fire, Imp_B, Imp_A"
-        << QStringList{"General=0", "Double fire=1", "Three fire=2", "Imp_B=0", "Imp_A=0"}
-        << QStringList{"General", "Double fire", "Three fire", "Imp_B", "Imp_A"} << QStringList{"0", "1", "2", "3", "4"};
-    QTest::newRow("no number counts as the place") << "A, B" << QStringList{"A=x", "B=5"} << QStringList{"A", "B"}
-                                                   << QStringList{"x", "5"};
-    QTest::newRow("a name without a file counts as 0") << "A, Ghost" << QStringList{"A=1"}
-                                                       << QStringList{"Ghost", "A"} << QStringList{"", "1"};
-    QTest::newRow("repeated and empty names once") << "A, \"\", A, B" << QStringList{"A=0", "B=1"}
-                                                   << QStringList{"A", "B"} << QStringList{"0", "1"};
-    QTest::newRow("the sentinel of a lone name") << "A, loaderzentak" << QStringList{"A=0"} << QStringList{"A"}
-                                                 << QStringList{"0"};
-    QTest::newRow("a path is listed and opens no file") << "../A, A" << QStringList{"A=1"}
-                                                        << QStringList{"../A", "A"} << QStringList{"", "1"};
+        << "G, D, T, Imp_B, Imp_A" << "G=0;D=1;T=2;Imp_B=0;Imp_A=0" << "G;D;T;Imp_B;Imp_A" << "0;1;2;3;4";
+    QTest::newRow("no number counts as the place") << "A, B" << "A=x;B=5" << "A;B" << "x;5";
+    QTest::newRow("a name without a file counts as 0") << "A, Ghost" << "A=1" << "Ghost;A" << ";1";
+    QTest::newRow("repeated and empty names once") << "A, \"\", A, B" << "A=0;B=1" << "A;B" << "0;1";
+    QTest::newRow("the sentinel of a lone name") << "A, loaderzentak" << "A=0" << "A" << "0";
+    QTest::newRow("a path is listed and opens no file") << "../A, A" << "A=1" << "../A;A" << ";1";
 }
 
 void TestListModels::presetOrder()
 {
     QFETCH(QString, stored);
-    QFETCH(QStringList, presets);
-    QFETCH(QStringList, shown);
-    QFETCH(QStringList, numbers);
+    QFETCH(QString, presets);
+    QFETCH(QString, shown);
+    QFETCH(QString, numbers);
 
-    GunFolder folder(stored, presets);
-    folder.list.read();
-    QCOMPARE(folder.list.names(), shown);
-    for (const QString &p : presets)
-        QCOMPARE(folder.files.index(p.section('=', 0, 0)).toString(), p.section('=', 1)); // read() writes nothing
-
-    folder.list.load();
-    QCOMPARE(folder.list.names(), shown);
-    QCOMPARE(folder.storedNumbers(), numbers);
-    for (int i = 0; i < shown.size(); ++i)
-        QCOMPARE(folder.list.data(folder.list.index(i), PresetListModel::NameRole).toString(), shown.at(i));
+    Folder folder(presets, stored);
+    folder.guns.read();
+    QCOMPARE(folder.guns.names(), list(shown));
+    for (const QString &p : list(presets)) // read() writes nothing
+        QCOMPARE(folder.files.index(p.section('=', 0, 0)).toString(), p.section('=', 1));
+    folder.guns.load();
+    QCOMPARE(folder.guns.names(), list(shown));
+    QCOMPARE(folder.numbers(), numbers);
+    QCOMPARE(folder.guns.data(folder.guns.index(0), PresetListModel::NameRole).toString(), list(shown).first());
 }
 
 void TestListModels::presetEdits_data()
 {
-    QTest::addColumn<QStringList>("presets"); // the registry in this order
-    QTest::addColumn<QString>("edit");        // "new", "rename <index> <name>", "remove <index>"
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("presets");
+    QTest::addColumn<QString>("edit"); // "new", "rename <index> <name>", "remove <index>"
+    QTest::addColumn<QString>("names"); // afterwards; "" when unchanged
+    QTest::addColumn<QString>("numbers");
 
-    const QStringList four = numbered("P", 4);
-    const QStringList kept{"P0", "P1", "P2", "P3"};
-    QTest::newRow("new takes the lowest free number")
-        << QStringList{"Gun_0=0", "Gun_2=1"} << "new" << true << QStringList{"Gun_0", "Gun_2", "Gun_1"}
-        << QStringList{"0", "1", "2"};
-    QTest::newRow("no new in a full list") << numbered("P", 100) << "new" << false << QStringList() << QStringList();
-    QTest::newRow("rename drops the blanks") << four << "rename 3  Burst " << true
-                                             << QStringList{"P0", "P1", "P2", "Burst"} << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("rename to another's name") << four << "rename 3 P0" << false << kept << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("rename to a path") << four << "rename 3 ../P9" << false << kept << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("rename to the sentinel") << four << "rename 3 loaderzentak" << false << kept
-                                            << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("rename to a character Windows refuses") << four << "rename 3 a?b" << false << kept
-                                                           << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("rename to 65 characters") << four << "rename 3 " + QString(65, 'x') << false << kept
-                                             << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("rename to the folder's own file") << four << "rename 3 gunData" << false << kept
-                                                     << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("a factory preset stays") << four << "remove 2" << false << kept << QStringList{"0", "1", "2", "3"};
-    QTest::newRow("remove renumbers the later ones")
-        << numbered("P", 6) << "remove 3" << true << QStringList{"P0", "P1", "P2", "P4", "P5"}
-        << QStringList{"0", "1", "2", "3", "4"};
+    const QString four = numbered(4);
+    const QString same = "0;1;2;3";
+    QTest::newRow("new takes the lowest free number") << "Gun_0=0;Gun_2=1" << "new" << "Gun_0;Gun_2;Gun_1" << "0;1;2";
+    QTest::newRow("no new in a full list") << numbered(100) << "new" << "" << "";
+    QTest::newRow("rename drops the blanks") << four << "rename 3  Burst " << "P0;P1;P2;Burst" << same;
+    for (const char *refused : {"P0", "../P9", "loaderzentak", "a?b", "gunData", "  "})
+        QTest::newRow(qPrintable(QStringLiteral("no rename to \"%1\"").arg(refused)))
+            << four << QStringLiteral("rename 3 ") + refused << "" << same;
+    QTest::newRow("no rename to 65 characters") << four << "rename 3 " + QString(65, 'x') << "" << same;
+    QTest::newRow("a factory preset stays") << four << "remove 2" << "" << same;
+    QTest::newRow("remove renumbers the later ones") << numbered(6) << "remove 3" << "P0;P1;P2;P4;P5" << "0;1;2;3;4";
 }
 
 void TestListModels::presetEdits()
 {
-    QFETCH(QStringList, presets);
+    QFETCH(QString, presets);
     QFETCH(QString, edit);
-    QFETCH(bool, accepted);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, numbers);
+    QFETCH(QString, names);
+    QFETCH(QString, numbers);
 
-    QStringList stored;
-    for (const QString &p : presets)
-        stored.append(p.section('=', 0, 0));
-    GunFolder folder(stored.join(", "), presets);
-    folder.list.load();
-    const QStringList words = edit.split(' ');
-    bool done = false;
-    if (words.at(0) == "new")
-        done = folder.list.create() >= 0;
-    else if (words.at(0) == "rename")
-        done = folder.list.rename(words.at(1).toInt(), edit.section(' ', 2));
-    else
-        done = folder.list.remove(words.at(1).toInt());
-    QCOMPARE(done, accepted);
-    if (names.isEmpty())
-        names = stored;
-    QCOMPARE(folder.list.names(), names);
-    QCOMPARE(folder.registry.names(NameRegistry::Gun), names);
+    Folder folder(presets);
+    folder.guns.load();
+    const QStringList before = folder.guns.names();
+    const int index = edit.section(' ', 1, 1).toInt();
+    const bool done = edit == "new"                ? folder.guns.create() >= 0
+                      : edit.startsWith("rename") ? folder.guns.rename(index, edit.section(' ', 2))
+                                                   : folder.guns.remove(index);
+    QCOMPARE(done, !names.isEmpty());
+    const QStringList after = names.isEmpty() ? before : list(names);
+    QCOMPARE(folder.guns.names(), after);
+    QCOMPARE(folder.registry.names(NameRegistry::Gun), after);
     if (!numbers.isEmpty())
-        QCOMPARE(folder.storedNumbers(), numbers);
+        QCOMPARE(folder.numbers(), numbers);
 }
 
 void TestListModels::gunSlotChoices_data()
@@ -194,13 +162,12 @@ void TestListModels::gunSlotChoices_data()
     QTest::addColumn<QVariantList>("stored");
     QTest::addColumn<QVariantList>("chosen");
 
-    QTest::newRow("digits name presets") << 5 << QVariantList{"4", "3", 0} << ints({4, 3, 0});
+    QTest::newRow("digits name presets") << 5 << QVariantList{"4", "3", 0} << QVariantList{4, 3, 0};
     QTest::newRow("no number, past the list, negative: the slot's own")
-        << 5 << QVariantList{"x", "9", "-1"} << ints({0, 1, 2});
-    QTest::newRow("nothing stored") << 5 << QVariantList{"", ""} << ints({0, 1, 2});
-    QTest::newRow("too many digits for a number") << 5 << QVariantList{"99999999999999999999"} << ints({0, 1, 2});
-    QTest::newRow("fewer presets than slots: the last") << 2 << QVariantList{} << ints({0, 1, 1});
-    QTest::newRow("no presets") << 0 << QVariantList{"0"} << ints({-1, -1, -1});
+        << 5 << QVariantList{"x", "9", "-1"} << QVariantList{0, 1, 2};
+    QTest::newRow("too many digits for a number") << 5 << QVariantList{"99999999999999999999"} << QVariantList{0, 1, 2};
+    QTest::newRow("fewer presets than slots: the last") << 2 << QVariantList{} << QVariantList{0, 1, 1};
+    QTest::newRow("no presets") << 0 << QVariantList{"0"} << QVariantList{-1, -1, -1};
 }
 
 void TestListModels::gunSlotChoices()
@@ -209,73 +176,62 @@ void TestListModels::gunSlotChoices()
     QFETCH(QVariantList, stored);
     QFETCH(QVariantList, chosen);
 
-    const QStringList files = numbered("P", presets);
-    QStringList names;
-    for (const QString &f : files)
-        names.append(f.section('=', 0, 0));
-    GunFolder folder(names.join(", "), files);
-    folder.list.read();
-    QCOMPARE(folder.list.gunSlotPresets(stored), chosen);
+    Folder folder(numbered(presets));
+    folder.guns.read();
+    QCOMPARE(folder.guns.gunSlotPresets(stored), chosen);
     // A removed preset: its slots take preset 2, later ones move up.
-    QCOMPARE(folder.list.gunSlotsAfterRemoval(ints({3, 4, 1}), 3), ints({2, 3, 1}));
+    QCOMPARE(folder.guns.gunSlotsAfterRemoval({3, 4, 1}, 3), (QVariantList{2, 3, 1}));
 }
 
 void TestListModels::profileList_data()
 {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QStringList>("shown"); // name + number
+    QTest::addColumn<QString>("shown"); // name + number
 
-    QTest::newRow("as stored") << "PUBG0, Standard1" << QStringList{"PUBG0", "Standard1"};
-    QTest::newRow("a number twice: the first has it") << "PUBG0, Standard1, Gamma2, Delta2"
-                                                      << QStringList{"PUBG0", "Standard1", "Gamma2"};
-    QTest::newRow("no number, or past 5") << "A0, B, C7, D1" << QStringList{"A0", "D1"};
-    QTest::newRow("a digit of another script is none") << QString::fromUtf8("A0, B\u0663") << QStringList{"A0"};
-    QTest::newRow("more than six") << "A0, B1, C2, D3, E4, F5, G5" << QStringList{"A0", "B1", "C2", "D3", "E4", "F5"};
-    QTest::newRow("the sentinel") << "A3, loaderzentak" << QStringList{"A3"};
-    QTest::newRow("nothing stored") << "" << QStringList{};
+    QTest::newRow("as stored") << "PUBG0, Standard1" << "PUBG0;Standard1";
+    QTest::newRow("a number twice: the first has it") << "PUBG0, Standard1, Gamma2, Delta2" << "PUBG0;Standard1;Gamma2";
+    QTest::newRow("no number, or past 5") << "A0, B, C7, D1" << "A0;D1";
+    QTest::newRow("a digit of another script is none") << QString::fromUtf8("A0, B\u0663") << "A0";
+    QTest::newRow("more than six") << "A0, B1, C2, D3, E4, F5, G5" << "A0;B1;C2;D3;E4;F5";
+    QTest::newRow("the sentinel") << "A3, loaderzentak" << "A3";
+    QTest::newRow("nothing stored") << "" << "";
 }
 
 void TestListModels::profileList()
 {
     QFETCH(QString, stored);
-    QFETCH(QStringList, shown);
+    QFETCH(QString, shown);
 
-    GunFolder folder({}, {});
-    folder.writeRegistry("profile/profileName", stored);
-    ProfileListModel list(folder.registry);
-    list.load();
+    Folder folder({});
+    folder.write("profile/profileName", stored);
+    ProfileListModel profiles(folder.registry);
+    profiles.load();
     QStringList seen;
-    for (int i = 0; i < list.count(); ++i)
-        seen.append(list.nameAt(i) + QString::number(list.numberAt(i)));
-    QCOMPARE(seen, shown);
+    for (int i = 0; i < profiles.count(); ++i)
+        seen.append(profiles.nameAt(i) + QString::number(profiles.numberAt(i)));
+    QCOMPARE(seen, list(shown));
 }
 
 // New and Copy take the lowest number neither listed nor the page's; the
-// list stops at six, renames keep the rules of the dialog.
+// list stops at six; renames keep the dialog's rules.
 void TestListModels::profileEdits()
 {
-    GunFolder folder({}, {});
-    folder.writeRegistry("profile/profileName", "PUBG0, Standard1");
-    ProfileListModel list(folder.registry);
-    list.load();
-    QCOMPARE(list.freeNumber(2), 3);
-    QCOMPARE(list.addNew(2), 3);
-    QCOMPARE(list.copyName(0), "PUBG(0)");
-    QVERIFY(list.add(list.copyName(0), list.freeNumber(2)));
-    QCOMPARE(list.copyName(0), "PUBG(1)");
-    QVERIFY(!list.rename(1, "PUBG"));
-    QVERIFY(!list.rename(1, "  "));
-    QVERIFY(!list.rename(1, QString(33, 'x')));
-    QVERIFY(list.rename(1, " Game 2 "));
+    Folder folder({});
+    folder.write("profile/profileName", "PUBG0, Standard1");
+    ProfileListModel profiles(folder.registry);
+    profiles.load();
+    QCOMPARE(profiles.addNew(2), 3);
+    QVERIFY(profiles.add(profiles.copyName(0), profiles.freeNumber(2)));
+    QCOMPARE(profiles.copyName(0), "PUBG(1)");
+    QVERIFY(!profiles.rename(1, "PUBG") && !profiles.rename(1, "  ") && !profiles.rename(1, QString(33, 'x')));
+    QVERIFY(profiles.rename(1, " Game 2 "));
     QCOMPARE(folder.registry.names(NameRegistry::Profile), QStringList({"PUBG0", "Game 21", "profile_03", "PUBG(0)4"}));
-    QVERIFY(list.add("E", 5));
-    QCOMPARE(list.addNew(2), -1); // only the page's number is free
-    QCOMPARE(list.freeNumber(2), ProfileListModel::kLimit);
-    QVERIFY(list.add("F", 2));
-    QCOMPARE(list.count(), ProfileListModel::kLimit);
-    QVERIFY(!list.add("G", 6));
-    QVERIFY(list.remove(0));
-    QCOMPARE(list.indexOfNumber(1), 0);
+    QVERIFY(profiles.add("E", 5));
+    QCOMPARE(profiles.addNew(2), -1); // only the page's number is free
+    QVERIFY(profiles.add("F", 2));
+    QVERIFY(!profiles.add("G", 6));
+    QVERIFY(profiles.remove(0));
+    QCOMPARE(profiles.indexOfNumber(1), 0);
 }
 
 QTEST_GUILESS_MAIN(TestListModels)

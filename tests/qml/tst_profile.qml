@@ -153,7 +153,6 @@ PageTestCase {
             { tag: "blanks around it are dropped", typed: "  Work ", names: ["PUBG0", "Work1"] },
             { tag: "a name ending in a digit keeps its number", typed: "Game 2", names: ["PUBG0", "Game 21"] },
             { tag: "another profile's name is refused", typed: "PUBG", names: ["PUBG0", "Standard1"] },
-            { tag: "an empty name is refused", typed: " ", names: ["PUBG0", "Standard1"] },
         ]
     }
 
