@@ -3,6 +3,8 @@
 
 #include "device/hid_thread.h"
 #include "model/buttonmodel.h"
+#include "model/presetlistmodel.h"
+#include "model/profilelistmodel.h"
 #include "platform/callbackregistry.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
@@ -51,6 +53,14 @@ myQQuickView::myQQuickView(QObject *parent)
     , m_apConfig(new DataSettings(kApConfigPath))
     , m_profiles(std::make_unique<ProfileSet>())
     , m_storage(std::make_unique<StorageParts>(*m_profiles))
+    , m_macroList(std::make_unique<PresetListModel>(
+          m_storage->names, NameRegistry::Macro, m_storage->macros,
+          [this](const QString &from, const QString &to) { return m_storage->bindings.modifyMacroName(from, to).toBool(); },
+          this))
+    , m_gunList(std::make_unique<PresetListModel>(
+          m_storage->names, NameRegistry::Gun, m_storage->guns,
+          [this](const QString &from, const QString &to) { return m_storage->guns.rename(from, to); }, this))
+    , m_profileList(std::make_unique<ProfileListModel>(m_storage->names, this))
     , m_pointer(PointerSettings::createForSystem())
     , m_buttons(std::make_unique<ButtonModel>(*m_storage))
 {

@@ -11,6 +11,8 @@
 
 class ButtonModel;
 class Hid_Thread;
+class PresetListModel;
+class ProfileListModel;
 class PointerSettings;
 class ProfileSet;
 class DataSettings;
@@ -31,6 +33,12 @@ class myQQuickView : public QObject
     Q_PROPERTY(bool enabled READ isEnabled NOTIFY enabledRequested)
     Q_MOC_INCLUDE("model/buttonmodel.h")
     Q_PROPERTY(ButtonModel *buttons READ buttons CONSTANT)
+    Q_MOC_INCLUDE("model/presetlistmodel.h")
+    Q_MOC_INCLUDE("model/profilelistmodel.h")
+    // The lists of the macro editor, the gun dialog and the profile dialog.
+    Q_PROPERTY(PresetListModel *macroList READ macroList CONSTANT)
+    Q_PROPERTY(PresetListModel *gunList READ gunList CONSTANT)
+    Q_PROPERTY(ProfileListModel *profileList READ profileList CONSTANT)
 public:
     explicit myQQuickView(QObject *parent = nullptr);
     ~myQQuickView() override;
@@ -49,6 +57,10 @@ public:
     // What each button does, for the key assignment panel and the command line.
     ButtonModel *buttons() const { return m_buttons.get(); }
     DataSettings *appConfig() const { return m_apConfig; }
+
+    PresetListModel *macroList() const { return m_macroList.get(); }
+    PresetListModel *gunList() const { return m_gunList.get(); }
+    ProfileListModel *profileList() const { return m_profileList.get(); }
 
     // Every file dialog of the view model goes through this: an open dialog,
     // or a save dialog when `save`, starting in `folder`; "" is a cancelled
@@ -288,6 +300,9 @@ private:
     DataSettings *m_apConfig = nullptr;
     std::unique_ptr<ProfileSet> m_profiles;
     std::unique_ptr<StorageParts> m_storage;
+    std::unique_ptr<PresetListModel> m_macroList;
+    std::unique_ptr<PresetListModel> m_gunList;
+    std::unique_ptr<ProfileListModel> m_profileList;
     QStringList m_messages;
     std::unique_ptr<PointerSettings> m_pointer;
     FileChooser m_chooseFile;

@@ -1129,8 +1129,6 @@ Item {
                         profiles: profileList
                         profileNo: mainIten.profileNo
                         mainLang: mainIten.mainLang
-                        macroNames: macroPresets.macroNames
-                        gunNames: gunPresets.macroNames
                         skinNo: mainIten.skin_No
                         fontFamily: mainIten.fontFamily
                         fontSize: mainIten.fontNormalSize

@@ -522,22 +522,6 @@ PageTestCase {
         compare(item(again, "gunPresets").macroNames(), ["Tap", "Double fire", "Three fire"])
     }
 
-    // Stored choices that name no preset fall back to the slot's own.
-    function test_damagedSelection_data() {
-        return [
-            { tag: "no number", value: "x" },
-            { tag: "past the list", value: 9 },
-            { tag: "negative", value: -1 },
-        ]
-    }
-
-    function test_damagedSelection(data) {
-        testRig.setStored(0, "selectGun/1", data.value)
-        var page = openFilledPage()
-        compare(gunOf(page).gunData, [0, 1, 2])
-        compare(gunOf(page).getMacroName(1), "Double fire")
-    }
-
     function test_chinese() {
         testRig.setAppConfig("common/language", "ChineseSimplified")
         var page = openFilledPage()

@@ -7,10 +7,10 @@
 #include "ctlreport.h"
 #include "ctlsession.h"
 #include "macrosender.h"
-#include "namelists.h"
 #include "pagescripts.h"
 #include "readback.h"
 
+#include "model/presetlistmodel.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QJsonObject>
@@ -29,8 +29,9 @@ public:
         ButtonPanel panel(view, scripts);
         panel.read();
         const int slotCount = ButtonRules::kButtonSlots;
+        view.macroList()->read();
         QJsonArray macros;
-        for (const QString &name : NameLists::macros(view, scripts)) {
+        for (const QString &name : view.macroList()->names()) {
             QJsonArray inSlots, onButtons;
             QStringList where;
             for (int s = 0; s < slotCount; ++s) {
@@ -64,8 +65,9 @@ public:
 
     QString check(CtlSession &session) override
     {
-        const QStringList names = NameLists::macros(session.view(), session.scripts());
-        if (!names.contains(m_name) || session.view().loadMacroIni(m_name).isEmpty())
+        PresetListModel &macros = *session.view().macroList();
+        macros.read();
+        if (macros.indexOf(m_name) < 0 || session.view().loadMacroIni(m_name).isEmpty())
             return QStringLiteral("there is no macro \"%1\" (q530ctl macro list)").arg(m_name);
         return {};
     }

@@ -32,8 +32,6 @@ QtObject {
         case "gunLayerBytes": return KeyPages.gunLayerBytes(a[0], a[1], a[2])
         case "gunChain": return KeyPages.gunChain(a[0], a[1])
         case "macroSlotFor": return KeyPages.macroSlotFor(a[0], a[1])
-        case "dropSentinel": return KeyPages.dropSentinel(a[0])
-        case "isUsableName": return KeyPages.isUsableName(a[0])
         case "entryCount": return KeyPages.entryCount
         case "buttonSlots": return KeyPages.buttonSlots
         case "gunSlots": return KeyPages.gunSlots
@@ -121,11 +119,6 @@ int PageScripts::macroSlotFor(const QVariantList &entries, int index)
 {
     return call("macroSlotFor", {QVariant(entries), index}).toInt();
 }
-QStringList PageScripts::dropSentinel(const QVariantList &names)
-{
-    return call("dropSentinel", {QVariant(names)}).toStringList();
-}
-bool PageScripts::isUsableName(const QString &name) { return call("isUsableName", {name}).toBool(); }
 int PageScripts::entryCount() { return call("entryCount", {}).toInt(); }
 int PageScripts::buttonSlots() { return call("buttonSlots", {}).toInt(); }
 int PageScripts::gunSlots() { return call("gunSlots", {}).toInt(); }

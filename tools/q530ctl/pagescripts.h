@@ -39,8 +39,6 @@ public:
     QVariantList gunLayerBytes(const QVariantList &entries, int layer, int playMode);
     QVariantList gunChain(const QVariantList &gunKeyIndexes, int button);
     int macroSlotFor(const QVariantList &entries, int index);
-    QStringList dropSentinel(const QVariantList &names);
-    bool isUsableName(const QString &name);
     int entryCount();
     int buttonSlots();
     int gunSlots();

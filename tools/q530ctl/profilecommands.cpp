@@ -4,10 +4,11 @@
 
 #include "ctlreport.h"
 #include "ctlsession.h"
-#include "namelists.h"
 #include "profilesender.h"
 #include "readback.h"
 
+#include "model/presetlistmodel.h"
+#include "model/profilelistmodel.h"
 #include "storage/inifile.h"
 #include "storage/profileset.h"
 #include "storage/savelog.h"
@@ -77,12 +78,13 @@ public:
     {
         if (m_action == Action::List)
             return {};
-        const QList<NameLists::Profile> listed = NameLists::profiles(session.view(), session.scripts());
-        bool known = listed.isEmpty();
+        ProfileListModel &listed = *session.view().profileList();
+        listed.load();
+        bool known = listed.count() == 0;
         QStringList names;
-        for (const NameLists::Profile &p : listed) {
-            known = known || p.number == m_number - 1;
-            names.append(QStringLiteral("%1 %2").arg(p.number + 1).arg(p.name));
+        for (int i = 0; i < listed.count(); ++i) {
+            known = known || listed.numberAt(i) == m_number - 1;
+            names.append(QStringLiteral("%1 %2").arg(listed.numberAt(i) + 1).arg(listed.nameAt(i)));
         }
         if (!known)
             return QStringLiteral("there is no profile %1 (%2)").arg(m_number).arg(names.join(QStringLiteral(", ")));
@@ -115,9 +117,9 @@ public:
             view.ui_02H_SetCurrentProfile(index);
             return sendCurrent(session, report, ProfileSender::Occasion::Switch);
         case Action::Export: {
-            PageScripts &scripts = session.scripts();
-            if (!view.exportProfile(index, m_path, NameLists::carried(NameLists::macros(view, scripts)),
-                                    NameLists::carried(NameLists::gunPresets(view, scripts))))
+            view.macroList()->read();
+            view.gunList()->read();
+            if (!view.exportProfile(index, m_path, view.macroList()->carriedNames(), view.gunList()->carriedNames()))
                 return report.fail(CtlExit::kNotSaved, QStringLiteral("%1 could not be written%2").arg(m_file, why()));
             report.line(QStringLiteral("profile %1 written to %2").arg(m_number).arg(m_file));
             report.set(QStringLiteral("profile"), m_number);
@@ -166,11 +168,15 @@ private:
     void list(CtlSession &session, CtlReport &report)
     {
         const int current = session.view().profiles().currentIndex();
+        ProfileListModel &listed = *session.view().profileList();
+        listed.load();
         QJsonArray profiles;
-        for (const NameLists::Profile &p : NameLists::profiles(session.view(), session.scripts())) {
-            const bool isCurrent = p.number == current;
-            report.line(QStringLiteral("%1 %2%3").arg(p.number + 1).arg(p.name, isCurrent ? QStringLiteral(" *") : QString()));
-            profiles.append(QJsonObject{{QStringLiteral("profile"), p.number + 1}, {QStringLiteral("name"), p.name},
+        for (int i = 0; i < listed.count(); ++i) {
+            const int number = listed.numberAt(i);
+            const QString name = listed.nameAt(i);
+            const bool isCurrent = number == current;
+            report.line(QStringLiteral("%1 %2%3").arg(number + 1).arg(name, isCurrent ? QStringLiteral(" *") : QString()));
+            profiles.append(QJsonObject{{QStringLiteral("profile"), number + 1}, {QStringLiteral("name"), name},
                                         {QStringLiteral("current"), isCurrent}});
         }
         report.set(QStringLiteral("current"), current + 1);

@@ -9,7 +9,7 @@ import "actions.js" as Actions
 PresetEditor {
     id: gunControl
 
-    readonly property ListModel macroListModel: presetModel
+    readonly property QtObject macroListModel: presetModel
     readonly property var gunData: presets ? presets.gunData : [0, 1, 2]
     // The insert-key field waits for a key.
     property bool isInsertting: false

@@ -33,14 +33,7 @@ PresetList {
     // The slots of the current profile; a choice that names no preset is the
     // slot's own default.
     function readGunData() {
-        var stored = ui_View.getselectGun()
-        var data = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g) {
-            var text = String(stored[g])
-            var index = /^\d+$/.test(text) ? parseInt(text) : -1
-            data.push(index >= 0 && index < presetModel.count ? index : Math.min(g, presetModel.count - 1))
-        }
-        gunData = data
+        gunData = model().gunSlotPresets(ui_View.getselectGun())
     }
 
     function setGunData(slot, presetIndex) {
@@ -97,21 +90,12 @@ PresetList {
         return slots
     }
 
-    registryType: 1
-    namePrefix: "Gun_"
+    listName: "gunList"
     gunVariant: true
-    // The factory presets stay.
-    canDelete: function (index) { return index >= 3 }
     store: ({
-        create: function (name, index) { return ui_View.createGunIni(name, index) },
         save: function (name, lines, bytes, loops) { return ui_View.saveGunIni(name, lines, bytes, loops) },
         load: function (name) { return ui_View.loadGunIni(name) },
-        loops: null,
-        index: function (name) { return ui_View.loadGunIndex(name) },
-        type: function (name) { return ui_View.loadGunType(name) },
-        setIndex: function (name, index) { ui_View.setGunIndex(name, index) },
-        rename: function (oldName, newName) { return ui_View.modifyGunName(oldName, newName) },
-        remove: function (name) { return ui_View.deleteGunIni(name) }
+        loops: null
     })
 
     // A preset a slot plays reaches the mouse as soon as it changes.
@@ -137,10 +121,7 @@ PresetList {
     // Its slots fall back to preset 2, later presets move up one index.
     onPresetDeleted: (name, index) => {
         var used = slotsUsing(index).length > 0
-        var data = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
-            data.push(gunData[g] === index ? 2 : gunData[g] > index ? gunData[g] - 1 : gunData[g])
-        gunData = data
+        gunData = model().gunSlotsAfterRemoval(gunData, index)
         ui_View.setSelectGun(gunData)
         ui_View.upDateDeleteGun(index)
         setGunMenuName()

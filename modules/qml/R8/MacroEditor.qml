@@ -6,7 +6,7 @@ import QtQuick
 PresetEditor {
     id: macroEditor
 
-    readonly property ListModel macroNumberModel: presetModel
+    readonly property QtObject macroNumberModel: presetModel
 
     // The list read again from the registry.
     function init() {

@@ -35,23 +35,16 @@ PresetList {
         }
     }
 
-    registryType: 0
-    namePrefix: "Macro_"
+    listName: "macroList"
     gunVariant: false
     store: ({
-        create: function (name, index) { return ui_View.createMacroIni(name, index) },
         save: function (name, lines, bytes, loops) { return ui_View.saveMacroIni(name, lines, bytes, loops) },
         load: function (name) { return ui_View.loadMacroIni(name) },
         // The count from the file's settings, where a missing one is 1.
         loops: function (name) {
             var config = ui_View.loadMacroIniConfig(name)
             return config.length === 2 ? config[1] : null
-        },
-        index: function (name) { return ui_View.loadMacroIndex(name) },
-        type: function (name) { return ui_View.loadMacroType(name) },
-        setIndex: function (name, index) { ui_View.setMacroIndex(name, index) },
-        rename: function (oldName, newName) { return ui_View.modifyMacroName(oldName, newName) },
-        remove: function (name) { return ui_View.deleteMacroIni(name) }
+        }
     })
 
     onPresetSaved: (name) => resendMacro(name)

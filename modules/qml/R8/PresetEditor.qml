@@ -38,7 +38,7 @@ Image {
     property string guardNotice: ""
 
     readonly property int insertedDelay: 50
-    readonly property ListModel presetModel: presets.presetModel
+    readonly property QtObject presetModel: presets.model()
 
     property int currentIndex: -1      // the chosen entry of presetModel
     property var actions: []           // its actions: { type, info }
@@ -484,7 +484,7 @@ Image {
             fontFamily: editor.fontFamily
             fontSize: editor.fontSize
             textColor: editor.fontColor
-            opacity: editor.isInputting || editor.presetModel.count >= editor.presets.presetLimit ? 0.3 : 1
+            opacity: editor.isInputting || editor.presetModel.count >= editor.presetModel.limit ? 0.3 : 1
             onClicked: editor.newMacro()
         }
         Button {

@@ -1,6 +1,5 @@
 import QtQuick
 import "../common"
-import "keypages.js" as KeyPages
 
 // "Config": the user's profiles. The list is `profiles` (a ProfileList),
 // which outlives the dialog; choosing an entry switches the page to it, and
@@ -16,16 +15,12 @@ Image {
     property int fontSize: 12
     property color fontColor: "#ffffff"
     readonly property string skin: "qrc:/profile/modules/img/skin" + skinNo + "/profile/"
-    // The names an export carries: the macro editor's and the gun dialog's lists.
-    property var macroNames: function () { return [] }
-    property var gunNames: function () { return [] }
 
     // Delete, Edit, Copy, Load, Save.
     property var menuTexts: ["删除", "编辑", "复制", "加载", "保存"]
-    readonly property int profileLimit: profiles.profileLimit
-    readonly property int newNameLimit: 12
+    readonly property QtObject profileModel: profiles.model()
+    readonly property int profileLimit: profileModel.limit
     readonly property int nameLength: 32
-    readonly property ListModel profileModel: profiles.profileModel
     property int selected: -1          // list index
     property int editing: -1
 
@@ -42,51 +37,22 @@ Image {
         editing = -1
         // The highlighted row is the page's profile, or none when the list
         // lacks it (the command line may switch to any of the ten).
-        selected = indexOfNumber(profileNo)
-    }
-
-    // The lowest number neither in the list nor the page's: New and Copy
-    // never write over the profile the page holds.
-    function freeNumber() {
-        return KeyPages.firstFreeNumber(numbers().concat([profileNo]), profileLimit)
-    }
-
-    function names() {
-        return profiles.names()
-    }
-
-    function numbers() {
-        return profiles.numbers()
-    }
-
-    function indexOfNumber(no) {
-        return profiles.indexOfNumber(no)
-    }
-
-    function storeList() {
-        profiles.storeList()
+        selected = profileModel.indexOfNumber(profileNo)
     }
 
     function select(index) {
         if (index < 0 || index >= profileModel.count)
             return
         selected = index
-        changeProfile(profileModel.get(index).profileNo)
+        changeProfile(profileModel.numberAt(index))
     }
 
     // "profile_" and the first free number, on the lowest free profile,
     // with the factory settings.
     function newProfile() {
-        if (profileModel.count >= profileLimit)
+        var no = profileModel.addNew(profileNo)
+        if (no < 0)
             return
-        var name = KeyPages.firstFreeName("profile_", names(), newNameLimit)
-        if (name === "")
-            return
-        var no = freeNumber()
-        if (no >= profileLimit)
-            return
-        profileModel.append({ profileName: name, profileNo: no })
-        storeList()
         ui_View.resetProfile(no)
         select(profileModel.count - 1)
     }
@@ -98,7 +64,6 @@ Image {
             return
         var index = selected
         profileModel.remove(index)
-        storeList()
         selected = -1
         select(Math.min(index, profileModel.count - 1))
     }
@@ -106,39 +71,21 @@ Image {
     // False when refused: empty, too long, or the name of another profile.
     function renameProfile(index, text) {
         editing = -1
-        var name = String(text).trim()
-        if (index < 0 || index >= profileModel.count)
-            return false
-        if (name === profileModel.get(index).profileName)
-            return true
-        if (name.length === 0 || name.length > nameLength || names().indexOf(name) >= 0)
-            return false
-        profileModel.setProperty(index, "profileName", name)
-        storeList()
-        return true
+        return profileModel.rename(index, text)
     }
 
     // The copy takes the lowest free number; with six profiles there is none
     // in the list, the copy goes to number 6 and the list stays as it is.
     function copyProfile() {
-        if (selected < 0 || selected >= profileModel.count)
-            return
-        var from = profileModel.get(selected)
-        var name = ""
-        for (var i = 0; i < newNameLimit && name === ""; ++i)
-            if (names().indexOf(from.profileName + "(" + i + ")") < 0)
-                name = from.profileName + "(" + i + ")"
+        var name = profileModel.copyName(selected)
         if (name === "")
             return
-        var no = freeNumber()
+        var no = profileModel.freeNumber(profileNo)
         if (no === profileNo)
             return
-        ui_View.copyProfile(no, from.profileNo)
-        if (profileModel.count >= profileLimit)
-            return
-        profileModel.append({ profileName: name, profileNo: no })
-        storeList()
-        select(profileModel.count - 1)
+        ui_View.copyProfile(no, profileModel.numberAt(selected))
+        if (profileModel.add(name, no))
+            select(profileModel.count - 1)
     }
 
     // Import into the current profile; the page follows only when a file was read.
@@ -152,7 +99,7 @@ Image {
 
     // Export of the current profile with the macros and gun presets it may use.
     function saveProfile() {
-        ui_View.saveProfile(profileNo, KeyPages.withSentinel(macroNames()), KeyPages.withSentinel(gunNames()))
+        ui_View.saveProfile(profileNo, ui_View.macroList.carriedNames(), ui_View.gunList.carriedNames())
     }
 
     function openContextMenu(x, y) {
