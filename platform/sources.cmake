@@ -7,6 +7,7 @@ target_sources(q530core PRIVATE
     platform/deviceaccess.h
     platform/devicenotifier.h
     platform/hookguard.h
+    platform/instancepaths.h platform/instancepaths.cpp
     platform/nativemessagefilter.h
     platform/pointersettings.h
     platform/quitsignals.h

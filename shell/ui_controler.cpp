@@ -20,9 +20,11 @@ Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
     window->setAttribute(Qt::WA_TranslucentBackground);
     window->setStyleSheet(QStringLiteral("background:transparent;"));
 
-    m_view = new myQQuickView(window);
+    m_view = new myQQuickView;
     m_view->setObjectName(QStringLiteral("ui_View"));
     m_host = new ViewHost(m_view, window);
+    // The host's child: its pages go before the view model they call.
+    m_view->setParent(m_host);
     m_host->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
     QQmlContext *context = m_host->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);

@@ -18,7 +18,7 @@ class Ui_Controler : public QObject
     Q_PROPERTY(QString windowTitle READ windowTitle NOTIFY windowTitleChanged)
 public:
     // Sets up `window` and fills it with a view host showing the pages of a
-    // new view model; the window owns both.
+    // new view model; the window owns the host, the host the view model.
     explicit Ui_Controler(QWidget *window, Hid_Thread *hid);
 
     myQQuickView *view() const;

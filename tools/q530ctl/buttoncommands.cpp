@@ -82,11 +82,11 @@ public:
 
     QString check(CtlSession &session) override
     {
-        ButtonPanel panel(session.view(), session.scripts());
+        ButtonPanel panel(session.view());
         panel.read();
         if (m_function.startsWith(kMacroPrefix, Qt::CaseInsensitive)) {
             const QString name = m_function.mid(kMacroPrefix.size());
-            m_macro = tableName(NameLists::macros(session.view(), session.scripts()), name);
+            m_macro = tableName(NameLists::macros(session.view()), name);
             if (m_macro.isEmpty() || session.view().loadMacroIni(m_macro).isEmpty())
                 return QStringLiteral("there is no macro \"%1\" (q530ctl macro list)").arg(name);
         } else if (m_playMode) {
@@ -120,7 +120,7 @@ public:
 
     void run(CtlSession &session, CtlReport &report) override
     {
-        ButtonPanel panel(session.view(), session.scripts());
+        ButtonPanel panel(session.view());
         panel.read();
         const int index = m_button - 1;
         QByteArray macroBytes;
@@ -163,7 +163,7 @@ public:
 
     void run(CtlSession &session, CtlReport &report) override
     {
-        ButtonPanel panel(session.view(), session.scripts());
+        ButtonPanel panel(session.view());
         panel.read();
         const QVariantList bytes = panel.normalLayerBytes();
         QJsonArray list;
@@ -191,7 +191,7 @@ public:
             functions.append(QJsonObject{{QStringLiteral("code"), f.code}, {QStringLiteral("name"), f.english}});
         }
         const QStringList keys = keyNames();
-        const QStringList macros = NameLists::macros(session.view(), session.scripts());
+        const QStringList macros = NameLists::macros(session.view());
         report.line(QStringLiteral("Key:NAME  a key: %1").arg(keys.join(QStringLiteral(" | "))));
         report.line(QStringLiteral("Macro:NAME [once|loop|hold]  a macro: %1").arg(macros.join(QStringLiteral(" | "))));
         report.set(QStringLiteral("functions"), functions);

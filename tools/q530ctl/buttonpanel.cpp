@@ -10,9 +10,8 @@ namespace {
 constexpr int kClearedGunPreset = 2;    // a gun slot that leaves its button takes preset 2
 }
 
-ButtonPanel::ButtonPanel(myQQuickView &view, PageScripts &scripts)
+ButtonPanel::ButtonPanel(myQQuickView &view)
     : m_view(view)
-    , m_scripts(scripts)
     , m_model(*view.buttons())
 {
     m_cleared = QObject::connect(&m_model, &ButtonModel::gunSlotCleared, [this](int gun) { gunSlotCleared(gun); });
@@ -26,8 +25,8 @@ ButtonPanel::~ButtonPanel()
 // The gun dialog's lists, in one place.
 QStringList ButtonPanel::gunPresetNames()
 {
-    const QStringList presets = NameLists::gunPresets(m_view, m_scripts);
-    const QList<int> chosen = NameLists::gunSlotPresets(m_view, m_scripts);
+    const QStringList presets = NameLists::gunPresets(m_view);
+    const QList<int> chosen = NameLists::gunSlotPresets(m_view);
     QStringList names;
     for (int g = 0; g < ButtonRules::kGunSlots; ++g)
         names.append(presets.value(chosen.value(g, -1)));
@@ -38,7 +37,7 @@ QStringList ButtonPanel::gunPresetNames()
 void ButtonPanel::gunSlotCleared(int gun)
 {
     QVariantList chosen;
-    const QList<int> presets = NameLists::gunSlotPresets(m_view, m_scripts);
+    const QList<int> presets = NameLists::gunSlotPresets(m_view);
     for (int g = 0; g < ButtonRules::kGunSlots; ++g)
         chosen.append(g == gun ? kClearedGunPreset : presets.value(g));
     m_view.setSelectGun(chosen);

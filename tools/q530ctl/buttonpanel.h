@@ -10,7 +10,6 @@
 #include <QVariantList>
 
 class ButtonModel;
-class PageScripts;
 class myQQuickView;
 
 // The button assignment panel for the command line: the view model's button
@@ -22,8 +21,7 @@ class ButtonPanel
 public:
     static constexpr int kShownButtons = 8;
 
-    // `scripts` only for the gun dialog's name lists.
-    ButtonPanel(myQQuickView &view, PageScripts &scripts);
+    explicit ButtonPanel(myQQuickView &view);
     ~ButtonPanel();
     ButtonPanel(const ButtonPanel &) = delete;
     ButtonPanel &operator=(const ButtonPanel &) = delete;
@@ -62,7 +60,6 @@ private:
     void gunSlotCleared(int gun);
 
     myQQuickView &m_view;
-    PageScripts &m_scripts;
     ButtonModel &m_model;
     QMetaObject::Connection m_cleared;
 };

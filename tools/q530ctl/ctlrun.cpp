@@ -4,7 +4,6 @@
 #include "ctlreport.h"
 #include "ctlsession.h"
 #include "instanceguard.h"
-#include "pagescripts.h"
 
 #include "platform/datafolder.h"
 #include "platform/quitsignals.h"
@@ -54,9 +53,6 @@ void runCommand(const CtlOptions &options, CtlCommand &command, CtlReport &repor
                                                      .arg(data.problems.value(0, data.workingFolder)));
 
     CtlSession session(options);
-    if (!session.scripts().loadError().isEmpty())
-        return report.fail(CtlExit::kBadUsage,
-                           QStringLiteral("the pages' helpers cannot be read: %1").arg(session.scripts().loadError()));
     const QString problem = command.check(session);
     if (!problem.isEmpty())
         report.fail(CtlExit::kBadUsage, problem + QStringLiteral(" (q530ctl --help)"));

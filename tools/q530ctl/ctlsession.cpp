@@ -1,6 +1,5 @@
 #include "ctlsession.h"
 
-#include "pagescripts.h"
 
 #include "device/devicetable.h"
 #include "device/hid_thread.h"
@@ -39,12 +38,10 @@ CtlSession::CtlSession(const CtlOptions &options)
     // The profile the program last worked on, as its page takes it at start;
     // taken without writing it back, so a refused run leaves every file as it was.
     m_view->profiles().setCurrentIndex(m_view->getProfile().toInt());
-    m_scripts = std::make_unique<PageScripts>();
 }
 
 CtlSession::~CtlSession()
 {
-    m_scripts.reset();
     m_view.reset();
     m_hid.reset();
 }

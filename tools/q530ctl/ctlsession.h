@@ -8,14 +8,12 @@
 
 class HidBackend;
 class Hid_Thread;
-class PageScripts;
 class SimulatedMouse;
 class myQQuickView;
 
 // Everything one run works with, as the program builds it: the mouse (real
 // or simulated) behind the device link, the view model on the data folder
-// (already the working folder) with the profile the program last had, and
-// the pages' shared helpers.
+// (already the working folder) with the profile the program last had.
 class CtlSession
 {
 public:
@@ -26,7 +24,6 @@ public:
 
     myQQuickView &view() { return *m_view; }
     Hid_Thread &hid() { return *m_hid; }
-    PageScripts &scripts() { return *m_scripts; }
     // Null unless the run is on the simulated mouse.
     SimulatedMouse *simulated() { return m_simulated.get(); }
 
@@ -47,6 +44,5 @@ private:
     std::unique_ptr<HidBackend> m_hidapi;
     std::unique_ptr<Hid_Thread> m_hid;
     std::unique_ptr<myQQuickView> m_view;
-    std::unique_ptr<PageScripts> m_scripts;
     QString m_condition;
 };

@@ -1,7 +1,7 @@
 #include "instanceguard.h"
 
 #include "platform/quitsignals.h"
-#include "shell/singleapplication.h"
+#include "platform/instancepaths.h"
 
 #include <QLocalSocket>
 
@@ -12,7 +12,7 @@ constexpr int kAnswerMs = 1000;
 bool programAnswers()
 {
     QLocalSocket probe;
-    probe.connectToServer(SingleApplication::serverName());
+    probe.connectToServer(InstancePaths::serverName());
     const bool answered = probe.waitForConnected(kAnswerMs);
     probe.abort();
     return answered;
@@ -21,10 +21,10 @@ bool programAnswers()
 } // namespace
 
 InstanceGuard::InstanceGuard()
-    : m_lock(SingleApplication::lockFilePath())
+    : m_lock(InstancePaths::lockFilePath())
 {
     QString unusable;
-    SingleApplication::instanceFolder(&unusable);
+    InstancePaths::instanceFolder(&unusable);
     if (!unusable.isEmpty()) {
         m_refusal = QStringLiteral("cannot look for a running q530: the folder for its lock %1").arg(unusable);
         m_folderUnusable = true;
@@ -37,7 +37,7 @@ InstanceGuard::InstanceGuard()
     // A lock left by a crashed copy is taken over, as the program does.
     m_lock.setStaleLockTime(0);
     // Taken and registered in one step: a signal between the two would leave the lock.
-    QuitSignals::makeAndRemoveOnSignal(SingleApplication::lockFilePath(), [this] { return m_lock.tryLock(0); });
+    QuitSignals::makeAndRemoveOnSignal(InstancePaths::lockFilePath(), [this] { return m_lock.tryLock(0); });
     if (!m_lock.isLocked() && m_lock.error() == QLockFile::LockFailedError)
         m_refusal = QStringLiteral("q530 is starting, or another q530ctl is running: try again when it has ended");
     // A lock that cannot even be tried says nothing about a running copy; the

@@ -7,7 +7,6 @@
 #include "ctlreport.h"
 #include "ctlsession.h"
 #include "macrosender.h"
-#include "pagescripts.h"
 #include "readback.h"
 
 #include "model/presetlistmodel.h"
@@ -25,8 +24,7 @@ public:
     void run(CtlSession &session, CtlReport &report) override
     {
         myQQuickView &view = session.view();
-        PageScripts &scripts = session.scripts();
-        ButtonPanel panel(view, scripts);
+        ButtonPanel panel(view);
         panel.read();
         const int slotCount = ButtonRules::kButtonSlots;
         view.macroList()->read();

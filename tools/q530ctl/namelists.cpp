@@ -5,19 +5,19 @@
 #include "storage/namelist.h"
 #include "viewmodel/myqquickview.h"
 
-QStringList NameLists::macros(myQQuickView &view, PageScripts &)
+QStringList NameLists::macros(myQQuickView &view)
 {
     view.macroList()->read();
     return view.macroList()->names();
 }
 
-QStringList NameLists::gunPresets(myQQuickView &view, PageScripts &)
+QStringList NameLists::gunPresets(myQQuickView &view)
 {
     view.gunList()->read();
     return view.gunList()->names();
 }
 
-QList<int> NameLists::gunSlotPresets(myQQuickView &view, PageScripts &)
+QList<int> NameLists::gunSlotPresets(myQQuickView &view)
 {
     view.gunList()->read();
     QList<int> chosen;
@@ -26,7 +26,7 @@ QList<int> NameLists::gunSlotPresets(myQQuickView &view, PageScripts &)
     return chosen;
 }
 
-QList<NameLists::Profile> NameLists::profiles(myQQuickView &view, PageScripts &)
+QList<NameLists::Profile> NameLists::profiles(myQQuickView &view)
 {
     ProfileListModel &list = *view.profileList();
     list.load();

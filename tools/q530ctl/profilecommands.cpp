@@ -186,7 +186,7 @@ private:
     // The mouse gets the whole profile, and must hold it afterwards.
     static void sendCurrent(CtlSession &session, CtlReport &report, ProfileSender::Occasion occasion)
     {
-        const ProfileSender::Sent sent = ProfileSender::send(session.view(), session.scripts(), occasion);
+        const ProfileSender::Sent sent = ProfileSender::send(session.view(), occasion);
         Hid_Thread &hid = session.hid();
         QString problem = Readback::keyMatrix(hid, sent.keyMatrix);
         for (const auto &[slot, bytes] : sent.macroSlots)

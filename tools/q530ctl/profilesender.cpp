@@ -2,19 +2,18 @@
 
 #include "buttonpanel.h"
 #include "namelists.h"
-#include "pagescripts.h"
 
 #include "storage/dpistages.h"
 #include "storage/keyassignment.h"
 #include "storage/panelvalues.h"
 #include "viewmodel/myqquickview.h"
 
-ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts, Occasion occasion)
+ProfileSender::Sent ProfileSender::send(myQQuickView &view, Occasion occasion)
 {
     Sent sent;
 
     // Buttons: first the macros they play, then the four layers as stored.
-    ButtonPanel buttons(view, scripts);
+    ButtonPanel buttons(view);
     for (const auto &[slot, bytes] : buttons.sendAsRead())
         sent.macroSlots.append({slot + 1, bytes});
     sent.keyMatrix = KeyAssignment::deviceMatrix(buttons.normalLayerBytes());
@@ -44,10 +43,10 @@ ProfileSender::Sent ProfileSender::send(myQQuickView &view, PageScripts &scripts
 
     // The gun dialog: the slots' choices (kept again, except after a reset)
     // and their presets, from the macro slots the gun layers play.
-    const QStringList presets = NameLists::gunPresets(view, scripts);
+    const QStringList presets = NameLists::gunPresets(view);
     QVariantList chosen;
     QStringList names;
-    for (int index : NameLists::gunSlotPresets(view, scripts)) {
+    for (int index : NameLists::gunSlotPresets(view)) {
         chosen.append(index);
         names.append(presets.value(index));
     }

@@ -7,7 +7,6 @@
 #include <QPair>
 #include <QVariantList>
 
-class PageScripts;
 class myQQuickView;
 
 // Sends the current profile to the mouse and the system the way the page
@@ -33,5 +32,5 @@ public:
         bool gunPresets = true;                     // false: together too long, not sent
     };
 
-    static Sent send(myQQuickView &view, PageScripts &scripts, Occasion occasion);
+    static Sent send(myQQuickView &view, Occasion occasion);
 };

@@ -69,7 +69,7 @@ public:
         // The profile as the window shows it.
         const int profile = view.profiles().currentIndex();
         QString profileName;
-        for (const NameLists::Profile &p : NameLists::profiles(view, session.scripts()))
+        for (const NameLists::Profile &p : NameLists::profiles(view))
             if (p.number == profile)
                 profileName = p.name;
         const int rateHz = PanelValues::reportRateHertz(PanelValues::reportRate(view.ui_81H_GetReportRate()));
