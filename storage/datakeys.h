@@ -19,8 +19,9 @@ inline const QString kCursorSpeed = QStringLiteral("sensor/cursorSpeed_R8");
 inline const QString kDoubleClickSpeed = QStringLiteral("sensor/doubleClickSpeed_R8");
 inline const QString kScrollLines = QStringLiteral("sensor/verticalScrollLines_R8");
 
-// [XYSensitive] 0 and 1: the X and Y steps.
-inline QString xySensitivity(int axis) { return QStringLiteral("XYSensitive/") + QString::number(axis); }
+// [XYSensitive] 0 and 1: the X and Y steps (the page names the axis as it is stored).
+inline const QString kXyGroup = QStringLiteral("XYSensitive");
+inline QString xySensitivity(int axis) { return kXyGroup + u'/' + QString::number(axis); }
 
 // [color_R8]: the lighting page. type0 ... type2 are colour tables of 24
 // bytes (0: the DPI stages' colours).
@@ -52,6 +53,9 @@ inline QString selectGun(int slot) { return kSelectGunGroup + u'/' + QString::nu
 inline const QString kSelectGunKeyGroup = QStringLiteral("selectGunKey");
 inline QString gunKeyButton(int slot) { return kSelectGunKeyGroup + u'/' + QString::number(slot); }
 inline QString gunKeyType(int slot) { return kSelectGunKeyGroup + QStringLiteral("/type") + QString::number(slot); }
+
+// [gun]: the gun presets a profile names, searched when a preset is deleted.
+inline const QString kGunUseGroup = QStringLiteral("gun");
 
 // [userPicture] n: a stored picture of the mouse's display.
 inline QString userPicture(int index) { return QStringLiteral("userPicture/") + QString::number(index); }

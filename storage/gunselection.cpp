@@ -1,4 +1,5 @@
 #include "gunselection.h"
+#include "datakeys.h"
 
 #include "buttonentry.h"
 #include "profileset.h"
@@ -12,17 +13,17 @@ namespace {
 
 QString selectKey(int slot)
 {
-    return QStringLiteral("selectGun/") + QString::number(slot);
+    return ProfileKeys::selectGun(slot);
 }
 
 QString buttonKey(int slot)
 {
-    return QStringLiteral("selectGunKey/") + QString::number(slot);
+    return ProfileKeys::gunKeyButton(slot);
 }
 
 QString typeKey(int slot)
 {
-    return QStringLiteral("selectGunKey/type") + QString::number(slot);
+    return ProfileKeys::gunKeyType(slot);
 }
 
 } // namespace
@@ -100,8 +101,7 @@ void GunSelection::relinkGunKey(QSettings &profile, int button)
 {
     if (button < 0 || button >= ButtonEntry::kMouseButtons)
         return;
-    const QString entryName = QString::number(button);
-    const QVariantList normal = listValue(profile.value(QStringLiteral("keydefine_R8/") + entryName));
+    const QVariantList normal = listValue(profile.value(ProfileKeys::keyEntry(0, button)));
     if (normal.size() != ButtonEntry::kSize || !ButtonRules::isGunKey(ButtonRules::cleanEntry(normal, {})))
         return;
     ButtonRules::GunButtons guns{};
@@ -109,9 +109,7 @@ void GunSelection::relinkGunKey(QSettings &profile, int button)
         guns[size_t(s)] = intValue(profile.value(buttonKey(s)), kNoButton);
     const auto next = ButtonRules::gunChain(guns, button);
     for (int layer = 0; layer <= kGunSlots; ++layer) {
-        const QString key = layer == 0 ? QStringLiteral("keydefine_R8/") + entryName
-                                       : QStringLiteral("keydefine_R8%1/%2").arg(layer + 1).arg(button);
-        profile.setValue(key, ButtonRules::toList(ButtonRules::gunKey(next[size_t(layer)])));
+        profile.setValue(ProfileKeys::keyEntry(layer, button), ButtonRules::toList(ButtonRules::gunKey(next[size_t(layer)])));
     }
 }
 
@@ -121,7 +119,7 @@ QStringList GunSelection::isGunUse(const QVariant &macroName) const
     const QString name = macroName.toString();
     for (int p = 0; p < kSearchedProfiles; ++p) {
         QSettings *profile = m_profiles.at(p);
-        profile->beginGroup(QStringLiteral("gun"));
+        profile->beginGroup(ProfileKeys::kGunUseGroup);
         for (const QString &key : profile->childKeys()) {
             if (profile->value(key).toString() == name)
                 out.append(key);

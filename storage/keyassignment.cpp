@@ -1,4 +1,5 @@
 #include "keyassignment.h"
+#include "datakeys.h"
 
 #include "buttonentry.h"
 #include "devicelink.h"
@@ -13,7 +14,7 @@ namespace {
 
 constexpr uchar kMainMatrix = 1;
 
-const QString kMouseMatrix = QStringLiteral("keydefine_R8");
+const QString &kMouseMatrix = ProfileKeys::kKeyMatrixGroups[0];
 const QString kKeyboardMatrix = QStringLiteral("keydefine");
 
 QString entryKey(const QString &prefix, int entry)
@@ -146,7 +147,7 @@ QVariantList KeyAssignment::ui_8EH_GetKeyOnOff()
 
 void KeyAssignment::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512)
 {
-    m_profiles.current()->setValue(QStringLiteral("userPicture/") + QString::number(index), src512.mid(0, kPictureBytes));
+    m_profiles.current()->setValue(ProfileKeys::userPicture(index), src512.mid(0, kPictureBytes));
     if (option == kPictureNotSent || !m_link.hid)
         return;
     uchar picture[kPictureBytes];
@@ -156,6 +157,6 @@ void KeyAssignment::ui_12H_SetUserPicture(uchar index, uchar option, const QVari
 
 QVariantList KeyAssignment::ui_92H_GetUserPicture(uchar index) const
 {
-    return intListValue(m_profiles.current()->value(QStringLiteral("userPicture/") + QString::number(index)),
+    return intListValue(m_profiles.current()->value(ProfileKeys::userPicture(index)),
                         kPictureBytes);
 }

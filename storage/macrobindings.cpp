@@ -1,4 +1,5 @@
 #include "macrobindings.h"
+#include "datakeys.h"
 
 #include "buttonentry.h"
 #include "macrobytes.h"
@@ -14,11 +15,11 @@
 
 namespace {
 
-const QString kMacroGroup = QStringLiteral("macro");
+const QString &kMacroGroup = ProfileKeys::kMacroGroup;
 
 QString buttonKey(int button)
 {
-    return QStringLiteral("keydefine_R8/") + QString::number(button);
+    return ProfileKeys::keyEntry(0, button);
 }
 
 bool isSlotNumber(uint slot)

@@ -1,4 +1,5 @@
 #include "nameregistry.h"
+#include "datakeys.h"
 
 #include "inifile.h"
 #include "namelist.h"
@@ -13,10 +14,10 @@ namespace {
 QString keyOf(uint type)
 {
     switch (type) {
-    case NameRegistry::Macro: return QStringLiteral("macro/macroName");
-    case NameRegistry::Gun: return QStringLiteral("gun/gunName");
-    case NameRegistry::Profile: return QStringLiteral("profile/profileName");
-    case NameRegistry::SelectGun: return QStringLiteral("gun/selectGun");
+    case NameRegistry::Macro: return RegistryKeys::kMacros;
+    case NameRegistry::Gun: return RegistryKeys::kGuns;
+    case NameRegistry::Profile: return RegistryKeys::kProfiles;
+    case NameRegistry::SelectGun: return RegistryKeys::kSelectGun;
     default: return {};
     }
 }

@@ -1,4 +1,5 @@
 #include "presetfiles.h"
+#include "datakeys.h"
 
 #include "filereplace.h"
 #include "inifile.h"
@@ -12,10 +13,10 @@
 
 namespace {
 
-const QString kIndex = QStringLiteral("config/index");
-const QString kTotal = QStringLiteral("config/total");
-const QString kRepeat = QStringLiteral("config/repeat");
-const QString kDid = QStringLiteral("config/did");
+const QString &kIndex = PresetKeys::kIndex;
+const QString &kTotal = PresetKeys::kTotal;
+const QString &kRepeat = PresetKeys::kRepeat;
+const QString &kDid = PresetKeys::kDid;
 
 bool sameFile(const QString &a, const QString &b)
 {

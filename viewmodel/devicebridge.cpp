@@ -2,6 +2,7 @@
 // copy first, the device link runs the command, outputs come back as QML values.
 
 #include "myqquickview.h"
+#include "storage/datakeys.h"
 
 #include "device/hid_thread.h"
 #include "storage/profileset.h"
@@ -29,7 +30,7 @@ bool myQQuickView::mouseIsCurrent() const
 void myQQuickView::ui_01H_SetReportRate(uchar rate)
 {
     if (mouseIsCurrent())
-        profile()->setValue(QStringLiteral("sensor/reportRate_R8"), int(rate));
+        profile()->setValue(ProfileKeys::kReportRate, int(rate));
     if (m_hid)
         m_hid->hid_01H_SetReportRate(rate);
 }
@@ -61,7 +62,7 @@ void myQQuickView::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty
 void myQQuickView::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color,
                                      uchar direction)
 {
-    profile()->setValue(QStringLiteral("color/ledType"),
+    profile()->setValue(ProfileKeys::kLedType,
                         QVariantList{int(effect), int(speed), int(light), int(color), int(direction)});
     if (m_hid)
         m_hid->hid_08H_SetLEDType(option, effect, speed, light, color, direction);
@@ -87,7 +88,7 @@ void myQQuickView::ui_13H_SetRecoveryData()
 
 void myQQuickView::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
 {
-    profile()->setValue(QStringLiteral("color/") + QString::number(index),
+    profile()->setValue(ProfileKeys::ledColour(index),
                         QVariantList{int(rValue), int(gValue), int(bValue)});
     if (m_hid)
         m_hid->hid_14H_SetColor(index, rValue, gValue, bValue);
@@ -103,7 +104,7 @@ QString myQQuickView::ui_80H_GetFWVersion()
 QVariant myQQuickView::ui_81H_GetReportRate()
 {
     if (mouseIsCurrent())
-        return byteValue(uchar(uintValue(profile()->value(QStringLiteral("sensor/reportRate_R8")), 0) & 0xFF));
+        return byteValue(uchar(uintValue(profile()->value(ProfileKeys::kReportRate), 0) & 0xFF));
     if (m_hid && m_hid->currentDeviceIndex() == 0)
         return byteValue(m_hid->hid_81H_GetReportRate().value_or(0));
     return byteValue(0);
@@ -129,7 +130,7 @@ QVariantList myQQuickView::ui_84H_GetButtonSensitivity()
 
 QVariantList myQQuickView::ui_88H_GetLEDType()
 {
-    return listValue(profile()->value(QStringLiteral("color/ledType")));
+    return listValue(profile()->value(ProfileKeys::kLedType));
 }
 
 QVariant myQQuickView::ui_89H_GetKeyboardMode()
@@ -139,5 +140,5 @@ QVariant myQQuickView::ui_89H_GetKeyboardMode()
 
 QVariantList myQQuickView::ui_94H_GetColor(uchar index)
 {
-    return listValue(profile()->value(QStringLiteral("color/") + QString::number(index)));
+    return listValue(profile()->value(ProfileKeys::ledColour(index)));
 }

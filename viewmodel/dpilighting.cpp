@@ -2,6 +2,7 @@
 // sent to the mouse, and the DPI values shared with the listener's balloon.
 
 #include "myqquickview.h"
+#include "storage/datakeys.h"
 
 #include "device/devicestate.h"
 #include "device/hid_thread.h"
@@ -40,7 +41,7 @@ QVariantList asUInts(const QVariantList &values)
 
 void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex)
 {
-    profile()->setValue(QStringLiteral("sensor/dpi_R8"), valueForIndex);
+    profile()->setValue(ProfileKeys::kDpiValues, valueForIndex);
     shareDpiValues(valueForIndex);
     uchar codes[Protocol::kDpiStages] = {};
     fillBytes(src8, codes, Protocol::kDpiStages);
@@ -50,19 +51,19 @@ void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantL
 
 void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex)
 {
-    profile()->setValue(QStringLiteral("sensor/dpi_Select"), valueForIndex);
+    profile()->setValue(ProfileKeys::kDpiSwitches, valueForIndex);
 }
 
 QVariantList myQQuickView::ui_91H_GetDPISet()
 {
-    const QVariantList values = listValue(profile()->value(QStringLiteral("sensor/dpi_R8")));
+    const QVariantList values = listValue(profile()->value(ProfileKeys::kDpiValues));
     shareDpiValues(values);
     return values;
 }
 
 QVariantList myQQuickView::ui_91H_GetDPISelect()
 {
-    return listValue(profile()->value(QStringLiteral("sensor/dpi_Select")));
+    return listValue(profile()->value(ProfileKeys::kDpiSwitches));
 }
 
 uchar myQQuickView::ui_91H_SyncDPI()
@@ -73,7 +74,7 @@ uchar myQQuickView::ui_91H_SyncDPI()
 
 void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 {
-    profile()->setValue(QStringLiteral("sensor/stage_R8"), int(dpiStage));
+    profile()->setValue(ProfileKeys::kDpiStage, int(dpiStage));
     if (m_hid)
         m_hid->hid_0BH_SetCurrentDPIStage(dpiStage);
 }
@@ -88,17 +89,17 @@ QVariant myQQuickView::ui_8BH_GetCurrentDPIStage()
 
 QVariant myQQuickView::getXYSensitive(QVariant index)
 {
-    return intValue(profile()->value(QStringLiteral("XYSensitive/") + index.toString()), 4);
+    return intValue(profile()->value(ProfileKeys::kXyGroup + u'/' + index.toString()), 4);
 }
 
 void myQQuickView::setXYSensitive(QVariant index, QVariant xyData)
 {
-    profile()->setValue(QStringLiteral("XYSensitive/") + index.toString(), xyData);
+    profile()->setValue(ProfileKeys::kXyGroup + u'/' + index.toString(), xyData);
 }
 
 void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
 {
-    profile()->setValue(QStringLiteral("color_R8/type") + QString::number(type), src24);
+    profile()->setValue(ProfileKeys::colourTable(type), src24);
     uchar buffer[kColourBytes] = {};
     fillBytes(src24, buffer, kColourBytes); // a longer list is cut at 24
     if (type == kPackedType)
@@ -110,19 +111,19 @@ void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
 
 QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type)
 {
-    return asUInts(listValue(profile()->value(QStringLiteral("color_R8/type") + QString::number(type))));
+    return asUInts(listValue(profile()->value(ProfileKeys::colourTable(type))));
 }
 
 void myQQuickView::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs)
 {
-    profile()->setValue(QStringLiteral("color_R8/ledEffect"), configs);
+    profile()->setValue(ProfileKeys::kLedEffect, configs);
     if (m_hid)
         m_hid->hid_0DH_SetRGBLedEffect(effect, option1, option2);
 }
 
 QVariantList myQQuickView::ui_8DH_GetRGBLedEffect()
 {
-    return asUInts(listValue(profile()->value(QStringLiteral("color_R8/ledEffect"))));
+    return asUInts(listValue(profile()->value(ProfileKeys::kLedEffect)));
 }
 
 QVariant myQQuickView::getSensorType()

@@ -3,6 +3,7 @@
 // screen; the three gun presets go to the mouse together.
 
 #include "myqquickview.h"
+#include "storage/datakeys.h"
 
 #include "model/buttonrules.h"
 #include "storage/buttonentry.h"
@@ -14,10 +15,8 @@
 
 namespace {
 
-const QString kMacroGroup = QStringLiteral("macro");
-// The normal key matrix and the three gun key matrices of a profile.
-const QString kMatrixGroups[] = {QStringLiteral("keydefine_R8"), QStringLiteral("keydefine_R82"),
-                                 QStringLiteral("keydefine_R83"), QStringLiteral("keydefine_R84")};
+const QString &kMacroGroup = ProfileKeys::kMacroGroup;
+const auto &kMatrixGroups = ProfileKeys::kKeyMatrixGroups;
 
 // Removes the bindings of `name` from one profile; the 0-based slots they held.
 QList<int> unbind(QSettings *profile, const QString &name)

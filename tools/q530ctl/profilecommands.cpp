@@ -1,6 +1,7 @@
 // profile: list, switch, export, import and reset, as the profile dialog does.
 
 #include "commandparts.h"
+#include "storage/datakeys.h"
 
 #include "ctlreport.h"
 #include "ctlsession.h"
@@ -45,8 +46,8 @@ QString notAProfile(const QString &file)
     const QStringList groups = profile.childGroups();
     bool buttons = false;
     for (int b = 0; b < kButtons && !buttons; ++b)
-        buttons = profile.value(QStringLiteral("keydefine_R8/") + QString::number(b)).toStringList().size() == 4;
-    if (!buttons && !groups.contains(QStringLiteral("sensor")))
+        buttons = profile.value(ProfileKeys::keyEntry(0, b)).toStringList().size() == 4;
+    if (!buttons && !groups.contains(ProfileKeys::kSensorGroup))
         return QStringLiteral("%1 is not a profile").arg(file);
     return {};
 }
