@@ -2,7 +2,7 @@
 
 #include "hookcodes.h"
 #include "keymaps.h"
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 
 using namespace HookCodes;
 

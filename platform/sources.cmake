@@ -1,7 +1,6 @@
 # The operating-system layer: one header per service, the system's source
 # file chosen here so nothing above this folder needs an #ifdef.
 target_sources(q530core PRIVATE
-    platform/callbackregistry.h platform/callbackregistry.cpp
     platform/datafolder.h platform/datafolder.cpp
     platform/dataseed.h platform/dataseed.cpp
     platform/deviceaccess.h

@@ -1,7 +1,7 @@
 #include "hostcallbacks.h"
 
 #include "copydatanotice.h"
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 #include "viewmodel/myqquickview.h"
 #include "widget.h"
 

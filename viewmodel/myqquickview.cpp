@@ -5,7 +5,7 @@
 #include "model/buttonmodel.h"
 #include "model/presetlistmodel.h"
 #include "model/profilelistmodel.h"
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 #include "platform/pointersettings.h"
 #include "platform/updater.h"
 #include "storage/filereplace.h"

@@ -3,7 +3,7 @@
 #include "hooks/evdevkeys.h"
 #include "hooks/hookcodes.h"
 #include "hooks/inputcapture.h"
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "hooks/hookcodes.h"
 #include "hooks/inputcapture.h"
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 
 #include <windows.h>
 

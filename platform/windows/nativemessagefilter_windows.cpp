@@ -1,6 +1,6 @@
 #include "platform/nativemessagefilter.h"
 
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>

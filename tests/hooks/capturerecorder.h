@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 
 #include <QStringList>
 

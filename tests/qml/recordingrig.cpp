@@ -3,7 +3,7 @@
 #include "../device/devicefixture.h"
 
 #include "device/devicestate.h"
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 #include "platform/hookguard.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"

@@ -4,7 +4,7 @@
 
 #include "shelltesting.h"
 
-#include "platform/callbackregistry.h"
+#include "hooks/callbackregistry.h"
 #include "shell/apptitle.h"
 #include "shell/copydatanotice.h"
 #include "shell/hostcallbacks.h"
