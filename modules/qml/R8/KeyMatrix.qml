@@ -13,8 +13,8 @@ Frame {
     // The name of the gun preset in gun slot 0 ... 2.
     property var gunPresetName: function (slot) { return "" }
 
-    // The buttons of the current profile; the model stores and sends. The
-    // window's view model lets it go before the page when it closes.
+    // The buttons of the current profile; the model stores and sends. A
+    // view model may go before the page (a test's), so the page copes with none.
     readonly property QtObject buttons: ui_View.buttons
     // Per gun slot: {gunKeyIndex: the button that carries it (-1 none), gunKeyType: its play mode}.
     readonly property var gunKeyData: buttons ? buttons.gunKeyData : []
