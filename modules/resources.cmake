@@ -5,6 +5,7 @@
 # module's types through `import ".."`.
 set(q530_pages
     main.qml
+    Dashboard.qml
     Theme.qml
     basic/BusyIndicator.qml
     basic/Environment.qml

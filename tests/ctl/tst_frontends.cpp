@@ -90,7 +90,7 @@ void FrontEndsTest::sameButtons()
     findItem(page, "dashboardLoader")->setProperty("active", true);
     QMetaObject::invokeMethod(page, "setProtectUI", Q_ARG(QVariant, 0));
     QTRY_VERIFY(page->property("mainPageShown").toBool());
-    QMetaObject::invokeMethod(page, "fillFromProfile");
+    QMetaObject::invokeMethod(page->property("dashboard").value<QObject *>(), "fillFromProfile");
 
     const QJsonArray buttons = QJsonDocument::fromJson(listed.out).object().value("buttons").toArray();
     QCOMPARE(buttons.size(), 8);
