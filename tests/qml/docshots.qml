@@ -8,7 +8,7 @@ import QtTest
 PageTestCase {
     name: "DocShots"
 
-    readonly property string docs: Qt.resolvedUrl("../../docs/").toString().replace("file://", "")
+    readonly property string docs: String(Qt.resolvedUrl("../../docs/")).replace("file://", "")
 
     function shot(page, file) {
         waitForRendering(page)
