@@ -591,9 +591,6 @@ Item {
         objectName: "protectUIItem"
         anchors.centerIn: parent
         z: 99
-        fontFamily: mainIten.fontFamily
-        fontSize: mainIten.fontNormalSize
-        fontColor: mainIten.fontColor
     }
 
     Timer {
@@ -980,7 +977,6 @@ Item {
                 x: 913
                 y: 604
                 visible: false
-                skinNo: mainIten.skin_No
                 text: mainIten.mainLang[26]
                 fontFamily: mainIten.fontFamily
                 fontSize: mainIten.fontNormalSize
@@ -994,7 +990,6 @@ Item {
                 x: 935
                 y: 5
                 visible: false
-                skinNo: mainIten.skin_No
                 onAskClicked: {
                     var open = !askMenu.visible
                     mainIten.focusControl()
