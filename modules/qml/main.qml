@@ -15,6 +15,7 @@ Item {
     id: mainIten
 
     property bool isScrollRateFocus: false
+    property bool colorPickerOpen: false
     property var mainLang: ["Axis Sensitivity", "x-Axis", "y-Axis", "DPI Setting", "Lighting",
         "Static", "Breath", "RGB", "Finger \nTapping", "Polling Rate",
         "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow", "Fast",
@@ -257,8 +258,7 @@ Item {
             keyMenuMain.visible = false
             mouseMain.selectKey = -1
         }
-        if (colorBar.visible)
-            colorBar.visible = false
+        colorPickerOpen = false
         if (askMenu.visible)
             askMenu.visible = false
     }
@@ -276,6 +276,7 @@ Item {
 
     function openColorBar(stage, color) {
         colorBar.open(color, [25, 61, 98, -17, 20, 58][stage])
+        colorPickerOpen = true
     }
 
     function openFactoryDialog() {
@@ -678,14 +679,8 @@ Item {
                     id: keyMatrixMain
                     objectName: "keyMatrixMain"
                     language: mainIten.language
-                    keyCodes: mainIten.keyCodes
                     selectKey: mainIten.keyMenuOpen ? mainIten.keyMenuMain.selectKey : -1
-                    gunPresetName: mainIten.gunPresetName
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
+                    presets: gunPresets
                     onClickFrame: mainIten.focusControl()
                     onKeyClicked: (index) => mainIten.openKeyMenu(index)
                     onKeyHovered: (index) => { if (!mainIten.keyMenuOpen) mouseMain.selectKey = index }
@@ -739,11 +734,6 @@ Item {
                     title: mainIten.mainLang[0]
                     xText: mainIten.mainLang[1]
                     yText: mainIten.mainLang[2]
-                    fontFamily: mainIten.fontFamily
-                    fontSize: mainIten.fontNormalSize
-                    fontColor: mainIten.fontColor
-                    skinNo: mainIten.skin_No
-                    animationSpeed: mainIten.animation_speed
                     onClickFrame: mainIten.focusControl()
                 }
             }
@@ -817,11 +807,6 @@ Item {
                             id: dpiSettingMain
                             objectName: "dpiSettingMain"
                             title: mainIten.mainLang[3]
-                            fontFamily: mainIten.fontFamily
-                            fontSize: mainIten.fontNormalSize
-                            fontColor: mainIten.fontColor
-                            skinNo: mainIten.skin_No
-                            animationSpeed: mainIten.animation_speed
                             onClickFrame: mainIten.focusControl()
                             onClickDpiSetting: mainIten.focusControl()
                             onDpiValueChange: mainIten.sendDpiTable()
@@ -843,11 +828,6 @@ Item {
                             objectName: "lightControlMain"
                             title: mainIten.mainLang[4]
                             labels: [mainIten.mainLang[5], mainIten.mainLang[6], mainIten.mainLang[7], mainIten.mainLang[8]]
-                            fontFamily: mainIten.fontFamily
-                            fontSize: mainIten.fontNormalSize
-                            fontColor: mainIten.fontColor
-                            skinNo: mainIten.skin_No
-                            animationSpeed: mainIten.animation_speed
                             onClickFrame: mainIten.focusControl()
                             onSetLED: (effect, option1, option2) => mainIten.sendLighting(effect, option1, option2)
                         }
@@ -857,11 +837,6 @@ Item {
                             objectName: "reprotRateMain"
                             title: mainIten.mainLang[9]
                             language: mainIten.language
-                            fontFamily: mainIten.fontFamily
-                            fontSize: mainIten.fontNormalSize
-                            fontColor: mainIten.fontColor
-                            skinNo: mainIten.skin_No
-                            animationSpeed: mainIten.animation_speed
                             onClickFrame: mainIten.focusControl()
                             // Also when init changes it: the mouse follows what is shown.
                             onReportValueChanged: ui_View.ui_01H_SetReportRate(reportValue)
@@ -873,11 +848,6 @@ Item {
                             title: mainIten.mainLang[10]
                             slowText: mainIten.mainLang[13]
                             fastText: mainIten.mainLang[14]
-                            fontFamily: mainIten.fontFamily
-                            fontSize: mainIten.fontNormalSize
-                            fontColor: mainIten.fontColor
-                            skinNo: mainIten.skin_No
-                            animationSpeed: mainIten.animation_speed
                             onClickFrame: mainIten.focusControl()
                             onMouseRateChange: (value) => ui_View.setCursorSpeed(value)
                         }
@@ -888,11 +858,6 @@ Item {
                             title: mainIten.mainLang[11]
                             slowText: mainIten.mainLang[13]
                             fastText: mainIten.mainLang[14]
-                            fontFamily: mainIten.fontFamily
-                            fontSize: mainIten.fontNormalSize
-                            fontColor: mainIten.fontColor
-                            skinNo: mainIten.skin_No
-                            animationSpeed: mainIten.animation_speed
                             onClickFrame: mainIten.focusControl()
                             onDoubleRateChange: (value) => ui_View.setDoubleClickSpeed(value)
                         }
@@ -903,11 +868,6 @@ Item {
                             title: mainIten.mainLang[12]
                             rowsText: mainIten.mainLang[15]
                             screenText: mainIten.mainLang[16]
-                            fontFamily: mainIten.fontFamily
-                            fontSize: mainIten.fontNormalSize
-                            fontColor: mainIten.fontColor
-                            skinNo: mainIten.skin_No
-                            animationSpeed: mainIten.animation_speed
                             onClickFrame: mainIten.focusControl()
                             onEditingChanged: mainIten.isScrollRateFocus = editing
                             onLinesChange: (n) => ui_View.setVerticalScrollLines(n)
@@ -964,9 +924,7 @@ Item {
                     id: colorBar
                     objectName: "colorBar"
                     y: 252 - panelRight.contentY
-                    skinNo: mainIten.skin_No
-                    fontFamily: mainIten.fontFamily
-                    fontColor: mainIten.fontColor
+                    visible: mainIten.colorPickerOpen
                     onColorPicked: (color) => dpiSettingMain.setColor(color)
                 }
             }
@@ -1004,12 +962,8 @@ Item {
                 objectName: "mouseMain"
                 anchors.fill: parent
                 visible: false
-                skinNo: mainIten.skin_No
                 topText: mainIten.mainLang[17]
                 sideText: mainIten.mainLang[18]
-                fontFamily: mainIten.fontFamily
-                fontSize: mainIten.fontNormalSize
-                fontColor: mainIten.fontColor
                 onViewButtonClicked: mainIten.focusControl()
             }
 
