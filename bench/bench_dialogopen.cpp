@@ -67,15 +67,18 @@ int main(int argc, char *argv[])
         return meta->enumerator(meta->indexOfEnumerator(enumName)).keyToValue(key);
     };
     const auto open = [dash, value](const char *which) {
-        return [dash, value, which](QObject *) { call(dash, "openDialog", value("Dialog", which)); };
+        return [dash, value, which](QObject *) {
+            QMetaObject::invokeMethod(dash, "openDialog", Q_ARG(int, value("Dialog", which)));
+        };
     };
+    const auto openMenu = [dash] { QMetaObject::invokeMethod(dash, "openKeyMenu", Q_ARG(int, 3)); };
     const std::vector<Dialog> dialogs{
         {"macroEditorMain", open("MacroDialog")},
         {"gunControlMain", open("GunDialog")},
         {"profileMain", [dash](QObject *) { call(dash, "toggleProfileDialog"); }},
-        {"keyMenuMain", [dash](QObject *) { call(dash, "openKeyMenu", 3); }},
-        {"singleKeyMain", [dash](QObject *) { call(dash, "openKeyMenu", 3); call(dash, "openSingleKeyDialog"); }},
-        {"macroKeyMain", [dash](QObject *) { call(dash, "openKeyMenu", 3); call(dash, "openMacroKeyDialog"); }},
+        {"keyMenuMain", [openMenu](QObject *) { openMenu(); }},
+        {"singleKeyMain", [dash, openMenu](QObject *) { openMenu(); call(dash, "openSingleKeyDialog"); }},
+        {"macroKeyMain", [dash, openMenu](QObject *) { openMenu(); call(dash, "openMacroKeyDialog"); }},
         {"factorysure", open("ResetDialog")},
     };
     const auto close = [dash, value](const char *) {

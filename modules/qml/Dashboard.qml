@@ -2,7 +2,7 @@ pragma ComponentBehavior: Bound
 import QtQuick
 import "R8/keypages.js" as KeyPages
 import "R8/actions.js" as Actions
-import "texts.js" as Texts
+import "R8/texts.js" as Texts
 
 // The page the user works on: every setting panel, the mouse in the middle
 // and the dialogs over a dimming mask. Which dialog and which small pop-up
@@ -471,9 +471,8 @@ Item {
             id: keyMatrixMain
             objectName: "keyMatrixMain"
             language: dash.language
-            keyCodes: keyCodes
+            presets: gunPresets
             selectKey: dash.keyMenuOpen ? dash.keyMenu.selectKey : -1
-            gunPresetName: dash.gunPresetName
             onClickFrame: dash.focusControl()
             onKeyClicked: (index) => dash.openKeyMenu(index)
             onKeyHovered: (index) => { if (!dash.keyMenuOpen) mouseMain.selectKey = index }
@@ -708,7 +707,6 @@ Item {
             y: 252 - panelRight.contentY
             visible: dash.popup === Dashboard.ColorPopup
             onColorPicked: (color) => dpiSettingMain.setColor(color)
-            onCloseRequested: dash.popup = Dashboard.NoPopup
         }
     }
 

@@ -17,7 +17,8 @@ Item {
     // initUI came before the dashboard existed; the dashboard finishes it.
     property bool initPending: false
 
-    // ---- called by the view model and the window controller
+    // ---- called by the view model and the window controller, which hand
+    // over their arguments as variants: these take untyped parameters.
 
     // The lock starts at once; filling the panels waits for the dashboard,
     // and the page is not shown before they are filled.
@@ -35,7 +36,7 @@ Item {
 
     // Locks the page for `interval` ms (0: until the next pass of the event
     // loop); a new lock replaces the running one.
-    function setProtectUI(interval: int) {
+    function setProtectUI(interval) {
         protectUIItem.setBusy(true)
         ui_View.setEnabled(false)
         tmrProtectUI.interval = interval
@@ -46,13 +47,13 @@ Item {
 
     // `time`: when the event happened, in the capture's milliseconds
     // (undefined when the caller has none).
-    function detectKeyboard(isDown: bool, usbCode: int, time) {
+    function detectKeyboard(isDown, usbCode, time) {
         if (dashboard)
             dashboard.detectKeyboard(isDown, usbCode, time)
     }
 
     // The capture reports buttons too; no part of the page records them.
-    function detectMouse(isDown: bool, vornCode: int, x: int, y: int, time) {
+    function detectMouse(isDown, vornCode, x, y, time) {
     }
 
     // The end of a lock. The first one also replaces the splash with the

@@ -100,7 +100,7 @@ void FrontEndsTest::sameButtons()
         QCOMPARE(text->property("text").toString(), buttons.at(b).toObject().value("function").toString());
     }
 
-    QMetaObject::invokeMethod(findItem(page, "keyMatrixMain"), "init", Q_ARG(QVariant, true));
+    QMetaObject::invokeMethod(findItem(page, "keyMatrixMain"), "init", Q_ARG(bool, true));
     const QJsonArray matrices = sent.mouse.value("keyMatrices").toArray();
     for (int m = 1; m <= 4; ++m)
         QCOMPARE(rig.keyMatrix(m), matrices.at(m - 1).toArray().toVariantList());

@@ -86,7 +86,7 @@ void RecordingRig::reset()
         macros.remove(name);
     m_view->updataNameList(0, {});
     callQml(editorItem, "init");
-    callQml(root()->findChild<QObject *>(QStringLiteral("keyMatrixMain")), "init", false);
+    QMetaObject::invokeMethod(root()->findChild<QObject *>(QStringLiteral("keyMatrixMain")), "init", Q_ARG(bool, false));
 }
 
 void RecordingRig::clickItem(QQuickItem *item) const
@@ -121,9 +121,9 @@ void RecordingRig::recordNewMacroOnButton(int button, bool recTime)
     callQml(editorItem, "newMacro");
     QCOMPARE(callQml(editorItem, "currentName").toString(), QStringLiteral("Macro_0"));
     QObject *dashboard = root()->property("dashboard").value<QObject *>();
-    callQml(dashboard, "openKeyMenu", button);
-    callQml(dashboard, "assignMacro", QStringLiteral("Macro_0"), 0);
-    callQml(dashboard, "closeKeyMenu");
+    QVERIFY(QMetaObject::invokeMethod(dashboard, "openKeyMenu", Q_ARG(int, button)));
+    QVERIFY(QMetaObject::invokeMethod(dashboard, "assignMacro", Q_ARG(QString, QStringLiteral("Macro_0")), Q_ARG(int, 0)));
+    QVERIFY(QMetaObject::invokeMethod(dashboard, "closeKeyMenu"));
     // As the user opens the editor and starts it: the launcher, then the record button.
     clickItem(root()->findChild<QQuickItem *>(QStringLiteral("macroEditorButton")));
     QTRY_VERIFY(editorItem->property("visible").toBool());
