@@ -391,6 +391,7 @@ Item {
         keyMenuMain.x = keyMatrixMain.getx(index)
         keyMenuMain.y = keyMatrixMain.gety(index)
         keyMenuMain.showControl()
+        keyMenuMain.visible = true
         mouseMain.selectKey = index
     }
 
@@ -1100,9 +1101,6 @@ Item {
                         gunKeyIndexes: keyMatrixMain.gunKeyIndexes
                         gunMenuNames: gunPresets.gunMenuNames
                         pageHeight: mainIten.height
-                        fontFamily: mainIten.fontFamily
-                        fontSize: mainIten.fontNormalSize
-                        fontColor: mainIten.fontColor
                         onCodeChosen: (code) => mainIten.assignCode(code)
                         onSingleKeyChosen: mainIten.openSingleKeyDialog()
                         onMacroChosen: mainIten.openMacroKeyDialog()
