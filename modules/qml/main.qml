@@ -1059,11 +1059,10 @@ Item {
                         macroEditorLang: mainIten.macroEditorLang
                         dragArea: mainIten
                         keyCodes: mainIten.keyCodes
-                        skinNo: mainIten.skin_No
-                        fontFamily: mainIten.fontFamily
-                        fontSize: mainIten.fontNormalSize
-                        fontColor: mainIten.fontColor
-                        onCloseEditor: mainMask.visible = false
+                        onCloseRequested: {
+                            visible = false
+                            mainMask.visible = false
+                        }
                     }
                 }
             }
@@ -1080,11 +1079,10 @@ Item {
                         macroEditorLang: mainIten.gunEditorLang
                         dragArea: mainIten
                         keyCodes: mainIten.keyCodes
-                        skinNo: mainIten.skin_No
-                        fontFamily: mainIten.fontFamily
-                        fontSize: mainIten.fontNormalSize
-                        fontColor: mainIten.fontColor
-                        onCloseEditor: mainMask.visible = false
+                        onCloseRequested: {
+                            visible = false
+                            mainMask.visible = false
+                        }
                     }
                 }
             }
@@ -1124,12 +1122,9 @@ Item {
                         profiles: profileList
                         profileNo: mainIten.profileNo
                         mainLang: mainIten.mainLang
-                        skinNo: mainIten.skin_No
-                        fontFamily: mainIten.fontFamily
-                        fontSize: mainIten.fontNormalSize
-                        fontColor: mainIten.fontColor
                         onChangeProfile: (tmpProfileNo) => mainIten.changeProfile(tmpProfileNo)
-                        onCloseUI: {
+                        onCloseRequested: {
+                            visible = false
                             mainMask.visible = false
                             mainIten.profileDialogClosed()
                         }
@@ -1149,12 +1144,8 @@ Item {
                         macroKeyLang: mainIten.macroKeyLang
                         dragArea: mainIten
                         keyCodes: mainIten.keyCodes
-                        skinNo: mainIten.skin_No
-                        fontFamily: mainIten.fontFamily
-                        fontSize: mainIten.fontNormalSize
-                        fontColor: mainIten.fontColor
                         onKeyAssigned: (usage) => mainIten.assignToSelected(0, 0, usage, 0)
-                        onCloseSure: mainIten.closeDialog(singleKeyMain)
+                        onCloseRequested: mainIten.closeDialog(singleKeyMain)
                     }
                 }
             }
@@ -1169,13 +1160,9 @@ Item {
                         objectName: "macroKeyMain"
                         macroKeyLang: mainIten.macroKeyLang
                         dragArea: mainIten
-                        skinNo: mainIten.skin_No
-                        fontFamily: mainIten.fontFamily
-                        fontSize: mainIten.fontNormalSize
-                        fontColor: mainIten.fontColor
                         onMacroChosen: (name, playMode) => mainIten.assignMacro(name, playMode)
                         onGunChosen: (gun, presetIndex, name, playMode) => mainIten.assignGun(gun, presetIndex, name, playMode)
-                        onCloseSure: mainIten.closeDialog(macroKeyMain)
+                        onCloseRequested: mainIten.closeDialog(macroKeyMain)
                     }
                 }
             }

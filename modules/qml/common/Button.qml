@@ -10,10 +10,10 @@ Item {
     property url hoverSource
     property url pressedSource
     property string text
-    property string fontFamily
-    property int fontSize: 12
+    property string fontFamily: Theme.fontFamily
+    property int fontSize: Theme.fontNormalSize
     property bool bold: false
-    property color textColor: "#ffffff"
+    property color textColor: Theme.fontColor
     // The flat look, used when no picture is given.
     property color color: "#4f1717"
     property color hoverColor: "#761212"
