@@ -6,6 +6,7 @@
 set(q530_pages
     main.qml
     Dashboard.qml
+    LazyLoader.qml
     Theme.qml
     basic/BusyIndicator.qml
     basic/Environment.qml

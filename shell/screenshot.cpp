@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QJSValue>
+#include <QMetaMethod>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -41,13 +42,8 @@ QJsonValue plain(const QVariant &value)
     return QJsonValue::fromVariant(value);
 }
 
+// A part of the page by its objectName.
 QObject *part(const QObject *root, const char *name)
-{
-    return root ? qvariant_cast<QObject *>(root->property(name)) : nullptr;
-}
-
-// The page's lists, which live while their dialogs are not made yet.
-QObject *list(const QObject *root, const char *name)
 {
     return root ? root->findChild<QObject *>(QLatin1String(name)) : nullptr;
 }
@@ -57,17 +53,36 @@ QJsonValue property(const QObject *item, const char *name)
     return item ? plain(item->property(name)) : QJsonValue();
 }
 
-// A page function that is not there gives null, without a warning.
-QJsonValue call(QObject *item, const char *function, const QVariant &argument = QVariant())
+// A page function by name, whatever types it declares; one that is not
+// there gives null, without a warning.
+QJsonValue call(QObject *item, const char *function, QVariant argument = QVariant())
 {
-    QVariant result;
-    const QByteArray signature = QByteArray(function) + (argument.isValid() ? "(QVariant)" : "()");
-    if (!item || item->metaObject()->indexOfMethod(signature.constData()) < 0)
+    if (!item)
         return QJsonValue();
-    const bool called = argument.isValid()
-        ? QMetaObject::invokeMethod(item, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, argument))
-        : QMetaObject::invokeMethod(item, function, Q_RETURN_ARG(QVariant, result));
-    return called ? plain(result) : QJsonValue();
+    const int arguments = argument.isValid() ? 1 : 0;
+    const QMetaObject *meta = item->metaObject();
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.name() != function || method.parameterCount() != arguments)
+            continue;
+        QGenericArgument passed;
+        if (arguments) {
+            const QMetaType type = method.parameterMetaType(0);
+            if (type != QMetaType::fromType<QVariant>() && !argument.convert(type))
+                return QJsonValue();
+            passed = type == QMetaType::fromType<QVariant>() ? QGenericArgument("QVariant", &argument)
+                                                            : QGenericArgument(type.name(), argument.constData());
+        }
+        const QMetaType returns = method.returnMetaType();
+        if (returns == QMetaType::fromType<void>())
+            return QJsonValue();
+        QVariant result(returns);
+        const bool called = returns == QMetaType::fromType<QVariant>()
+            ? method.invoke(item, QGenericReturnArgument("QVariant", &result), passed)
+            : method.invoke(item, QGenericReturnArgument(returns.name(), result.data()), passed);
+        return called ? plain(result) : QJsonValue();
+    }
+    return QJsonValue();
 }
 
 // One role of every row of a list model, as the panel lists it.
@@ -87,12 +102,13 @@ QJsonArray column(const QVariant &model, const QByteArray &role)
 // outside the process: the page's own values, not the profile's.
 QJsonObject shownValues(Widget &window)
 {
-    QObject *root = window.host()->rootObject();
+    QObject *page = window.host()->rootObject();
+    QObject *root = page ? qvariant_cast<QObject *>(page->property("dashboard")) : nullptr;
     QObject *keys = part(root, "keyMatrixMain");
     QObject *xy = part(root, "xySettingMain");
     QObject *dpi = part(root, "dpiSettingMain");
     QObject *light = part(root, "lightControlMain");
-    QObject *macros = list(root, "macroPresets");
+    QObject *macros = part(root, "macroPresets");
 
     QJsonArray gunLayers;
     for (int layer = 1; layer < 4; ++layer)
@@ -124,7 +140,7 @@ QJsonObject shownValues(Widget &window)
         {"gunLayers", gunLayers},
         {"buttonTexts", column(layerModels, "keyText")},
         {"gunKeys", property(keys, "gunKeyData")},
-        {"gunMenuNames", property(list(root, "gunPresets"), "gunMenuNames")},
+        {"gunMenuNames", property(part(root, "gunPresets"), "gunMenuNames")},
         {"xy", QJsonArray{property(xy, "xValue"), property(xy, "yValue")}},
         {"dpiValues", property(dpi, "dpiValues")},
         {"dpiSelected", property(dpi, "isSelect")},

@@ -25,7 +25,7 @@ Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
     m_host = new ViewHost(m_view, window);
     // The host's child: its pages go before the view model they call.
     m_view->setParent(m_host);
-    m_host->setSource(QUrl(QStringLiteral("qrc:modules/qml/main.qml")));
+    m_host->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
     QQmlContext *context = m_host->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
     context->setContextProperty(QStringLiteral("hid"), hid);

@@ -162,7 +162,7 @@ Item {
 
     // ---- dialogs
 
-    function loaderOf(which: int): Loader {
+    function loaderOf(which: int): LazyLoader {
         switch (which) {
         case Dashboard.MacroDialog: return macroEditorLoader
         case Dashboard.GunDialog: return gunControlLoader
@@ -764,7 +764,7 @@ Item {
 
     // The dialogs are made the first time they open and then stay; their
     // pictures are held only while they are shown.
-    Loader {
+    LazyLoader {
         id: macroEditorLoader
         objectName: "macroEditorMainLoader"
         active: false
@@ -782,7 +782,7 @@ Item {
         }
     }
 
-    Loader {
+    LazyLoader {
         id: gunControlLoader
         objectName: "gunControlMainLoader"
         active: false
@@ -800,7 +800,7 @@ Item {
         }
     }
 
-    Loader {
+    LazyLoader {
         id: keyMenuLoader
         objectName: "keyMenuMainLoader"
         active: false
@@ -818,13 +818,12 @@ Item {
                 onGunAssignChosen: (gun) => dash.openGunAssignDialog(gun)
                 onGunEnableChosen: (gun) => dash.enableGun(gun)
                 onGunDisableChosen: (gun) => dash.disableGun(gun)
-                onCloseRequested: dash.closeKeyMenu()
             }
         }
     }
 
     // Opens above the "Config" button at the bottom left.
-    Loader {
+    LazyLoader {
         id: profileLoader
         objectName: "profileMainLoader"
         active: false
@@ -844,7 +843,7 @@ Item {
         }
     }
 
-    Loader {
+    LazyLoader {
         id: singleKeyLoader
         objectName: "singleKeyMainLoader"
         active: false
@@ -861,7 +860,7 @@ Item {
         }
     }
 
-    Loader {
+    LazyLoader {
         id: macroKeyLoader
         objectName: "macroKeyMainLoader"
         active: false
@@ -878,7 +877,7 @@ Item {
         }
     }
 
-    Loader {
+    LazyLoader {
         id: resetLoader
         objectName: "factorysureLoader"
         active: false

@@ -1,4 +1,3 @@
-pragma ComponentBehavior: Bound
 import QtQuick
 
 // The window's page. The first frame shows only the splash and the busy
@@ -98,12 +97,13 @@ Item {
         anchors.fill: parent
         active: false
         visible: page.mainPageShown
-        sourceComponent: Component {
-            Dashboard {
-                onLockRequested: (interval) => page.setProtectUI(interval)
-            }
-        }
+        source: "Dashboard.qml"
         onLoaded: page.dashboardReady()
+    }
+
+    Connections {
+        target: page.dashboard
+        function onLockRequested(interval: int) { page.setProtectUI(interval) }
     }
 
     BusyIndicator {

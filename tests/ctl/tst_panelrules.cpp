@@ -288,17 +288,20 @@ void TestPanelRules::lightingCommands()
 // run against the stand-in, must send the rule's command and store the choice.
 void TestPanelRules::lightingValuesAsThePageSendsThem()
 {
-    QFile main(":/modules/qml/main.qml");
+    QFile main(":/modules/qml/Dashboard.qml");
     QVERIFY(main.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(main.readAll());
     const QRegularExpressionMatch found =
-        QRegularExpression(R"(function sendLighting\(effect, option1, option2\) \{.*?\n    \})",
+        QRegularExpression(R"(function sendLighting\(effect: int, option1: int, option2: int\) \{.*?\n    \})",
                            QRegularExpression::DotMatchesEverythingOption).match(text);
     QVERIFY2(found.hasMatch(), "the main page sends the lighting from sendLighting(effect, option1, option2)");
     QJSEngine js;
     QJSEngine::setObjectOwnership(&m_view, QJSEngine::CppOwnership);
     js.globalObject().setProperty("ui_View", js.newQObject(&m_view));
-    const QJSValue send = js.evaluate("(" + found.captured(0) + ")");
+    // Plain JavaScript knows no parameter types.
+    QString function = found.captured(0);
+    function.replace(QRegularExpression(R"(:\s*\w+(?=[,)]))"), QString());
+    const QJSValue send = js.evaluate("(" + function + ")");
     QVERIFY(send.isCallable());
 
     for (int effect = 1; effect <= LightingEffect::kEffects; ++effect) {

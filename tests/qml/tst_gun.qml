@@ -37,14 +37,14 @@ PageTestCase {
 
     // k actions, pressing and releasing A in turn: 2 bytes each, 4 around them.
     function keyActions(k) {
-        var list = []
+        var list = new Array()
         for (var i = 0; i < k; ++i)
             list.push({ type: i % 2 === 0 ? 1 : 2, info: "A" })
         return list
     }
 
     function keyBytes(k) {
-        var bytes = [0, 1]
+        var bytes = new Array(0, 1)
         for (var i = 0; i < k; ++i)
             bytes.push(i % 2 === 0 ? 0x0a : 0x8a, 0x04)
         return bytes.concat([0, 0])

@@ -12,7 +12,7 @@ PageTestCase {
     }
 
     function bytesOf(code) {
-        var bytes = []
+        var bytes = new Array()
         for (var i = 0; i < 8; i += 2)
             bytes.push(parseInt(code.substr(i, 2), 16))
         return bytes
@@ -35,7 +35,7 @@ PageTestCase {
             [[9, 39], "00042c11", "Minimize"], [[9, 40], "0000e307", "Show Desktop"], [[9, 41], "0000e315", "Run"],
             [[6, 14], "07000100", "DPI +"], [[6, 15], "07000200", "DPI -"], [[6, 16], "07000300", "DPI LOOP"],
         ]
-        return rows.map(function (r) { return { tag: r[2] + " " + r[1], path: r[0], code: r[1], text: r[2] } })
+        return Array.from(rows, (r) => ({ tag: r[2] + " " + r[1], path: r[0], code: r[1], text: r[2] }))
     }
 
     // Button 4: the normal layer and the gun layers on the mouse, the
@@ -133,15 +133,15 @@ PageTestCase {
         choose(openMenu(page, 6), [12, 46, 49])
         choose(openMenu(page, 6), [12, 47, 49])
         var gun = [8, 0, 1]
-        compare(mouseEntry(1, 6), gun.concat(2), "normal layer to slot 1")
-        compare(mouseEntry(3, 6), gun.concat(3), "slot 1 to slot 2")
-        compare(mouseEntry(4, 6), gun.concat(0), "slot 2 back to normal")
-        compare(mouseEntry(2, 6), gun.concat(0), "slot 0's layer is not on this button")
-        compare(mouseEntry(1, 5), gun.concat(1), "button 6 keeps slot 0")
-        compare(mouseEntry(2, 5), gun.concat(0))
+        compare(mouseEntry(1, 6), [...gun, 2], "normal layer to slot 1")
+        compare(mouseEntry(3, 6), [...gun, 3], "slot 1 to slot 2")
+        compare(mouseEntry(4, 6), [...gun, 0], "slot 2 back to normal")
+        compare(mouseEntry(2, 6), [...gun, 0], "slot 0's layer is not on this button")
+        compare(mouseEntry(1, 5), [...gun, 1], "button 6 keeps slot 0")
+        compare(mouseEntry(2, 5), [...gun, 0])
         compare(storedList("selectGunKey/1"), [6])
         compare(storedList("selectGunKey/2"), [6])
-        compare(storedList("keydefine_R83/6"), gun.concat(3))
+        compare(storedList("keydefine_R83/6"), [...gun, 3])
 
         // Slot 0 is on another button: nothing to offer for it here.
         var menu = openMenu(page, 6)
@@ -149,10 +149,10 @@ PageTestCase {
         verify(!item(menu, "keyMenuGunSub").visible)
         choose(menu, [46, 50])
 
-        compare(mouseEntry(1, 6), gun.concat(3), "normal layer now to slot 2")
-        compare(mouseEntry(4, 6), gun.concat(0))
-        compare(mouseEntry(3, 6), gun.concat(0))
-        compare(mouseEntry(2, 6), gun.concat(0))
+        compare(mouseEntry(1, 6), [...gun, 3], "normal layer now to slot 2")
+        compare(mouseEntry(4, 6), [...gun, 0])
+        compare(mouseEntry(3, 6), [...gun, 0])
+        compare(mouseEntry(2, 6), [...gun, 0])
         compare(storedList("selectGunKey/1"), [-1])
         // Each gun layer's left button plays its gun macro.
         for (var layer = 1; layer <= 3; ++layer)
