@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "device/devicestate.h"
+#include "startuptrace.h"
 #include "widget.h"
 
 #include <QQuickWindow>
@@ -20,8 +21,10 @@ void chooseRenderer()
 void runFirstDeviceCheck(Widget &window)
 {
     window.checkDevice();
+    StartupTrace::mark("device checked and link started");
     if (!deviceReady())
         return;
     window.showNormal();
+    StartupTrace::mark("window shown");
     window.startUI();
 }

@@ -1,5 +1,6 @@
 #include "viewhost.h"
 
+#include "startuptrace.h"
 
 #include "viewmodel/myqquickview.h"
 
@@ -23,6 +24,7 @@ ViewHost::ViewHost(myQQuickView *view, QWidget *parent)
         for (const QQmlError &error : errors())
             qWarning().noquote() << error.toString();
     });
+    StartupTrace::markFirstFrame(quickWindow());
     connect(view, &myQQuickView::rootCallRequested, this, &ViewHost::callRoot);
     connect(view, &myQQuickView::enabledRequested, this, &QWidget::setEnabled);
     view->setFileChooser([this](bool save, const QString &caption, const QString &filter, const QString &folder) {

@@ -7,6 +7,7 @@
 #include "storage/savelog.h"
 #include "ui_controler.h"
 #include "userevent.h"
+#include "shell/startuptrace.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 
@@ -37,6 +38,7 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     connect(view(), &myQQuickView::messageRequested, this, &Widget::showBalloon);
 
     buildTray();
+    StartupTrace::mark("tray made");
 
     // A change the mouse took but its file did not: said once for a file,
     // in a box that does not stop the window, and as the tray's message.
@@ -45,6 +47,7 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     // A native window from the start, so system notices reach a window that
     // has not been shown yet.
     winId();
+    StartupTrace::mark("native window made");
 }
 
 Widget::~Widget()
