@@ -8,7 +8,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-declarative-dev
-    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript qml6-module-qttest
+    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml qml6-module-qtqml-models
+    qml6-module-qtqml-workerscript qml6-module-qttest qt6-declarative-dev-tools
     libhidapi-dev libudev-dev
     xvfb xauth xdotool fonts-wqy-microhei
     clang libclang-rt-14-dev

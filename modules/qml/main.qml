@@ -1,7 +1,4 @@
 import QtQuick
-import "basic"
-import "common"
-import "R8"
 import "R8/keypages.js" as KeyPages
 import "R8/actions.js" as Actions
 
@@ -1190,74 +1187,17 @@ Item {
                 objectName: "factorysureLoader"
                 active: false
                 sourceComponent: Component {
-                    Image {
-                        id: factorysure
+                    FactoryDialog {
                         objectName: "factorysure"
                         visible: false
-                        // The picture is held only while the dialog is shown.
-                        source: visible ? mainIten.sourceSureBg : ""
-                        cache: false
-
-                        // The title bar drags the dialog, inside the page.
-                        MouseArea {
-                            width: parent.width
-                            height: 30
-                            drag.target: factorysure
-                            drag.minimumX: 0
-                            drag.maximumX: mainIten.width - factorysure.width
-                            drag.minimumY: 0
-                            drag.maximumY: mainIten.height - factorysure.height
-                        }
-                        Text {
-                            x: 12
-                            height: 30
-                            verticalAlignment: Text.AlignVCenter
-                            text: mainIten.mainLang[26]
-                            color: mainIten.fontColor
-                            font.family: mainIten.fontFamily
-                            font.pixelSize: mainIten.fontNormalSize
-                            font.bold: true
-                        }
-                        Text {
-                            x: 20
-                            y: 30
-                            width: parent.width - 40
-                            height: 90
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                            wrapMode: Text.WordWrap
-                            text: mainIten.mainLang[27]
-                            color: mainIten.fontColor
-                            font.family: mainIten.fontFamily
-                            font.pixelSize: mainIten.fontMiddleSize
-                            font.bold: true
-                        }
-                        Row {
-                            anchors.horizontalCenter: parent.horizontalCenter
-                            y: parent.height - 42
-                            spacing: 30
-
-                            Button {
-                                objectName: "factoryOk"
-                                width: 88
-                                height: 25
-                                text: mainIten.mainLang[28]
-                                fontFamily: mainIten.fontFamily
-                                fontSize: mainIten.fontNormalSize
-                                textColor: mainIten.fontColor
-                                onClicked: mainIten.factoryReset()
-                            }
-                            Button {
-                                objectName: "factoryCancel"
-                                width: 88
-                                height: 25
-                                text: mainIten.mainLang[29]
-                                fontFamily: mainIten.fontFamily
-                                fontSize: mainIten.fontNormalSize
-                                textColor: mainIten.fontColor
-                                onClicked: mainIten.closeFactoryDialog()
-                            }
-                        }
+                        background: mainIten.sourceSureBg
+                        title: mainIten.mainLang[26]
+                        question: mainIten.mainLang[27]
+                        okText: mainIten.mainLang[28]
+                        cancelText: mainIten.mainLang[29]
+                        dragArea: mainIten
+                        onAccepted: mainIten.factoryReset()
+                        onRejected: mainIten.closeFactoryDialog()
                     }
                 }
             }

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The colour picker of the DPI stages: six presets and a hue bar. A chosen
 // colour is handed out through colorPicked; the picker itself keeps nothing.

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "actions.js" as Actions
 
 // The pad of the cursor-offset dialog: a red 5 x 5 knob that a press puts

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The system's double-click speed, 0 (slow) to 10 (fast).
 RateDial {

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // DPI stages: six bars with their values, an on/off switch and a colour per
 // stage. The mouse keeps eight stages; the last two are fixed and off.

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // One DPI stage: a vertical bar from 200 (empty) to 8000 (full) in steps of
 // 100, a knob on the bar's top and the value under it. A click on the track

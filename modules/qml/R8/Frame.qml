@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A collapsible setting panel: a title bar and, below it, the panel's content,
 // which slides up under the bar when the bar is clicked.

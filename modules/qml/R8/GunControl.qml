@@ -1,5 +1,5 @@
 import QtQuick
-import "../common"
+import ".."
 import "keypages.js" as KeyPages
 import "actions.js" as Actions
 

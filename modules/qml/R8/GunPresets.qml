@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "keypages.js" as KeyPages
 import "actions.js" as Actions
 

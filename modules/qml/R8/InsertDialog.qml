@@ -1,5 +1,5 @@
 import QtQuick
-import "../common"
+import ".."
 
 // The frame of the gun dialog's small insert dialogs: a title bar, what the
 // dialog holds, and OK and Cancel at the bottom.

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // "Button Assignment": what each button of the mouse does. The rows and the
 // rules are ui_View.buttons (the four key matrices of the current profile and

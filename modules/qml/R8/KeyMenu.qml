@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The function menu beside a button of the key matrix. Coded items hand
 // their code to the page; the others open a sub-menu or ask for a dialog.

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // Lighting: one of four effects, each with a five-step level. The page keeps
 // its own numbers (effect 1 to 4, level 0 to 4); the main page translates

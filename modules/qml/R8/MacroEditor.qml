@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // "Macro Manager": the macros of the buttons, edited. The list and what its
 // changes send to the mouse are `presets` (MacroPresets), which outlives the

@@ -1,5 +1,5 @@
 import QtQuick
-import "../common"
+import ".."
 
 // "Macro Key": a macro (or, in gun mode, a gun preset) for the selected
 // button, with the way it plays.

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "actions.js" as Actions
 
 // The macros of the buttons, for the whole run: a saved macro goes again to

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The mouse in the middle of the page, from above or from the side, with one
 // overlay per button: lit for the selected button, faint for the others.

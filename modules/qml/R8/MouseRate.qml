@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The system's pointer speed, 0 to 10.
 RateDial {

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 import "actions.js" as Actions
 
 // A list of named action sequences kept in the name registry, which the

@@ -1,5 +1,5 @@
 import QtQuick
-import "../common"
+import ".."
 
 // "Config": the user's profiles. The list is `profiles` (a ProfileList),
 // which outlives the dialog; choosing an entry switches the page to it, and

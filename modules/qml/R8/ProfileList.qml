@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The user's profiles for the whole run: its list model holds the list and
 // its rules. The profile dialog, made when it is first opened, shows and

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A half dial from 0 (slow, left) to 10 (fast, right) for the system's
 // pointer and double-click speeds. The needle follows the pointer while the

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // Polling rate: a picture in four quadrants, one per rate. The value is the
 // report interval in ms: 1 (1000 Hz), 2, 4 or 8 (125 Hz).

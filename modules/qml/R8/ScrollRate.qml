@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // Wheel scroll amount: a number of lines (1 to 100) or one screen per notch,
 // which the system takes as 1000 lines.

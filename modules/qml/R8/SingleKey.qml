@@ -1,5 +1,5 @@
 import QtQuick
-import "../common"
+import ".."
 
 // "Key": the next key pressed on the keyboard becomes the button's function.
 Image {

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A slider that snaps to a few steps: one track picture per step and a knob
 // on the step's centre. A click reports a step that changed; a drag reports

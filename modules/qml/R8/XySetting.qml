@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // X/Y sensitivity: two ten-step sliders. The profile keeps the steps 0 to 9,
 // the mouse gets (step + 1) * 20.

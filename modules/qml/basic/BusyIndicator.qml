@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // Shown while the page is locked for device work: a slowly pulsing text.
 Item {

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The page background: the whole window is this picture; the panels sit on it.
 Image {

@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // The names of keys, mouse buttons and button functions, from the program's
 // one table (ui_View.buttons.keyCodes). Key names are the ones macro files

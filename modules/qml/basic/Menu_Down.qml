@@ -1,4 +1,4 @@
-import "../common"
+import ".."
 import QtQuick
 
 // The factory-reset button at the bottom right.

@@ -1,4 +1,4 @@
-import "../common"
+import ".."
 import QtQuick
 
 // The title-bar buttons at the top right: help, minimise, close to the tray.

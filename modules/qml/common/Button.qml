@@ -1,4 +1,5 @@
 import QtQuick
+import ".."
 
 // A push button drawn from pictures (normal, hover, pressed) or, without
 // pictures, as a flat rectangle; the label is drawn over it.

@@ -1,0 +1,33 @@
+.pragma library
+
+// The places of the texts in the language tables, by name. The tables are
+// lists (a language file numbers its lines), so a page picks a text as
+// `mainLang[Texts.Main.reset]` rather than by a bare number.
+
+var Main = {
+    axisSensitivity: 0, xAxis: 1, yAxis: 2, dpiSetting: 3, lighting: 4,
+    lightStatic: 5, lightBreath: 6, lightRgb: 7, fingerTapping: 8, pollingRate: 9,
+    mouseSpeed: 10, doubleClickSpeed: 11, scrollSpeed: 12, slow: 13, fast: 14,
+    rows: 15, oneScreen: 16, topView: 17, sideView: 18, config: 19,
+    newProfile: 20, deleteProfile: 21, edit: 22, copy: 23, load: 24,
+    save: 25, reset: 26, resetQuestion: 27, ok: 28, cancel: 29
+}
+
+// The macro editor's table; the gun dialog's starts with the same seventeen.
+var Editor = {
+    title: 0, list: 1, sequence: 2, options: 3, startRecord: 4,
+    stopRecord: 5, recTime: 6, loopsTimer: 7, newPreset: 8, deletePreset: 9,
+    ok: 10, cancel: 11, deleteAction: 12, insertLeft: 13, insertMiddle: 14,
+    insertRight: 15, insertDelay: 16
+}
+
+var Gun = {
+    insertKey: 17, insertMouse: 18, insertCursor: 19, insertKeyTitle: 20,
+    keyPrompt: 21, insertDelayTitle: 22, delayPrompt: 23, cursorTitle: 24, xAxis: 25,
+    yAxis: 26, insertMouseTitle: 27, leftButton: 28, rightButton: 29, middleButton: 30
+}
+
+var MacroKey = {
+    title: 0, choose: 1, playOnce: 2, playUntilPressed: 3, playWhileHeld: 4,
+    ok: 5, cancel: 6, keyTitle: 7, keyPrompt: 8
+}
