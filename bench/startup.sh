@@ -324,17 +324,21 @@ echo "  idle CPU 0.0 % over ${idle_cpu_s} s: $(goal "$idle_cpu" 0) ($idle_cpu %)
 
 if [ "$trace" = 1 ] && [ -s "$work/trace" ] && [ -s "$work/trace-outside" ]; then
     echo
-    echo "Breakdown of one traced q530 run: phases in order, ms since exec (+ since the phase before) and"
-    echo "RssAnon MB (+ since the phase before); the floor ($floor, medians) maps at ${m[$floor,9]} ms"
-    echo "with ${m[$floor,anonmb]} MB private after 5 s; the goals allow $(awk -v a="${m[$floor,9]}" -v b="${m[$floor,10]}" \
+    echo "Breakdown of one traced q530 run: phases in order, ms since exec (+ since the phase before),"
+    echo "CPU ms the marking thread used since its mark before, and RssAnon MB (+ since the phase before);"
+    echo "the floor ($floor, medians) maps at ${m[$floor,9]} ms with ${m[$floor,anonmb]} MB private after 5 s;" \
+        "the goals allow $(awk -v a="${m[$floor,9]}" -v b="${m[$floor,10]}" \
         'BEGIN { if (a == "n/a" || b == "n/a") print "n/a"; else printf "%.1f ms and %.1f MB", 1.5 * a, 1.5 * b / 1024 }')."
     # The program's own clocks: its first wall time anchors it to the exec,
     # the monotonic clock times the steps; the outside times are wall times.
+    # Lines: wall_us mono_us anon_kb thread_cpu_us tid phase...
     awk 'NR == FNR { exec_us = $1; mapped = $2; seen = $3; next }
-         FNR == 1 { wall0 = $1; mono0 = $2 }
+         FNR == 1 { wall0 = $1; mono0 = $2; gui = $5 }
          {
-             name = $4; for (i = 5; i <= NF; ++i) name = name " " $i
+             name = $6; for (i = 7; i <= NF; ++i) name = name " " $i
+             if ($5 != gui) name = name " [other thread]"
              n += 1; at[n] = (wall0 - exec_us + $2 - mono0) / 1000; kb[n] = $3; what[n] = name
+             cpu[n] = ($4 - (($5 in lastcpu) ? lastcpu[$5] : 0)) / 1000; lastcpu[$5] = $4
          }
          END {
              if (mapped != "n/a") { n += 1; at[n] = (mapped - exec_us) / 1000; kb[n] = -1; what[n] = "window mapped (seen from outside)" }
@@ -343,16 +347,17 @@ if [ "$trace" = 1 ] && [ -s "$work/trace" ] && [ -s "$work/trace-outside" ]; the
                  for (j = i; j > 1 && at[j - 1] > at[j]; --j) {
                      t = at[j]; at[j] = at[j - 1]; at[j - 1] = t
                      t = kb[j]; kb[j] = kb[j - 1]; kb[j - 1] = t
+                     t = cpu[j]; cpu[j] = cpu[j - 1]; cpu[j - 1] = t
                      t = what[j]; what[j] = what[j - 1]; what[j - 1] = t
                  }
-             printf "  %-46s %8s %8s %8s %7s\n", "phase", "ms", "+ms", "MB", "+MB"
-             printf "  %-46s %8.1f %8s %8s %7s\n", "exec", 0, "", "", ""
+             printf "  %-56s %8s %7s %7s %7s %6s\n", "phase", "ms", "+ms", "CPU ms", "MB", "+MB"
+             printf "  %-56s %8.1f\n", "exec", 0
              last_at = 0; last_kb = 0
              for (i = 1; i <= n; ++i) {
                  if (kb[i] < 0) {
-                     printf "  %-46s %8.1f %8.1f %8s %7s\n", what[i], at[i], at[i] - last_at, "", ""
+                     printf "  %-56s %8.1f %7.1f\n", what[i], at[i], at[i] - last_at
                  } else {
-                     printf "  %-46s %8.1f %8.1f %8.1f %7.1f\n", what[i], at[i], at[i] - last_at, kb[i] / 1024, (kb[i] - last_kb) / 1024
+                     printf "  %-56s %8.1f %7.1f %7.1f %7.1f %6.1f\n", what[i], at[i], at[i] - last_at, cpu[i], kb[i] / 1024, (kb[i] - last_kb) / 1024
                      last_kb = kb[i]
                  }
                  last_at = at[i]

@@ -22,8 +22,10 @@ void runFirstDeviceCheck(Widget &window)
 {
     window.checkDevice();
     StartupTrace::mark("device checked and link started");
-    if (!deviceReady())
+    if (!deviceReady()) {
+        window.showTray();
         return;
+    }
     window.showNormal();
     StartupTrace::mark("window shown");
     window.startUI();

@@ -1,12 +1,14 @@
 #include "startuptrace.h"
 
-#include <QQuickWindow>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,22 +54,18 @@ void StartupTrace::mark(const char *phase)
         return;
     const long long wall = microseconds(CLOCK_REALTIME);
     const long long mono = microseconds(CLOCK_MONOTONIC);
+    const long long cpu = microseconds(CLOCK_THREAD_CPUTIME_ID);
     const long kb = rssAnonKb();
     if (FILE *out = std::fopen(file, "a")) {
-        std::fprintf(out, "%lld %lld %ld %s\n", wall, mono, kb, phase);
+        std::fprintf(out, "%lld %lld %ld %lld %ld %s\n", wall, mono, kb, cpu, long(syscall(SYS_gettid)), phase);
         std::fclose(out);
     }
 }
 
-void StartupTrace::markFirstFrame(QQuickWindow *window)
+void StartupTrace::markFirstFrame()
 {
-    if (Q_LIKELY(!traceFile()) || !window)
+    if (Q_LIKELY(!traceFile()))
         return;
-    auto *connection = new QMetaObject::Connection;
-    *connection = QObject::connect(window, &QQuickWindow::afterRendering, window, [connection] {
-        QObject::disconnect(*connection);
-        delete connection;
-        mark("first frame rendered");
-        QTimer::singleShot(5000, [] { mark("5 s after the first frame"); });
-    }, Qt::DirectConnection);
+    mark("first frame painted");
+    QTimer::singleShot(5000, [] { mark("5 s after the first frame"); });
 }

@@ -24,7 +24,6 @@ ViewHost::ViewHost(myQQuickView *view, QWidget *parent)
         for (const QQmlError &error : errors())
             qWarning().noquote() << error.toString();
     });
-    StartupTrace::markFirstFrame(quickWindow());
     connect(view, &myQQuickView::rootCallRequested, this, &ViewHost::callRoot);
     connect(view, &myQQuickView::enabledRequested, this, &QWidget::setEnabled);
     view->setFileChooser([this](bool save, const QString &caption, const QString &filter, const QString &folder) {
@@ -55,6 +54,16 @@ ViewHost::~ViewHost()
     m_view->setFileChooser({});
     m_view->setMessageBox({});
     m_view->setShownQuery({});
+}
+
+void ViewHost::paintEvent(QPaintEvent *event)
+{
+    QQuickWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    StartupTrace::markFirstFrame();
+    QMetaObject::invokeMethod(this, &ViewHost::firstFramePainted, Qt::QueuedConnection);
 }
 
 void ViewHost::focusInEvent(QFocusEvent *event)
