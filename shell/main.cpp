@@ -55,6 +55,7 @@ int main(int argc, char *argv[])
     // temporary data copy go with it.
     QuitSignals::quitEventLoop();
     StartupTrace::mark("single instance checked");
+    const StartupWarmUp warmUp;
 
     // Every data path is "./modules/..." in the data folder, which the
     // operating-system layer chooses from the program's own folder. It lives

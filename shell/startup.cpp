@@ -4,8 +4,26 @@
 #include "startuptrace.h"
 #include "widget.h"
 
+#include <QFontDatabase>
+#include <QImageReader>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+
+StartupWarmUp::StartupWarmUp()
+    : m_thread([] {
+        // Both are guarded by Qt's own locks; the GUI thread waits there for
+        // what is not ready yet rather than doing it a second time.
+        QFontDatabase::families();
+        QImageReader::supportedImageFormats();
+        StartupTrace::mark("fonts and picture formats ready (on their own thread)");
+    })
+{
+}
+
+StartupWarmUp::~StartupWarmUp()
+{
+    m_thread.join();
+}
 
 void chooseRenderer()
 {
