@@ -59,31 +59,31 @@ int main(int argc, char *argv[])
         host.grabFramebuffer();
         return double(t.nsecsElapsed()) / 1e6;
     };
-    const auto loader = [root](const char *name) {
-        return root->findChild<QObject *>(QLatin1String(name) + QLatin1String("Loader"));
+    // The page's state names its dialogs; the bench opens them as the page's
+    // buttons do and closes them by that state.
+    QObject *dash = root->property("dashboard").value<QObject *>();
+    const auto value = [dash](const char *enumName, const char *key) {
+        const QMetaObject *meta = dash->metaObject();
+        return meta->enumerator(meta->indexOfEnumerator(enumName)).keyToValue(key);
     };
-    const auto launch = [loader](const char *name) {
-        return [loader, name](QObject *root) {
-            if (QObject *l = loader(name))
-                call(root, "openLoaded", QVariant::fromValue(l));
-            else // a page that makes its dialogs with itself
-                call(root, "openDialog", root->property(name));
+    const auto open = [dash, value](const char *which) {
+        return [dash, value, which](QObject *) {
+            QMetaObject::invokeMethod(dash, "openDialog", Q_ARG(int, value("Dialog", which)));
         };
     };
+    const auto openMenu = [dash] { QMetaObject::invokeMethod(dash, "openKeyMenu", Q_ARG(int, 3)); };
     const std::vector<Dialog> dialogs{
-        {"macroEditorMain", launch("macroEditorMain")},
-        {"gunControlMain", launch("gunControlMain")},
-        {"profileMain", [](QObject *root) { call(root, "toggleProfileDialog"); }},
-        {"keyMenuMain", [](QObject *root) { call(root, "openKeyMenu", 3); }},
-        {"singleKeyMain", [](QObject *root) { call(root, "openKeyMenu", 3); call(root, "openSingleKeyDialog"); }},
-        {"macroKeyMain", [](QObject *root) { call(root, "openKeyMenu", 3); call(root, "openMacroKeyDialog"); }},
-        {"factorysure", [](QObject *root) { call(root, "openFactoryDialog"); }},
+        {"macroEditorMain", open("MacroDialog")},
+        {"gunControlMain", open("GunDialog")},
+        {"profileMain", [dash](QObject *) { call(dash, "toggleProfileDialog"); }},
+        {"keyMenuMain", [openMenu](QObject *) { openMenu(); }},
+        {"singleKeyMain", [dash, openMenu](QObject *) { openMenu(); call(dash, "openSingleKeyDialog"); }},
+        {"macroKeyMain", [dash, openMenu](QObject *) { openMenu(); call(dash, "openMacroKeyDialog"); }},
+        {"factorysure", open("ResetDialog")},
     };
-    const auto close = [root](const char *name) {
-        if (QObject *item = root->property(name).value<QObject *>())
-            item->setProperty("visible", false);
-        if (QObject *mask = root->property("mainMask").value<QObject *>())
-            mask->setProperty("visible", false);
+    const auto close = [dash, value](const char *) {
+        dash->setProperty("dialog", value("Dialog", "NoDialog"));
+        dash->setProperty("popup", value("Popup", "NoPopup"));
     };
 
     std::vector<double> idle;

@@ -5,6 +5,7 @@
 # module's types through `import ".."`.
 set(q530_pages
     main.qml
+    Dashboard.qml
     Theme.qml
     basic/BusyIndicator.qml
     basic/Environment.qml
@@ -42,7 +43,7 @@ set(q530_pages
     R8/XySetting.qml
     R8/actions.js
     R8/keypages.js
-    texts.js
+    R8/texts.js
 )
 set(_q530_page_files "")
 foreach(page IN LISTS q530_pages)

@@ -2,7 +2,9 @@
 # Installs what the build, the tests and the simulated run need on Debian 12
 # (the install test validates the desktop files and runs the program as a
 # user it creates: desktop-file-utils, appstream, passwd, util-linux; the
-# recording test holds keys on an X server of its own: xvfb, xdotool).
+# recording test holds keys on an X server of its own: xvfb, xdotool; the
+# pages are checked by qmllint, which needs the QML modules' type files and
+# python3 for its report).
 set -euo pipefail
 
 packages=(
@@ -13,7 +15,7 @@ packages=(
     libhidapi-dev libudev-dev
     xvfb xauth xdotool fonts-wqy-microhei
     clang libclang-rt-14-dev
-    desktop-file-utils appstream passwd util-linux
+    desktop-file-utils appstream passwd util-linux python3
 )
 
 missing=()

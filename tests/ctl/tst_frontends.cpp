@@ -90,7 +90,7 @@ void FrontEndsTest::sameButtons()
     findItem(page, "dashboardLoader")->setProperty("active", true);
     QMetaObject::invokeMethod(page, "setProtectUI", Q_ARG(QVariant, 0));
     QTRY_VERIFY(page->property("mainPageShown").toBool());
-    QMetaObject::invokeMethod(page, "fillFromProfile");
+    QMetaObject::invokeMethod(page->property("dashboard").value<QObject *>(), "fillFromProfile");
 
     const QJsonArray buttons = QJsonDocument::fromJson(listed.out).object().value("buttons").toArray();
     QCOMPARE(buttons.size(), 8);
@@ -100,7 +100,7 @@ void FrontEndsTest::sameButtons()
         QCOMPARE(text->property("text").toString(), buttons.at(b).toObject().value("function").toString());
     }
 
-    QMetaObject::invokeMethod(findItem(page, "keyMatrixMain"), "init", Q_ARG(QVariant, true));
+    QMetaObject::invokeMethod(findItem(page, "keyMatrixMain"), "init", Q_ARG(bool, true));
     const QJsonArray matrices = sent.mouse.value("keyMatrices").toArray();
     for (int m = 1; m <= 4; ++m)
         QCOMPARE(rig.keyMatrix(m), matrices.at(m - 1).toArray().toVariantList());

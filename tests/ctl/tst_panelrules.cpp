@@ -204,7 +204,7 @@ void TestPanelRules::dpiPanelAsThePageShowsIt()
 
     QObject *page = load("DpiSetting.qml");
     QVERIFY(page);
-    QMetaObject::invokeMethod(page, "init", Q_ARG(QVariant, true));
+    QMetaObject::invokeMethod(page, "init", Q_ARG(bool, true));
     const DpiStages::Panel panel = DpiStages::fromStored(values, switches, colours);
 
     auto pageList = [page](const char *function) {
@@ -246,7 +246,7 @@ void TestPanelRules::lightingAsThePageShowsIt()
     QObject *page = load("LightControl.qml");
     QVERIFY(page);
     QSignalSpy sent(page, SIGNAL(setLED(int, int, int)));
-    QMetaObject::invokeMethod(page, "init", Q_ARG(QVariant, true));
+    QMetaObject::invokeMethod(page, "init", Q_ARG(bool, true));
     QCOMPARE(sent.size(), 1);
 
     const LightingEffect::Panel panel = LightingEffect::fromStored(stored);
@@ -344,7 +344,7 @@ void TestPanelRules::stepPanelsAsThePagesSendThem()
 
     QObject *panel = load(page);
     QVERIFY(panel);
-    QMetaObject::invokeMethod(panel, "init", Q_ARG(QVariant, true));
+    QMetaObject::invokeMethod(panel, "init", Q_ARG(bool, true));
     const QVariantList sent = m_view.last(key);
     QVERIFY(!sent.isEmpty());
     if (key == "xy") {

@@ -22,7 +22,7 @@ TestCase {
     // A fresh page filled from the current profile as start-up fills it.
     function openFilledPage() {
         var page = openPage()
-        page.fillFromProfile()
+        page.dashboard.fillFromProfile()
         return page
     }
 

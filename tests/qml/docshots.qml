@@ -8,7 +8,7 @@ import QtTest
 PageTestCase {
     name: "DocShots"
 
-    readonly property string docs: Qt.resolvedUrl("../../docs/").toString().replace("file://", "")
+    readonly property string docs: String(Qt.resolvedUrl("../../docs/")).replace("file://", "")
 
     function shot(page, file) {
         waitForRendering(page)
@@ -76,7 +76,7 @@ PageTestCase {
     function test_4_profileDialog() {
         var page = englishPage()
         ui_View.updataNameList(2, ["PUBG0", "Standard1", "Office2", "Racing3"])
-        page.fillFromProfile()
+        page.dashboard.fillFromProfile()
         mouseClick(item(page, "profileBtn"))
         var dialog = item(page, "profileMain")
         var rowItem = row(dialog, "profileRow3")
@@ -92,7 +92,7 @@ PageTestCase {
     function test_5_gunDialog() {
         var page = englishPage()
         testRig.restoreGunPresets()
-        page.fillFromProfile()
+        page.dashboard.fillFromProfile()
         var gun = item(page, "gunControlMain")
         mouseClick(item(page, "gunControlButton"))
         row(gun, "macroRow2")

@@ -86,7 +86,14 @@ void RecordingRig::reset()
         macros.remove(name);
     m_view->updataNameList(0, {});
     callQml(editorItem, "init");
-    callQml(root()->property("keyMatrixMain").value<QObject *>(), "init", false);
+    QMetaObject::invokeMethod(root()->findChild<QObject *>(QStringLiteral("keyMatrixMain")), "init", Q_ARG(bool, false));
+}
+
+void RecordingRig::clickItem(QQuickItem *item) const
+{
+    QVERIFY(item);
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, centre.toPoint());
 }
 
 QWindow *RecordingRig::window() const
@@ -101,9 +108,11 @@ QObject *RecordingRig::root() const
 
 QObject *RecordingRig::editor() const
 {
-    if (QObject *loader = root()->findChild<QObject *>(QStringLiteral("macroEditorMainLoader")))
-        loader->setProperty("active", true);
-    return root()->property("macroEditorMain").value<QObject *>();
+    QObject *loader = root()->findChild<QObject *>(QStringLiteral("macroEditorMainLoader"));
+    if (!loader)
+        return nullptr;
+    loader->setProperty("active", true);
+    return loader->property("item").value<QObject *>();
 }
 
 void RecordingRig::recordNewMacroOnButton(int button, bool recTime)
@@ -111,16 +120,15 @@ void RecordingRig::recordNewMacroOnButton(int button, bool recTime)
     QObject *editorItem = editor();
     callQml(editorItem, "newMacro");
     QCOMPARE(callQml(editorItem, "currentName").toString(), QStringLiteral("Macro_0"));
-    callQml(root(), "openKeyMenu", button);
-    callQml(root(), "assignMacro", QStringLiteral("Macro_0"), 0);
-    callQml(root(), "closeKeyMenu");
-    callQml(root(), "openDialog", QVariant::fromValue(editorItem));
+    QObject *dashboard = root()->property("dashboard").value<QObject *>();
+    QVERIFY(QMetaObject::invokeMethod(dashboard, "openKeyMenu", Q_ARG(int, button)));
+    QVERIFY(QMetaObject::invokeMethod(dashboard, "assignMacro", Q_ARG(QString, QStringLiteral("Macro_0")), Q_ARG(int, 0)));
+    QVERIFY(QMetaObject::invokeMethod(dashboard, "closeKeyMenu"));
+    // As the user opens the editor and starts it: the launcher, then the record button.
+    clickItem(root()->findChild<QQuickItem *>(QStringLiteral("macroEditorButton")));
+    QTRY_VERIFY(editorItem->property("visible").toBool());
     editorItem->setProperty("recTime", recTime);
-    // As the user starts it: the record button.
-    auto *record = editorItem->findChild<QQuickItem *>(QStringLiteral("recordButton"));
-    QVERIFY(record);
-    const QPointF centre = record->mapToScene(QPointF(record->width() / 2, record->height() / 2));
-    QTest::mouseClick(window(), Qt::LeftButton, {}, centre.toPoint());
+    clickItem(editorItem->findChild<QQuickItem *>(QStringLiteral("recordButton")));
     QTRY_VERIFY(editorItem->property("isInputting").toBool());
 }
 

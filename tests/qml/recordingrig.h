@@ -16,6 +16,7 @@
 
 class HookGuard;
 class LinkOnSimulator;
+class QQuickItem;
 class QWindow;
 class ViewHost;
 class myQQuickView;
@@ -34,6 +35,8 @@ public:
     myQQuickView &view() const { return *m_view; }
     QWindow *window() const;
     QObject *root() const;
+    // A click in the middle of `item`, through the window as a user's.
+    void clickItem(QQuickItem *item) const;
     // The page makes the macro editor when it first opens; this makes it as
     // that opening would.
     QObject *editor() const;

@@ -14,7 +14,8 @@ TestCase {
 
     Component {
         id: pickerComponent
-        ColorPicker {}
+        // The page shows the picker; here it is always shown.
+        ColorPicker { visible: true }
     }
 
     SignalSpy { id: picked; signalName: "colorPicked" }

@@ -16,7 +16,6 @@ TestCase {
         Frame {
             title: "Panel"
             contentHeight: 120
-            animationSpeed: 50
         }
     }
 

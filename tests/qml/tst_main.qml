@@ -16,10 +16,13 @@ PageTestCase {
 
     function pageShown(page) {
         // Before the page is shown its dashboard may not exist yet.
-        return page.mainPageShown
-               && ["envItem", "mainLogo", "panelleft", "profileBtn", "flickableBar", "panelRightItem",
-                   "downItem", "upItem", "mouseMain"].every(function (name) { return item(page, name).visible })
-               && !item(page, "powerOnLogo").visible
+        if (!page.mainPageShown || item(page, "powerOnLogo").visible)
+            return false
+        for (const name of ["envItem", "mainLogo", "panelleft", "profileBtn", "flickableBar", "panelRightItem",
+                            "downItem", "upItem", "mouseMain"])
+            if (!item(page, name).visible)
+                return false
+        return true
     }
 
     // One profile filled with distinct values, to see where the panels read.
@@ -128,8 +131,8 @@ PageTestCase {
         page.initUI()
         tryVerify(function () { return page.dashboard !== null })
         testRig.setAppConfig("common/language", "English")
-        compare(page.language, data.code)
-        compare(page.mainLang.length, 35)
+        compare(page.dashboard.language, data.code)
+        compare(page.dashboard.mainLang.length, 35)
         compare(item(page, "dpiSettingMain").title, data.title)
         compare(item(page, "lightControlMain").labels[3], data.tapping)
         verify(item(page, "reportPicture").source.toString().endsWith(data.picture))
@@ -186,16 +189,16 @@ PageTestCase {
                        speed: 6, doubleClick: 2, lines: 15 }
         storeProfile(3, values)
         var page = openPage()
-        var before = page.profileNo
+        var before = page.dashboard.profileNo
         testRig.clearMouseRecords()
         testRig.clearPointer()
 
-        page.changeProfile(3)
+        page.dashboard.changeProfile(3)
         compare(testRig.currentProfile(), 3)
         compare(shownValues(page), values)
         compare(deviceSettingsSent(), 0)
 
-        page.profileDialogClosed()
+        page.dashboard.profileDialogClosed()
         verify(locked(page))
         var mouse = testRig.mouseState()
         compare(mouse.xySensitivity, [80, 180])
@@ -208,11 +211,11 @@ PageTestCase {
         // Without a switch, closing sends nothing.
         tryVerify(function () { return ui_View.enabled })
         testRig.clearMouseRecords()
-        page.changeProfile(3)
-        page.profileDialogClosed()
+        page.dashboard.changeProfile(3)
+        page.dashboard.profileDialogClosed()
         compare(deviceSettingsSent(), 0)
         verify(ui_View.enabled)
-        page.changeProfile(before)
+        page.dashboard.changeProfile(before)
     }
 
     function test_popUpsCloseOnAClickElsewhere_data() {
@@ -266,7 +269,7 @@ PageTestCase {
 
     function test_windowCalls(data) {
         var page = openPage()
-        pressedSpy.target = page
+        pressedSpy.target = page.dashboard
         pressedSpy.clear()
         ui_Ctl.clear()
         if (data.drag) {

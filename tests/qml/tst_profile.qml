@@ -58,7 +58,7 @@ PageTestCase {
         contextMenu(dialog, 1, 0)
         compare(shown(dialog), ["PUBG0"])
         compare(ui_View.getNameList(2), ["PUBG0", "loaderzentak"])
-        compare(page.profileNo, 0)
+        compare(page.dashboard.profileNo, 0)
         compare(dialog.selected, 0)
         verify(testRig.fileExists("modules/setting/p2.bin"))
     }
@@ -69,12 +69,12 @@ PageTestCase {
         ui_View.updataNameList(2, ["Standard1", "Gamma2"])
         testRig.setStored(0, "sensor/reportRate_R8", 7)
         var page = openFilledPage()
-        compare(page.profileNo, 0)
+        compare(page.dashboard.profileNo, 0)
         var dialog = openProfiles(page)
         compare(dialog.selected, -1)
         mouseClick(item(dialog, "profileNew"))
         compare(shown(dialog), ["Standard1", "Gamma2", "profile_03"])
-        compare(page.profileNo, 3)
+        compare(page.dashboard.profileNo, 3)
         compare(Number(testRig.stored(0, "sensor/reportRate_R8")), 7, "the page's profile was not reset")
     }
 
@@ -104,7 +104,7 @@ PageTestCase {
         compare(shown(dialog), six)
         compare(ui_View.getNameList(2), six)
         compare(Number(testRig.stored(6, "sensor/reportRate_R8")), data.action === "copy" ? 7 : 1)
-        compare(page.profileNo, 2)
+        compare(page.dashboard.profileNo, 2)
     }
 
     // A new profile takes the lowest free number and name, the factory
@@ -118,7 +118,7 @@ PageTestCase {
         compare(ui_View.getNameList(2), ["PUBG0", "Standard1", "profile_02"])
         compare(testRig.stored(2, "sensor/reportRate_R8"), testRig.stored(1, "sensor/reportRate_R8"))
         compare(dialog.selected, 2)
-        compare(page.profileNo, 2)
+        compare(page.dashboard.profileNo, 2)
         compare(testRig.currentProfile(), 2)
 
         mouseClick(item(dialog, "profileNew"))
@@ -126,7 +126,7 @@ PageTestCase {
         mouseClick(row(dialog, "profileRow2"))
         mouseClick(item(dialog, "profileDelete"))
         compare(shown(dialog), ["PUBG0", "Standard1", "profile_13"])
-        compare(page.profileNo, 3)
+        compare(page.dashboard.profileNo, 3)
         mouseClick(item(dialog, "profileNew"))
         compare(shown(dialog), ["PUBG0", "Standard1", "profile_13", "profile_02"])
     }
@@ -140,7 +140,7 @@ PageTestCase {
         contextMenu(dialog, 0, 2)
         compare(shown(dialog), ["PUBG0", "Standard1", "PUBG(0)2"])
         compare(Number(testRig.stored(2, "sensor/reportRate_R8")), 6)
-        compare(page.profileNo, 2)
+        compare(page.dashboard.profileNo, 2)
         contextMenu(dialog, 0, 2)
         compare(shown(dialog), ["PUBG0", "Standard1", "PUBG(0)2", "PUBG(1)3"])
         contextMenu(dialog, 2, 2)
@@ -206,7 +206,7 @@ PageTestCase {
         var dialog = openProfiles(page)
         testRig.clearMouseRecords()
         mouseClick(item(dialog, "profileRow1"))
-        compare(page.profileNo, 1)
+        compare(page.dashboard.profileNo, 1)
         compare(testRig.currentProfile(), 1)
         compare(item(page, "keyText3").text, "DPI +")
         compare(testRig.framesSent(0x12), 0)
@@ -217,7 +217,7 @@ PageTestCase {
         compare(mouseEntry(1, 3), [7, 0, 1, 0])
         compare(testRig.keyMatrixNo(), 0)
         compare(testRig.framesSent(0x04), 3)
-        verify(!page.isProfileChanged)
+        verify(!page.dashboard.isProfileChanged)
         page.setProtectUI(0)
 
         // Closing without a switch sends nothing.
@@ -241,17 +241,17 @@ PageTestCase {
     function test_exportThenImport() {
         var page = openFilledPage()
         var editor = item(page, "macroEditorMain")
-        page.openDialog(editor)
+        mouseClick(item(page, "macroEditorButton"))
         mouseClick(item(editor, "macroNew"))
         editor.setActions([{ type: 1, info: "Q" }, { type: 0, info: "100" }, { type: 2, info: "Q" }])
         mouseClick(item(editor, "macroNew"))
         editor.setActions([{ type: 3, info: "MS-R" }, { type: 4, info: "MS-R" }])
         mouseClick(item(editor, "macroEditorOk"))
-        page.openKeyMenu(3)
-        page.closeKeyMenu()
-        page.assignMacro("Macro_0", 1)
+        page.dashboard.openKeyMenu(3)
+        page.dashboard.closeKeyMenu()
+        page.dashboard.assignMacro("Macro_0", 1)
         var gun = item(page, "gunControlMain")
-        page.openDialog(gun)
+        mouseClick(item(page, "gunControlButton"))
         mouseClick(item(gun, "macroNew"))
         gun.setActions([{ type: 5, info: "-1" }, { type: 6, info: "1" }])
         gun.setGunData(0, 3)
@@ -270,12 +270,12 @@ PageTestCase {
         verify(exported.indexOf("gunName=General, Double fire, Three fire, Gun_0") >= 0, exported)
         mouseClick(item(dialog, "profileClose"))
 
-        page.openDialog(editor)
+        mouseClick(item(page, "macroEditorButton"))
         editor.selectMacro(0)
         editor.deleteMacro()
         editor.deleteMacro()
         mouseClick(item(editor, "macroEditorOk"))
-        page.openDialog(gun)
+        mouseClick(item(page, "gunControlButton"))
         gun.selectMacro(3)
         gun.deleteMacro()
         mouseClick(item(gun, "macroEditorOk"))
@@ -311,7 +311,7 @@ PageTestCase {
     function test_exportOfALoneMacro() {
         var page = openFilledPage()
         var editor = item(page, "macroEditorMain")
-        page.openDialog(editor)
+        mouseClick(item(page, "macroEditorButton"))
         mouseClick(item(editor, "macroNew"))
         editor.setActions([{ type: 1, info: "Z" }, { type: 2, info: "Z" }])
         mouseClick(item(editor, "macroEditorOk"))
@@ -320,7 +320,7 @@ PageTestCase {
         contextMenu(dialog, 0, 4)
         verify(testRig.readFile("lone.pf").indexOf("macroName=Macro_0, loaderzentak") >= 0)
 
-        page.openDialog(editor)
+        mouseClick(item(page, "macroEditorButton"))
         editor.deleteMacro()
         testRig.answerFileDialogs(["lone.pf"])
         contextMenu(dialog, 0, 3)
@@ -349,6 +349,6 @@ PageTestCase {
         compare(testRig.fileDialogsAsked()[0].save, data.save)
         compare(testRig.framesSentTotal(), 0)
         compare(testRig.folderDigest(), before)
-        verify(!page.isProfileChanged)
+        verify(!page.dashboard.isProfileChanged)
     }
 }

@@ -7,7 +7,7 @@ PageTestCase {
 
     function openPanel() {
         var page = openPage()
-        page.language = 0
+        page.dashboard.language = 0
         reveal(page, item(page, "reprotRateMain"))
         return page
     }

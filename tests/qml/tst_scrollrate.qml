@@ -45,14 +45,14 @@ PageTestCase {
         var page = openPanel()
         var field = item(page, "linesInput")
         mouseClick(field)
-        verify(page.isScrollRateFocus)
+        verify(page.dashboard.isScrollRateFocus)
         field.text = data.text
         if (data.enter)
             keyClick(Qt.Key_Return)
         else
             clickBackground(page)
         verify(!field.activeFocus)
-        verify(!page.isScrollRateFocus)
+        verify(!page.dashboard.isScrollRateFocus)
         compare(field.text, String(data.sent))
         compare(testRig.wheelLines(), [data.sent])
         compare(testRig.stored(testRig.currentProfile(), "sensor/verticalScrollLines_R8"), data.sent)

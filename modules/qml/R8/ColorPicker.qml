@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
 
@@ -8,28 +9,25 @@ Rectangle {
 
     property string currentColor: "#ff0000"
     property int knobX: -2
-    property int skinNo: 1
-    property string fontFamily
-    property color fontColor: "#ffffff"
     property string title: "颜色选择"
     property string customText: "自定义颜色"
     readonly property var presets: ["#ff0000", "#0000ff", "#00ff00", "#ffff00", "#00ffff", "#ff00ff"]
-    readonly property string skin: "qrc:/dpiSetting/modules/img/skin" + skinNo + "/dpiSetting/"
+    readonly property string skin: "qrc:/dpiSetting/modules/img/skin" + Theme.skinNo + "/dpiSetting/"
     readonly property int knobMin: -2
     readonly property int knobMax: 125
 
     signal colorPicked(string color)
 
-    function hex2(n) {
+    function hex2(n: int): string {
         return (n < 16 ? "0" : "") + n.toString(16)
     }
-    function component(c, i) {
-        return parseInt(String(c).substr(1 + 2 * i, 2), 16)
+    function component(c: string, i: int): int {
+        return parseInt(c.substr(1 + 2 * i, 2), 16)
     }
 
     // The bar runs red, yellow, green, cyan, blue, magenta in six equal
     // segments; within a segment one component ramps.
-    function colorAt(x) {
+    function colorAt(x: int): string {
         var p = Math.floor(bar.width / 6)
         var i = Math.floor((x + 2) / p)
         var s = Math.floor(((x + 2) - i * p) * 255 / p)
@@ -46,7 +44,7 @@ Rectangle {
 
     // Where the knob stands for a colour of the bar; -1000 when the colour is
     // not on the bar.
-    function knobFor(c) {
+    function knobFor(c: string): int {
         var r = component(c, 0), g = component(c, 1), b = component(c, 2)
         var d = 128 / 6
         var u = d / 256
@@ -68,20 +66,20 @@ Rectangle {
         return Math.floor(x - 2)
     }
 
-    function moveKnobTo(c) {
+    function moveKnobTo(c: string) {
         var x = knobFor(c)
         if (x !== -1000)
             knobX = x
     }
 
-    function open(c, atX) {
+    // Only sets the picker up; the page shows it.
+    function open(c: string, atX: real) {
         x = atX
-        currentColor = String(c)
+        currentColor = c
         moveKnobTo(currentColor)
-        visible = true
     }
 
-    function apply(c) {
+    function apply(c: string) {
         currentColor = c
         colorPicked(c)
     }
@@ -106,9 +104,9 @@ Rectangle {
         x: 8
         y: 5
         text: picker.title
-        color: picker.fontColor
-        font.family: picker.fontFamily
-        font.pixelSize: 12
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
     }
 
     Row {
@@ -120,6 +118,10 @@ Rectangle {
             model: picker.presets
 
             Rectangle {
+                id: preset
+                required property int index
+                required property string modelData
+
                 objectName: "preset" + index
                 width: 9
                 height: 9
@@ -131,8 +133,8 @@ Rectangle {
                     anchors.fill: parent
                     anchors.margins: -2
                     onClicked: {
-                        picker.moveKnobTo(modelData)
-                        picker.apply(modelData)
+                        picker.moveKnobTo(preset.modelData)
+                        picker.apply(preset.modelData)
                     }
                 }
             }
@@ -143,9 +145,9 @@ Rectangle {
         x: 8
         y: 41
         text: picker.customText
-        color: picker.fontColor
-        font.family: picker.fontFamily
-        font.pixelSize: 10
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontMinSize
     }
     Rectangle {
         objectName: "currentColor"
@@ -167,13 +169,17 @@ Rectangle {
             model: ["R", "G", "B"]
 
             Row {
+                id: readout
+                required property int index
+                required property string modelData
+
                 spacing: 4
 
                 Text {
-                    text: modelData
-                    color: picker.fontColor
-                    font.family: picker.fontFamily
-                    font.pixelSize: 10
+                    text: readout.modelData
+                    color: Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontMinSize
                 }
                 Rectangle {
                     width: 24
@@ -181,11 +187,11 @@ Rectangle {
                     color: "#646464"
 
                     Text {
-                        objectName: "readout" + modelData
+                        objectName: "readout" + readout.modelData
                         anchors.centerIn: parent
-                        text: picker.component(picker.currentColor, index)
-                        color: picker.fontColor
-                        font.family: picker.fontFamily
+                        text: picker.component(picker.currentColor, readout.index)
+                        color: Theme.fontColor
+                        font.family: Theme.fontFamily
                         font.pixelSize: 9
                     }
                 }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
 import "actions.js" as Actions
@@ -13,7 +14,7 @@ Rectangle {
     // The user moved the knob.
     signal knobMoved(int knobX, int knobY)
 
-    function place(x, y) {
+    function place(x: real, y: real) {
         knobX = Actions.knobAt(x)
         knobY = Actions.knobAt(y)
         knobMoved(knobX, knobY)
@@ -28,11 +29,11 @@ Rectangle {
     // Every 32 px a faint line, the two axes through the centre brighter.
     Repeater {
         model: 7
-        Rectangle { x: 32 * (index + 1); width: 1; height: pad.height; color: index === 3 ? "#6a3030" : "#242424" }
+        Rectangle { required property int index; x: 32 * (index + 1); width: 1; height: pad.height; color: index === 3 ? "#6a3030" : "#242424" }
     }
     Repeater {
         model: 7
-        Rectangle { y: 32 * (index + 1); width: pad.width; height: 1; color: index === 3 ? "#6a3030" : "#242424" }
+        Rectangle { required property int index; y: 32 * (index + 1); width: pad.width; height: 1; color: index === 3 ? "#6a3030" : "#242424" }
     }
     // From the centre to the knob: where the cursor goes.
     Rectangle {

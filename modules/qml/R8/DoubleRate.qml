@@ -5,7 +5,7 @@ import ".."
 RateDial {
     signal doubleRateChange(int value)
 
-    function init(isSendData) {
+    function init(isSendData: bool) {
         value = clampValue(ui_View.getDoubleClickSpeed())
         if (isSendData)
             ui_View.setDoubleClickSpeed(value)

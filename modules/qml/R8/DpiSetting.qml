@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
 
@@ -11,14 +12,16 @@ Frame {
     property var colors: ["#ff0000", "#0000ff", "#00ff00", "#ffff00", "#00ffff", "#ff00ff"]
     property int colorStage: 0   // the stage whose colour the picker edits
     readonly property bool controlPressed: {
-        for (var i = 0; i < stages.count; ++i)
-            if (stages.itemAt(i) && stages.itemAt(i).pressed)
+        for (let i = 0; i < stages.count; ++i) {
+            const stage = stages.itemAt(i) as DpiSlider
+            if (stage && stage.pressed)
                 return true
+        }
         return false
     }
     readonly property int stageCount: 6
     readonly property var fixedStages: [250, 250]
-    readonly property string skin: "qrc:/dpiSetting/modules/img/skin" + skinNo + "/dpiSetting/"
+    readonly property string skin: "qrc:/dpiSetting/modules/img/skin" + Theme.skinNo + "/dpiSetting/"
 
     signal dpiValueChange(int index, int value)
     signal dpiSelectChange(int index)
@@ -27,37 +30,32 @@ Frame {
     signal clickDpiSetting()
 
     // The eight values the profile keeps: six stages and the two fixed ones.
-    function dpiTable() {
+    function dpiTable(): var {
         return dpiValues.concat(fixedStages)
     }
 
     // The mouse's code of each stage, 0x80 for one that is off: the view
     // model's rule, which the command line uses too.
-    function dpiCodes() {
+    function dpiCodes(): var {
         return ui_View.dpiCodes(dpiValues, isSelect)
     }
 
-    function selectFlags() {
-        var flags = []
-        for (var i = 0; i < stageCount; ++i)
-            flags.push(isSelect[i] ? 1 : 0)
-        return flags.concat([0, 0])
+    function selectFlags(): var {
+        return isSelect.slice(0, stageCount).map(on => on ? 1 : 0).concat([0, 0])
     }
 
     // Red, green, blue of stages 1 to 6, then the two unused stages as zeros.
-    function colourBytes() {
-        var bytes = []
-        for (var i = 0; i < stageCount; ++i)
-            bytes.push(parseInt(colors[i].substr(1, 2), 16), parseInt(colors[i].substr(3, 2), 16),
-                       parseInt(colors[i].substr(5, 2), 16))
-        return bytes.concat([0, 0, 0, 0, 0, 0])
+    function colourBytes(): var {
+        return colors.slice(0, stageCount).reduce((bytes, c) => bytes.concat(
+            [parseInt(c.substr(1, 2), 16), parseInt(c.substr(3, 2), 16), parseInt(c.substr(5, 2), 16)]), [])
+            .concat([0, 0, 0, 0, 0, 0])
     }
 
-    function hex2(n) {
+    function hex2(n: int): string {
         return (n < 16 ? "0" : "") + n.toString(16)
     }
 
-    function setValue(index, value) {
+    function setValue(index: int, value: int) {
         var values = dpiValues.slice()
         values[index] = value
         dpiValues = values
@@ -65,7 +63,7 @@ Frame {
     }
 
     // The last stage that is on stays on: the mouse needs one to be at.
-    function toggleStage(index) {
+    function toggleStage(index: int) {
         var flags = isSelect.slice()
         flags[index] = !flags[index]
         if (flags.indexOf(true) < 0)
@@ -76,14 +74,14 @@ Frame {
     }
 
     // Called by the colour picker.
-    function setColor(c) {
+    function setColor(c: string) {
         var list = colors.slice()
-        list[colorStage] = String(c)
+        list[colorStage] = c
         colors = list
         dpiColorChange(colors)
     }
 
-    function init(isSendData) {
+    function init(isSendData: bool) {
         var stored = ui_View.ui_91H_GetDPISet()
         var values = dpiValues.slice()
         for (var i = 0; i < stageCount && i < stored.length; ++i) {
@@ -126,10 +124,10 @@ Frame {
             model: dpiSetting.stageCount
 
             DpiSlider {
+                required property int index
+
                 objectName: "dpiStage" + index
                 value: dpiSetting.dpiValues[index]
-                skinNo: dpiSetting.skinNo
-                fontFamily: dpiSetting.fontFamily
                 onReported: (value) => dpiSetting.setValue(index, value)
             }
         }
@@ -144,13 +142,16 @@ Frame {
             model: dpiSetting.stageCount
 
             Image {
+                id: stageSwitch
+                required property int index
+
                 objectName: "dpiSwitch" + index
                 source: dpiSetting.skin + (dpiSetting.isSelect[index] ? "dpiSetting0.png" : "dpiSetting1.png")
 
                 MouseArea {
                     anchors.fill: parent
                     anchors.margins: -3
-                    onClicked: dpiSetting.toggleStage(index)
+                    onClicked: dpiSetting.toggleStage(stageSwitch.index)
                 }
             }
         }
@@ -165,6 +166,9 @@ Frame {
             model: dpiSetting.stageCount
 
             Rectangle {
+                id: stageColor
+                required property int index
+
                 objectName: "dpiColor" + index
                 width: 8
                 height: 8
@@ -176,8 +180,8 @@ Frame {
                     anchors.fill: parent
                     anchors.margins: -3
                     onClicked: {
-                        dpiSetting.colorStage = index
-                        dpiSetting.openColorBar(index, dpiSetting.colors[index])
+                        dpiSetting.colorStage = stageColor.index
+                        dpiSetting.openColorBar(stageColor.index, dpiSetting.colors[stageColor.index])
                     }
                 }
             }

@@ -8,8 +8,6 @@ Item {
     id: stage
 
     property int value: 6000
-    property int skinNo: 1
-    property string fontFamily
     readonly property bool pressed: trackArea.pressed || knobArea.pressed
     readonly property int barTop: 8       // the bar spans track y 8 ...
     readonly property int barBottom: 162  // ... to 162
@@ -22,10 +20,10 @@ Item {
 
     // Bar height and value map linearly: 0 px is 200, 154 px is 8000. The
     // small epsilon keeps a value that was drawn from the same value.
-    function valueAt(h) {
+    function valueAt(h: real): int {
         return Math.floor((7800 * h / barSpan + 200) / 100 + 1e-9) * 100
     }
-    function heightOf(v) {
+    function heightOf(v: int): real {
         return (Math.max(200, Math.min(8000, v)) - 200) * barSpan / 7800
     }
 
@@ -34,7 +32,7 @@ Item {
 
     Image {
         id: track
-        source: "qrc:/dpiSetting/modules/img/skin" + stage.skinNo + "/dpiSetting/dpiSettingBG.png"
+        source: "qrc:/dpiSetting/modules/img/skin" + Theme.skinNo + "/dpiSetting/dpiSettingBG.png"
     }
 
     Rectangle {
@@ -72,7 +70,7 @@ Item {
     Image {
         id: knob
         objectName: "dpiKnob"
-        source: "qrc:/xySetting/modules/img/skin" + stage.skinNo + "/xySetting/xyBtn.png"
+        source: "qrc:/xySetting/modules/img/skin" + Theme.skinNo + "/xySetting/xyBtn.png"
         x: (stage.width - width) / 2
         y: stage.barBottom - stage.barHeight - height / 2
 
@@ -104,7 +102,7 @@ Item {
             anchors.centerIn: parent
             text: knobArea.drag.active ? stage.valueAt(stage.barHeight) : stage.value
             color: "#ffffff"
-            font.family: stage.fontFamily
+            font.family: Theme.fontFamily
             font.pixelSize: 8
         }
     }

@@ -8,11 +8,6 @@ Item {
 
     property string title
     property int contentHeight: 100
-    property int animationSpeed: 300
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
-    property int skinNo: 1
     property bool isOpen: true
     readonly property bool animating: closing.running || opening.running
     readonly property int titleHeight: 18
@@ -63,18 +58,18 @@ Item {
             x: 7
             anchors.verticalCenter: parent.verticalCenter
             text: frame.title
-            color: frame.fontColor
-            font.family: frame.fontFamily
-            font.pixelSize: frame.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         Text {
             anchors.right: parent.right
             anchors.rightMargin: 7
             anchors.verticalCenter: parent.verticalCenter
             text: "—"
-            color: frame.fontColor
-            font.family: frame.fontFamily
-            font.pixelSize: frame.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         MouseArea {
             anchors.fill: parent
@@ -91,12 +86,12 @@ Item {
         NumberAnimation {
             target: body; property: "y"
             to: -frame.contentHeight
-            duration: frame.animationSpeed; easing.type: Easing.OutQuint
+            duration: Theme.animationSpeed; easing.type: Easing.OutQuint
         }
         NumberAnimation {
             target: frame; property: "height"
             to: frame.titleHeight
-            duration: frame.animationSpeed; easing.type: Easing.OutQuint
+            duration: Theme.animationSpeed; easing.type: Easing.OutQuint
         }
         onFinished: frame.isOpen = false
     }
@@ -106,12 +101,12 @@ Item {
         NumberAnimation {
             target: body; property: "y"
             to: 0
-            duration: frame.animationSpeed; easing.type: Easing.OutQuint
+            duration: Theme.animationSpeed; easing.type: Easing.OutQuint
         }
         NumberAnimation {
             target: frame; property: "height"
             to: frame.titleHeight + frame.contentHeight
-            duration: frame.animationSpeed; easing.type: Easing.OutQuint
+            duration: Theme.animationSpeed; easing.type: Easing.OutQuint
         }
         onFinished: frame.isOpen = true
     }

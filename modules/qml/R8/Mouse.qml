@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
 
@@ -8,13 +9,9 @@ Item {
 
     property bool isSide: false
     property int selectKey: -1
-    property int skinNo: 1
     property string topText: "Top View"
     property string sideText: "Side View"
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
-    readonly property string skin: "qrc:/mouse/modules/img/skin" + skinNo + "/mouse/"
+    readonly property string skin: "qrc:/mouse/modules/img/skin" + Theme.skinNo + "/mouse/"
     // Top-left corners of the button overlays, in page coordinates.
     readonly property var topCorners: [[354, 100], [550, 100], [499, 177], [349, 263],
                                        [348, 324], [502, 246], [502, 286], [355, 202]]
@@ -23,8 +20,10 @@ Item {
 
     signal viewButtonClicked()
 
-    function overlaySource(n) {
-        return skin + (isSide ? "MouseSide" : "Mouse") + n + (selectKey === n ? "" : "S") + ".png"
+    function overlaySource(n: int): string {
+        // The number goes in as text explicitly: where the sum converts it, the
+        // compiled function takes `n` for a string and the comparison fails.
+        return skin + (isSide ? "MouseSide" : "Mouse") + String(n) + (selectKey === n ? "" : "S") + ".png"
     }
 
     Image {
@@ -38,6 +37,8 @@ Item {
         model: 8
 
         Image {
+            required property int index
+
             objectName: "mouseButton" + index
             readonly property var corner: mouseView.isSide ? mouseView.sideCorners[index] : mouseView.topCorners[index]
             x: corner[0]
@@ -55,23 +56,26 @@ Item {
             model: [{ side: false, name: "topViewButton" }, { side: true, name: "sideViewButton" }]
 
             Image {
+                id: viewButton
+                required property var modelData
+
                 objectName: modelData.name
                 readonly property bool active: mouseView.isSide === modelData.side
                 source: mouseView.skin + (active ? "mouseSidebtnS.png" : viewArea.containsMouse ? "mouseSidebtnH.png" : "mouseSidebtnN.png")
 
                 Text {
                     anchors.centerIn: parent
-                    text: modelData.side ? mouseView.sideText : mouseView.topText
-                    color: parent.active ? "#fa6726" : mouseView.fontColor
-                    font.family: mouseView.fontFamily
-                    font.pixelSize: mouseView.fontSize
+                    text: viewButton.modelData.side ? mouseView.sideText : mouseView.topText
+                    color: viewButton.active ? "#fa6726" : Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     id: viewArea
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: {
-                        mouseView.isSide = modelData.side
+                        mouseView.isSide = viewButton.modelData.side
                         mouseView.viewButtonClicked()
                     }
                 }

@@ -5,7 +5,7 @@ import ".."
 RateDial {
     signal mouseRateChange(int value)
 
-    function init(isSendData) {
+    function init(isSendData: bool) {
         value = clampValue(ui_View.getCursorSpeed())
         if (isSendData)
             ui_View.setCursorSpeed(value)

@@ -11,12 +11,12 @@ Frame {
     property string slowText: "Slow"
     property string fastText: "Fast"
     readonly property bool controlPressed: area.pressed
-    readonly property string skin: "qrc:/mouseRate/modules/img/skin" + skinNo + "/mouseRate/"
+    readonly property string skin: "qrc:/mouseRate/modules/img/skin" + Theme.skinNo + "/mouseRate/"
     readonly property int hubY: 70
 
     signal valueReported(int value)
 
-    function angleAt(x, y) {
+    function angleAt(x: real, y: real): int {
         var centre = picture.width / 2
         var dy = Math.max(0, hubY - y)
         var toDegrees = 180 / Math.PI
@@ -36,12 +36,13 @@ Frame {
         return 90 + Math.floor(Math.atan(dx / dy) * toDegrees)
     }
 
-    function valueAt(x, y) {
+    function valueAt(x: real, y: real): int {
         var angle = angleAt(x, y)
         return angle === 0 ? 0 : Math.min(10, Math.floor(angle / 18) + 1)
     }
 
-    function clampValue(stored) {
+    // `stored` as the system or the profile has it: a number, text or nothing.
+    function clampValue(stored: var): int {
         var v = parseInt(stored)
         return isNaN(v) ? 5 : Math.max(0, Math.min(10, v))
     }
@@ -71,18 +72,18 @@ Frame {
             x: 2
             y: 78
             text: dial.slowText
-            color: dial.fontColor
-            font.family: dial.fontFamily
-            font.pixelSize: dial.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         Text {
             anchors.right: parent.right
             anchors.rightMargin: 2
             y: 78
             text: dial.fastText
-            color: dial.fontColor
-            font.family: dial.fontFamily
-            font.pixelSize: dial.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
     }
 }

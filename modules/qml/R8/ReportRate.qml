@@ -9,9 +9,9 @@ Frame {
     property int reportValue: 1
     property int language: 1   // 0 English, 1 Chinese: the pictures carry the unit
     readonly property bool controlPressed: area.pressed
-    readonly property string skin: "qrc:/reportRate/modules/img/skin" + skinNo + "/reportRate/"
+    readonly property string skin: "qrc:/reportRate/modules/img/skin" + Theme.skinNo + "/reportRate/"
 
-    function valueAt(x, y) {
+    function valueAt(x: real, y: real): int {
         var right = x >= picture.width / 2
         var lower = y >= picture.height / 2
         if (right)
@@ -19,12 +19,12 @@ Frame {
         return lower ? 4 : 8
     }
 
-    function pictureOf(value) {
+    function pictureOf(value: int): string {
         var n = value === 1 ? 3 : value === 2 ? 2 : value === 4 ? 1 : 0
         return skin + (language === 1 ? "reportRate" : "reportRateEn") + n + ".png"
     }
 
-    function init(isSendData) {
+    function init(isSendData: bool) {
         var stored = parseInt(ui_View.ui_81H_GetReportRate())
         // The slowest rate the page offers is 8 ms; a missing value is 1000 Hz.
         reportValue = isNaN(stored) || stored < 1 ? 1 : Math.min(8, stored)

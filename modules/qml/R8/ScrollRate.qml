@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
 
@@ -12,17 +13,17 @@ Frame {
     readonly property bool editing: field.activeFocus
     readonly property bool controlPressed: false
     readonly property int oneScreen: 1000
-    readonly property string skin: "qrc:/scrollRate/modules/img/skin" + skinNo + "/scrollRate/"
+    readonly property string skin: "qrc:/scrollRate/modules/img/skin" + Theme.skinNo + "/scrollRate/"
 
     signal linesChange(int n)
 
-    function setLines(n) {
+    function setLines(n: int) {
         lines = n
         linesChange(n)
     }
 
     // The field's number; an empty or too small entry becomes 1.
-    function fieldNumber() {
+    function fieldNumber(): int {
         var n = parseInt(field.text)
         if (isNaN(n) || n < 1) {
             field.text = "1"
@@ -33,7 +34,7 @@ Frame {
 
     // The arrows only change the field; the number goes out when the field
     // is left or its row is chosen.
-    function stepField(delta) {
+    function stepField(delta: int) {
         var n = parseInt(field.text)
         n = isNaN(n) || n < 1 ? 1 : Math.max(1, Math.min(100, n + delta))
         field.text = String(n)
@@ -43,7 +44,7 @@ Frame {
         field.focus = false
     }
 
-    function init(isSendData) {
+    function init(isSendData: bool) {
         var stored = parseInt(ui_View.getVerticalScrollLines())
         if (stored === oneScreen) {
             lines = oneScreen
@@ -73,9 +74,9 @@ Frame {
             x: 24
             anchors.verticalCenter: parent.verticalCenter
             text: scrollRate.rowsText
-            color: scrollRate.fontColor
-            font.family: scrollRate.fontFamily
-            font.pixelSize: scrollRate.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         MouseArea {
             anchors.fill: parent
@@ -100,10 +101,10 @@ Frame {
             text: "1"
             maximumLength: 3
             validator: IntValidator { bottom: 1; top: 100 }
-            color: scrollRate.fontColor
+            color: Theme.fontColor
             selectionColor: "#761212"
-            font.family: scrollRate.fontFamily
-            font.pixelSize: scrollRate.fontSize
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
             clip: true
             Keys.onReturnPressed: scrollRate.dropFocus()
             Keys.onEnterPressed: scrollRate.dropFocus()
@@ -123,6 +124,9 @@ Frame {
                     { name: "linesDown", delta: -1, normal: "scrollRate5.png", hover: "scrollRate6.png" }]
 
             Image {
+                id: arrow
+                required property var modelData
+
                 objectName: modelData.name
                 source: scrollRate.skin + (arrowArea.containsMouse ? modelData.hover : modelData.normal)
 
@@ -130,7 +134,7 @@ Frame {
                     id: arrowArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: scrollRate.stepField(modelData.delta)
+                    onClicked: scrollRate.stepField(arrow.modelData.delta)
                 }
             }
         }
@@ -152,9 +156,9 @@ Frame {
             x: 24
             anchors.verticalCenter: parent.verticalCenter
             text: scrollRate.screenText
-            color: scrollRate.fontColor
-            font.family: scrollRate.fontFamily
-            font.pixelSize: scrollRate.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         MouseArea {
             anchors.fill: parent

@@ -17,7 +17,7 @@ Item {
 
     signal stepReported(int step)
 
-    function stepAt(x) {
+    function stepAt(x: real): int {
         var step = 0
         for (var i = 0; i < thresholds.length; ++i)
             if (x >= thresholds[i])

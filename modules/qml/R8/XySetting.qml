@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
 
@@ -11,12 +12,13 @@ Frame {
     property alias xValue: xSlider.value
     property alias yValue: ySlider.value
     readonly property bool controlPressed: xSlider.pressed || ySlider.pressed
-    readonly property string skin: "qrc:/xySetting/modules/img/skin" + skinNo + "/xySetting/"
+    readonly property string skin: "qrc:/xySetting/modules/img/skin" + Theme.skinNo + "/xySetting/"
     readonly property var stepCentres: [10, 30, 52, 74, 95, 116, 137, 159, 180, 200]
     readonly property var stepThresholds: [30, 52, 74, 95, 116, 137, 159, 180, 200]
 
-    function clampStep(value) {
-        var step = parseInt(value)
+    // `stored` as the profile has it: a number, text or nothing.
+    function clampStep(stored: var): int {
+        var step = parseInt(stored)
         return isNaN(step) ? 4 : Math.max(0, Math.min(9, step))
     }
 
@@ -30,7 +32,7 @@ Frame {
         sendToMouse()
     }
 
-    function init(isSendData) {
+    function init(isSendData: bool) {
         xValue = clampStep(ui_View.getXYSensitive(0))
         yValue = clampStep(ui_View.getXYSensitive(1))
         if (isSendData)
@@ -43,12 +45,14 @@ Frame {
         model: [{ label: xySetting.xText, y: 3 }, { label: xySetting.yText, y: 55 }]
 
         Text {
+            required property var modelData
+
             x: 16
             y: modelData.y
             text: modelData.label
-            color: xySetting.fontColor
-            font.family: xySetting.fontFamily
-            font.pixelSize: xySetting.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
     }
 

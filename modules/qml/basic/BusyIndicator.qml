@@ -6,11 +6,8 @@ Item {
     id: indicator
 
     property bool busy: false
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
 
-    function setBusy(isBusy) {
+    function setBusy(isBusy: bool) {
         busy = isBusy
     }
 
@@ -31,9 +28,9 @@ Item {
         id: label
         anchors.centerIn: parent
         text: "LOADING ......"
-        color: indicator.fontColor
-        font.family: indicator.fontFamily
-        font.pixelSize: indicator.fontSize
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
 
         SequentialAnimation on opacity {
             running: indicator.busy

@@ -3,8 +3,7 @@ import QtQuick
 
 // The factory-reset button at the bottom right.
 Button {
-    property int skinNo: 1
-    readonly property string skin: "qrc:/index/modules/img/skin" + skinNo + "/index/"
+    readonly property string skin: "qrc:/index/modules/img/skin" + Theme.skinNo + "/index/"
 
     source: skin + "restBtn.png"
     hoverSource: skin + "restBtnH.png"

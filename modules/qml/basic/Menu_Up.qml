@@ -5,8 +5,7 @@ import QtQuick
 Row {
     id: menu
 
-    property int skinNo: 1
-    readonly property string skin: "qrc:/index/modules/img/skin" + skinNo + "/index/"
+    readonly property string skin: "qrc:/index/modules/img/skin" + Theme.skinNo + "/index/"
 
     signal askClicked()
     signal minimizeClicked()

@@ -10,10 +10,10 @@ Item {
     property url hoverSource
     property url pressedSource
     property string text
-    property string fontFamily
-    property int fontSize: 12
+    property string fontFamily: Theme.fontFamily
+    property int fontSize: Theme.fontNormalSize
     property bool bold: false
-    property color textColor: "#ffffff"
+    property color textColor: Theme.fontColor
     // The flat look, used when no picture is given.
     property color color: "#4f1717"
     property color hoverColor: "#761212"
@@ -21,7 +21,7 @@ Item {
 
     readonly property bool hovered: area.containsMouse
     readonly property bool pressed: area.pressed
-    readonly property bool hasPicture: source.toString() !== ""
+    readonly property bool hasPicture: String(source) !== ""
 
     signal clicked()
 
@@ -40,8 +40,8 @@ Item {
         id: picture
         anchors.fill: parent
         visible: button.hasPicture
-        source: button.pressed && button.pressedSource.toString() !== "" ? button.pressedSource
-              : button.hovered && button.hoverSource.toString() !== "" ? button.hoverSource
+        source: button.pressed && String(button.pressedSource) !== "" ? button.pressedSource
+              : button.hovered && String(button.hoverSource) !== "" ? button.hoverSource
               : button.source
     }
 

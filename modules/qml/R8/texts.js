@@ -31,3 +31,8 @@ var MacroKey = {
     title: 0, choose: 1, playOnce: 2, playUntilPressed: 3, playWhileHeld: 4,
     ok: 5, cancel: 6, keyTitle: 7, keyPrompt: 8
 }
+
+// The button assignment panel's table.
+var KeyMatrix = {
+    macro: 0, deactivated: 1, keyboardKey: 2, title: 3, button: 4
+}
