@@ -350,14 +350,14 @@ if [ "$trace" = 1 ] && [ -s "$work/trace" ] && [ -s "$work/trace-outside" ]; the
                      t = cpu[j]; cpu[j] = cpu[j - 1]; cpu[j - 1] = t
                      t = what[j]; what[j] = what[j - 1]; what[j - 1] = t
                  }
-             printf "  %-56s %8s %7s %7s %7s %6s\n", "phase", "ms", "+ms", "CPU ms", "MB", "+MB"
-             printf "  %-56s %8.1f\n", "exec", 0
+             printf "  %-64s %8s %7s %7s %7s %6s\n", "phase", "ms", "+ms", "CPU ms", "MB", "+MB"
+             printf "  %-64s %8.1f\n", "exec", 0
              last_at = 0; last_kb = 0
              for (i = 1; i <= n; ++i) {
                  if (kb[i] < 0) {
-                     printf "  %-56s %8.1f %7.1f\n", what[i], at[i], at[i] - last_at
+                     printf "  %-64s %8.1f %7.1f\n", what[i], at[i], at[i] - last_at
                  } else {
-                     printf "  %-56s %8.1f %7.1f %7.1f %7.1f %6.1f\n", what[i], at[i], at[i] - last_at, cpu[i], kb[i] / 1024, (kb[i] - last_kb) / 1024
+                     printf "  %-64s %8.1f %7.1f %7.1f %7.1f %6.1f\n", what[i], at[i], at[i] - last_at, cpu[i], kb[i] / 1024, (kb[i] - last_kb) / 1024
                      last_kb = kb[i]
                  }
                  last_at = at[i]
