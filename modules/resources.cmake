@@ -13,6 +13,7 @@ set(q530_pages
     basic/Menu_Down.qml
     basic/Menu_Up.qml
     common/Button.qml
+    common/DialogFrame.qml
     R8/ColorPicker.qml
     R8/CursorPad.qml
     R8/DoubleRate.qml

@@ -11,7 +11,7 @@ TestCase {
     name: "KeyCodeString"
 
     KeyCodeString { id: codes }
-    KeyMenu { id: menu }
+    KeyMenu { id: menu; keyMenuLang: [] }
 
     function test_tables() {
         compare(codes.keyPairs.length, 128)

@@ -58,6 +58,33 @@ PageTestCase {
         return testRig.stored(testRig.currentProfile(), key)
     }
 
+    // The dialogs on the shared frame: the title bar drags them only as far
+    // as the page's edges, and the close button hides them with the mask.
+    function test_dialogFrame_data() {
+        return [
+            { tag: "macro editor", dialog: "macroEditorMain", button: "macroEditorButton", close: "macroEditorClose" },
+            { tag: "gun dialog", dialog: "gunControlMain", button: "gunControlButton", close: "macroEditorClose" },
+            { tag: "key dialog", dialog: "singleKeyMain", menu: [10], close: "singleKeyClose" },
+        ]
+    }
+
+    function test_dialogFrame(data) {
+        var page = openFilledPage()
+        if (data.menu)
+            choose(openMenu(page, 7), data.menu)
+        else
+            mouseClick(item(page, data.button))
+        var dialog = item(page, data.dialog)
+        verify(dialog.visible)
+        mouseDrag(dialog, dialog.width / 2, 10, page.width, page.height)
+        compare(Qt.point(dialog.x, dialog.y), Qt.point(page.width - dialog.width, page.height - dialog.height))
+        mouseDrag(dialog, dialog.width / 2, 10, -page.width, -page.height)
+        compare(Qt.point(dialog.x, dialog.y), Qt.point(0, 0))
+        mouseClick(item(dialog, data.close))
+        verify(!dialog.visible)
+        verify(!item(page, "mainMask").visible)
+    }
+
     // Five buttons take slots 0 to 4 in turn; a sixth macro finds none free
     // and changes nothing; a button that plays a macro keeps its slot.
     function test_macroSlots() {

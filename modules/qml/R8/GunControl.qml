@@ -1,5 +1,7 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
+import "texts.js" as Texts
 import "keypages.js" as KeyPages
 import "actions.js" as Actions
 
@@ -9,8 +11,12 @@ import "actions.js" as Actions
 PresetEditor {
     id: gunControl
 
-    readonly property QtObject macroListModel: presetModel
-    readonly property var gunData: presets ? presets.gunData : [0, 1, 2]
+    readonly property var macroListModel: presetModel
+    // The presets are always the gun list.
+    readonly property GunPresets guns: presets as GunPresets
+    // The places of the gun table's own texts, after the editor's.
+    readonly property var gunTexts: Texts.Gun
+    readonly property var gunData: guns.gunData
     // The insert-key field waits for a key.
     property bool isInsertting: false
     property string insertDialog: ""   // the insert dialog open: "key", "mouse", "cursor", "delay"
@@ -22,23 +28,23 @@ PresetEditor {
 
     // ---- the slots are the presets'; what tests and scripts reach here
 
-    function setGunData(slot, presetIndex) {
-        presets.setGunData(slot, presetIndex)
+    function setGunData(slot: int, presetIndex: int): void {
+        guns.setGunData(slot, presetIndex)
     }
 
-    function sendGunMacro() {
-        return presets.sendGunMacro()
+    function sendGunMacro(): bool {
+        return guns.sendGunMacro()
     }
 
-    function getMacroName(index) {
-        return presets.getMacroName(index)
+    function getMacroName(index: int): string {
+        return guns.getMacroName(index)
     }
 
     // The next key pressed goes into the insert-key field.
-    function detectInput(isDown, usbCode) {
+    function detectInput(isDown: bool, usbCode: int): void {
         if (!isInsertting || !isDown)
             return
-        var name = keyCodes.keyName(usbCode)
+        const name = keyCodes.keyName(usbCode)
         if (name === "")
             return
         keyField.keyText = name
@@ -47,19 +53,19 @@ PresetEditor {
 
     // ---- the bytes of the three slots
 
-    function slotBytes(shown, data, current, count) {
+    function slotBytes(shown: var, data: var, current: int, count: int): int {
         var total = 0
         for (var g = 0; g < KeyPages.gunSlots; ++g) {
             if (data[g] < 0 || data[g] >= count)
                 continue
-            total += data[g] === current ? usedBytes : presets.presetBytes(nameAt(data[g]))
+            total += data[g] === current ? usedBytes : guns.presetBytes(nameAt(data[g]))
         }
         return total
     }
 
     // ---- insert dialogs
 
-    function openInsertDialog(which) {
+    function openInsertDialog(which: string): void {
         if (!toolsUsable)
             return
         macroEditorFocus()
@@ -71,19 +77,19 @@ PresetEditor {
         insertDialog = which
     }
 
-    function closeInsertDialog() {
+    function closeInsertDialog(): void {
         isInsertting = false
         insertDialog = ""
     }
 
-    function listenForKey() {
+    function listenForKey(): void {
         keyField.keyText = ""
         isInsertting = true
         // The key pressed now is the one to insert, not text for a field.
         gunControl.forceActiveFocus()
     }
 
-    function setCursor(x, y) {
+    function setCursor(x: int, y: int): void {
         cursorX.text = String(x)
         cursorY.text = String(y)
         pad.knobX = Actions.xToKnob(x)
@@ -91,18 +97,18 @@ PresetEditor {
     }
 
     // A field's text as an offset; what is no number is 0.
-    function fieldOffset(field) {
-        var v = Actions.offsetValue(field.text)
+    function fieldOffset(text: string): int {
+        const v = Actions.offsetValue(text)
         return v === null ? 0 : v
     }
 
     // A delay entry that is no number becomes the 50 ms it would insert.
-    function normalisedDelay(text) {
-        var ms = Actions.delayValue(text)
+    function normalisedDelay(text: string): int {
+        const ms = Actions.delayValue(text)
         return ms === null ? insertedDelay : ms
     }
 
-    function acceptInsert() {
+    function acceptInsert(): void {
         var list = null
         if (insertDialog === "key") {
             if (keyField.keyText !== "")
@@ -110,7 +116,7 @@ PresetEditor {
         } else if (insertDialog === "mouse") {
             list = Actions.insertButton(actions, selectedAction, mouseButtons[chosenButton])
         } else if (insertDialog === "cursor") {
-            list = Actions.insertCursor(actions, selectedAction, fieldOffset(cursorX), fieldOffset(cursorY))
+            list = Actions.insertCursor(actions, selectedAction, fieldOffset(cursorX.text), fieldOffset(cursorY.text))
         } else if (insertDialog === "delay") {
             delayField.text = String(normalisedDelay(delayField.text))
             list = Actions.insertDelay(actions, selectedAction, parseInt(delayField.text))
@@ -120,7 +126,7 @@ PresetEditor {
     }
 
     byteLimit: 0
-    cursorLabels: [macroEditorLang[25], macroEditorLang[26]]
+    cursorLabels: [macroEditorLang[gunControl.gunTexts.xAxis], macroEditorLang[gunControl.gunTexts.yAxis]]
     meterValue: gunBytes
     meterLimit: Actions.gunDataLimit
     meterOver: gunBytes >= Actions.gunDataLimit
@@ -133,19 +139,19 @@ PresetEditor {
         spacing: 9
 
         Repeater {
-            model: [["key", 17], ["mouse", 18], ["cursor", 19], ["delay", 16]]
+            model: [["key", gunControl.gunTexts.insertKey], ["mouse", gunControl.gunTexts.insertMouse],
+                    ["cursor", gunControl.gunTexts.insertCursor], ["delay", gunControl.texts.insertDelay]]
 
             Button {
+                id: tool
+                required property var modelData
                 objectName: "insertTool_" + modelData[0]
                 width: 168
                 height: 22
                 text: gunControl.macroEditorLang[modelData[1]]
-                fontFamily: gunControl.fontFamily
-                fontSize: gunControl.fontSize
-                textColor: gunControl.fontColor
                 enabled: gunControl.toolsUsable
                 opacity: gunControl.toolsUsable ? 1 : 0.3
-                onClicked: gunControl.openInsertDialog(modelData[0])
+                onClicked: gunControl.openInsertDialog(tool.modelData[0])
             }
         }
     }
@@ -160,13 +166,14 @@ PresetEditor {
             model: KeyPages.gunSlots
 
             Text {
+                required property int index
                 objectName: "gunSlotName" + index
                 width: 168
                 elide: Text.ElideRight
-                text: gunControl.macroEditorLang[1] + " " + (index + 1) + ":  " + gunControl.getMacroName(index)
+                text: gunControl.macroEditorLang[gunControl.texts.list] + " " + (index + 1) + ":  " + gunControl.getMacroName(index)
                 color: gunControl.gunData[index] === gunControl.currentIndex ? "#fa6726" : "#9a9a9a"
-                font.family: gunControl.fontFamily
-                font.pixelSize: gunControl.fontSize - 2
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize - 2
             }
         }
     }
@@ -187,7 +194,6 @@ PresetEditor {
     // An offset field of the cursor dialog; leaving it moves the knob.
     component OffsetField: Rectangle {
         property alias text: input.text
-        property QtObject owner
         signal finished()
         width: 62
         height: 22
@@ -202,19 +208,18 @@ PresetEditor {
             text: "0"
             maximumLength: 4
             horizontalAlignment: TextInput.AlignRight
-            color: parent.owner.fontColor
+            color: Theme.fontColor
             selectionColor: "#b03b3b"
-            font.family: parent.owner.fontFamily
-            font.pixelSize: parent.owner.fontSize
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
             onEditingFinished: parent.finished()
         }
     }
 
     component Prompt: Text {
-        property QtObject owner
-        color: owner.fontColor
-        font.family: owner.fontFamily
-        font.pixelSize: owner.fontSize
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
     }
 
     InsertDialog {
@@ -224,16 +229,13 @@ PresetEditor {
         width: 360
         height: 186
         visible: gunControl.insertDialog === "key"
-        title: gunControl.macroEditorLang[20]
-        okText: gunControl.macroEditorLang[10]
-        cancelText: gunControl.macroEditorLang[11]
-        fontFamily: gunControl.fontFamily
-        fontSize: gunControl.fontSize
-        fontColor: gunControl.fontColor
+        title: gunControl.macroEditorLang[gunControl.gunTexts.insertKeyTitle]
+        okText: gunControl.macroEditorLang[gunControl.texts.ok]
+        cancelText: gunControl.macroEditorLang[gunControl.texts.cancel]
         onAccepted: gunControl.acceptInsert()
         onRejected: gunControl.closeInsertDialog()
 
-        Prompt { x: 24; y: 14; owner: gunControl; text: gunControl.macroEditorLang[21] }
+        Prompt { x: 24; y: 14; text: gunControl.macroEditorLang[gunControl.gunTexts.keyPrompt] }
         Rectangle {
             id: keyField
             property string keyText: ""
@@ -251,9 +253,9 @@ PresetEditor {
                 x: 10
                 anchors.verticalCenter: parent.verticalCenter
                 text: keyField.keyText
-                color: gunControl.fontColor
-                font.family: gunControl.fontFamily
-                font.pixelSize: gunControl.fontSize + 2
+                color: Theme.fontColor
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize + 2
             }
             // Blinks every 500 ms while the field waits for a key.
             Rectangle {
@@ -264,7 +266,7 @@ PresetEditor {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 1
                 height: 20
-                color: gunControl.fontColor
+                color: Theme.fontColor
                 visible: gunControl.isInsertting && caretOn
             }
             Timer {
@@ -288,12 +290,9 @@ PresetEditor {
         width: 300
         height: 232
         visible: gunControl.insertDialog === "mouse"
-        title: gunControl.macroEditorLang[27]
-        okText: gunControl.macroEditorLang[10]
-        cancelText: gunControl.macroEditorLang[11]
-        fontFamily: gunControl.fontFamily
-        fontSize: gunControl.fontSize
-        fontColor: gunControl.fontColor
+        title: gunControl.macroEditorLang[gunControl.gunTexts.insertMouseTitle]
+        okText: gunControl.macroEditorLang[gunControl.texts.ok]
+        cancelText: gunControl.macroEditorLang[gunControl.texts.cancel]
         onAccepted: gunControl.acceptInsert()
         onRejected: gunControl.closeInsertDialog()
 
@@ -306,26 +305,29 @@ PresetEditor {
                 model: gunControl.mouseButtons
 
                 Item {
+                    id: choice
+                    required property int index
+                    required property string modelData
                     objectName: "insertMouseChoice" + index
                     width: 220
                     height: 18
 
                     Image {
                         anchors.verticalCenter: parent.verticalCenter
-                        source: gunControl.skinIndex + (gunControl.chosenButton === index ? "macroTypeCheck.png"
+                        source: gunControl.skinIndex + (gunControl.chosenButton === choice.index ? "macroTypeCheck.png"
                                                                                           : "macroTypeCheck0.png")
                     }
                     Text {
                         x: 24
                         anchors.verticalCenter: parent.verticalCenter
-                        text: index < 3 ? gunControl.macroEditorLang[28 + index] + "  (" + modelData + ")" : modelData
-                        color: gunControl.chosenButton === index ? "#fa6726" : gunControl.fontColor
-                        font.family: gunControl.fontFamily
-                        font.pixelSize: gunControl.fontSize
+                        text: choice.index < 3 ? gunControl.macroEditorLang[gunControl.gunTexts.leftButton + choice.index] + "  (" + choice.modelData + ")" : choice.modelData
+                        color: gunControl.chosenButton === choice.index ? "#fa6726" : Theme.fontColor
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
                     }
                     MouseArea {
                         anchors.fill: parent
-                        onClicked: gunControl.chosenButton = index
+                        onClicked: gunControl.chosenButton = choice.index
                     }
                 }
             }
@@ -339,12 +341,9 @@ PresetEditor {
         width: 414
         height: 406
         visible: gunControl.insertDialog === "cursor"
-        title: gunControl.macroEditorLang[24]
-        okText: gunControl.macroEditorLang[10]
-        cancelText: gunControl.macroEditorLang[11]
-        fontFamily: gunControl.fontFamily
-        fontSize: gunControl.fontSize
-        fontColor: gunControl.fontColor
+        title: gunControl.macroEditorLang[gunControl.gunTexts.cursorTitle]
+        okText: gunControl.macroEditorLang[gunControl.texts.ok]
+        cancelText: gunControl.macroEditorLang[gunControl.texts.cancel]
         onAccepted: gunControl.acceptInsert()
         onRejected: gunControl.closeInsertDialog()
 
@@ -353,20 +352,18 @@ PresetEditor {
             y: 9
             spacing: 8
 
-            Prompt { anchors.verticalCenter: parent.verticalCenter; owner: gunControl; text: gunControl.macroEditorLang[25] }
+            Prompt { anchors.verticalCenter: parent.verticalCenter; text: gunControl.macroEditorLang[gunControl.gunTexts.xAxis] }
             OffsetField {
                 id: cursorX
                 objectName: "cursorXField"
-                owner: gunControl
-                onFinished: gunControl.setCursor(gunControl.fieldOffset(cursorX), gunControl.fieldOffset(cursorY))
+                onFinished: gunControl.setCursor(gunControl.fieldOffset(cursorX.text), gunControl.fieldOffset(cursorY.text))
             }
             Item { width: 14; height: 1 }
-            Prompt { anchors.verticalCenter: parent.verticalCenter; owner: gunControl; text: gunControl.macroEditorLang[26] }
+            Prompt { anchors.verticalCenter: parent.verticalCenter; text: gunControl.macroEditorLang[gunControl.gunTexts.yAxis] }
             OffsetField {
                 id: cursorY
                 objectName: "cursorYField"
-                owner: gunControl
-                onFinished: gunControl.setCursor(gunControl.fieldOffset(cursorX), gunControl.fieldOffset(cursorY))
+                onFinished: gunControl.setCursor(gunControl.fieldOffset(cursorX.text), gunControl.fieldOffset(cursorY.text))
             }
         }
 
@@ -389,16 +386,13 @@ PresetEditor {
         width: 320
         height: 170
         visible: gunControl.insertDialog === "delay"
-        title: gunControl.macroEditorLang[22]
-        okText: gunControl.macroEditorLang[10]
-        cancelText: gunControl.macroEditorLang[11]
-        fontFamily: gunControl.fontFamily
-        fontSize: gunControl.fontSize
-        fontColor: gunControl.fontColor
+        title: gunControl.macroEditorLang[gunControl.gunTexts.insertDelayTitle]
+        okText: gunControl.macroEditorLang[gunControl.texts.ok]
+        cancelText: gunControl.macroEditorLang[gunControl.texts.cancel]
         onAccepted: gunControl.acceptInsert()
         onRejected: gunControl.closeInsertDialog()
 
-        Prompt { x: 24; y: 16; owner: gunControl; text: gunControl.macroEditorLang[23] }
+        Prompt { x: 24; y: 16; text: gunControl.macroEditorLang[gunControl.gunTexts.delayPrompt] }
         Rectangle {
             x: 24
             y: 42
@@ -415,13 +409,13 @@ PresetEditor {
                 anchors.verticalCenter: parent.verticalCenter
                 maximumLength: 6
                 text: "50"
-                color: gunControl.fontColor
+                color: Theme.fontColor
                 selectionColor: "#b03b3b"
-                font.family: gunControl.fontFamily
-                font.pixelSize: gunControl.fontSize
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize
                 onEditingFinished: text = String(gunControl.normalisedDelay(text))
             }
         }
-        Prompt { x: 236; y: 48; owner: gunControl; text: "MS" }
+        Prompt { x: 236; y: 48; text: "MS" }
     }
 }

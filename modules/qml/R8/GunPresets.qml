@@ -24,7 +24,7 @@ PresetList {
     // The preset names that buttons and the key menu show may have changed.
     signal gunNamesChanged()
 
-    function init(isSendData) {
+    function init(isSendData: bool): void {
         load()
         readGunData()
         if (isSendData)
@@ -33,59 +33,59 @@ PresetList {
 
     // The slots of the current profile; a choice that names no preset is the
     // slot's own default.
-    function readGunData() {
+    function readGunData(): void {
         gunData = model().gunSlotPresets(ui_View.getselectGun())
     }
 
-    function setGunData(slot, presetIndex) {
+    function setGunData(slot: int, presetIndex: int): void {
         if (slot < 0 || slot >= KeyPages.gunSlots)
             return
-        var data = gunData.slice()
+        const data = gunData.slice()
         data[slot] = presetIndex
         gunData = data
         ui_View.setSelectGun(gunData)
     }
 
-    function setGunMenuName() {
-        var names = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
+    function setGunMenuName(): void {
+        const names = []
+        for (let g = 0; g < KeyPages.gunSlots; ++g)
             names.push(gunKeyIndexes[g] >= 0 ? getMacroName(g) : "")
         gunMenuNames = names
     }
 
     // False when the three together do not fit the mouse: nothing was sent.
-    function sendGunMacro() {
+    function sendGunMacro(): bool {
         ui_View.setSelectGun(gunData)
         return sendMacro(5, getMacroName(0), getMacroName(1), getMacroName(2))
     }
 
     // The three presets go out together from macro slot index 5 (slot 6),
     // where the gun layers play them.
-    function sendMacro(slot, name0, name1, name2) {
+    function sendMacro(slot: int, name0: string, name1: string, name2: string): bool {
         if (slot !== 5)
             return false
         return Boolean(ui_View.sendGunPresets([String(name0), String(name1), String(name2)]))
     }
 
     // The preset of gun slot `index`.
-    function getMacroName(index) {
+    function getMacroName(index: int): string {
         return index >= 0 && index < KeyPages.gunSlots ? nameAt(gunData[index]) : ""
     }
 
     // The preset at list index `index`.
-    function getGunName(index) {
+    function getGunName(index: int): string {
         return nameAt(index)
     }
 
     // The length of preset `name` as the mouse gets it.
-    function presetBytes(name) {
-        var macro = loadMacro(name)
+    function presetBytes(name: string): int {
+        const macro = loadMacro(name)
         return ui_View.encodeMacroActions(Actions.actionLines(macro.actions), macro.loops, true).length
     }
 
-    function slotsUsing(index) {
-        var slots = []
-        for (var g = 0; g < KeyPages.gunSlots; ++g)
+    function slotsUsing(index: int): var {
+        const slots = []
+        for (let g = 0; g < KeyPages.gunSlots; ++g)
             if (gunData[g] === index)
                 slots.push(g)
         return slots

@@ -9,9 +9,6 @@ Rectangle {
     property string title
     property string okText: "OK"
     property string cancelText: "Cancel"
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
     property string buttonPrefix: "insert"
     default property alias content: body.data
 
@@ -39,9 +36,9 @@ Rectangle {
             height: parent.height
             verticalAlignment: Text.AlignVCenter
             text: dialog.title
-            color: dialog.fontColor
-            font.family: dialog.fontFamily
-            font.pixelSize: dialog.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
             font.bold: true
         }
     }
@@ -63,9 +60,6 @@ Rectangle {
             width: 88
             height: 25
             text: dialog.okText
-            fontFamily: dialog.fontFamily
-            fontSize: dialog.fontSize
-            textColor: dialog.fontColor
             onClicked: dialog.accepted()
         }
         Button {
@@ -73,9 +67,6 @@ Rectangle {
             width: 88
             height: 25
             text: dialog.cancelText
-            fontFamily: dialog.fontFamily
-            fontSize: dialog.fontSize
-            textColor: dialog.fontColor
             onClicked: dialog.rejected()
         }
     }

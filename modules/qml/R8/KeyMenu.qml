@@ -1,5 +1,7 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
+import "texts.js" as Texts
 
 // The function menu beside a button of the key matrix. Coded items hand
 // their code to the page; the others open a sub-menu or ask for a dialog.
@@ -8,38 +10,37 @@ import ".."
 Rectangle {
     id: keyMenu
 
-    property var keyMenuLang: []       // the page's texts
+    required property var keyMenuLang  // the page's texts
     property int selectKey: -1
     // Per gun slot: its preset name while it is on a button, "" otherwise,
     // and the button it is on (-1 none).
     property var gunMenuNames: ["", "", ""]
     property var gunKeyIndexes: [-1, -1, -1]
     property int pageHeight: 640
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
 
+    // The places of the menu's texts in keyMenuLang.
+    readonly property var texts: Texts.KeyMenu
     // Items: the text index and the code, or the sub-menu or dialog it opens.
     readonly property var mainItems: [
-        { lang: 0, code: "0100f000" }, { lang: 1, code: "0100f100" }, { lang: 2, code: "0100f200" },
-        { lang: 3, code: "0f002e00" }, { lang: 42, code: "0100f400" }, { lang: 4, code: "0f000500" },
-        { lang: 43, code: "0100f300" }, { lang: 8, sub: "basic" }, { lang: 7, sub: "media" },
-        { lang: 9, sub: "more" }, { lang: 6, sub: "dpi" }, { lang: 5, code: "0af01e02" },
-        { lang: 10, action: "singleKey" }, { lang: 11, action: "macro" }, { lang: 12, sub: "gun" },
-        { lang: 13, code: "00000000" }]
+        { lang: texts.leftButton, code: "0100f000" }, { lang: texts.rightButton, code: "0100f100" }, { lang: texts.middleButton, code: "0100f200" },
+        { lang: texts.autoRun, code: "0f002e00" }, { lang: texts.forward, code: "0100f400" }, { lang: texts.fireMode, code: "0f000500" },
+        { lang: texts.back, code: "0100f300" }, { lang: texts.basicMenu, sub: "basic" }, { lang: texts.mediaMenu, sub: "media" },
+        { lang: texts.moreMenu, sub: "more" }, { lang: texts.dpiMenu, sub: "dpi" }, { lang: texts.doubleClick, code: "0af01e02" },
+        { lang: texts.assignKey, action: "singleKey" }, { lang: texts.macro, action: "macro" }, { lang: texts.gunMenu, sub: "gun" },
+        { lang: texts.deactivated, code: "00000000" }]
     readonly property var subItems: ({
-        basic: [{ lang: 25, code: "0000e011" }, { lang: 26, code: "0000e01b" }, { lang: 27, code: "0000e006" },
-                { lang: 28, code: "0000e019" }, { lang: 29, code: "0000e016" }, { lang: 30, code: "0000e013" },
-                { lang: 31, code: "0000e009" }, { lang: 32, code: "0000e01c" }, { lang: 33, code: "0000e01d" },
-                { lang: 34, code: "0000e004" }],
-        media: [{ lang: 17, code: "03008301" }, { lang: 18, code: "0300b500" }, { lang: 19, code: "0300b600" },
-                { lang: 20, code: "0300b700" }, { lang: 21, code: "0300cd00" }, { lang: 22, code: "0300e200" },
-                { lang: 23, code: "0300e900" }, { lang: 24, code: "0300ea00" }],
-        more: [{ lang: 35, code: "03009401" }, { lang: 36, code: "03002302" }, { lang: 37, code: "03002102" },
-               { lang: 38, code: "00042c1b" }, { lang: 39, code: "00042c11" }, { lang: 40, code: "0000e307" },
-               { lang: 41, code: "0000e315" }],
-        dpi: [{ lang: 14, code: "07000100" }, { lang: 15, code: "07000200" }, { lang: 16, code: "07000300" }],
-        gun: [{ lang: 45, gun: 0 }, { lang: 46, gun: 1 }, { lang: 47, gun: 2 }]
+        basic: [{ lang: texts.newFile, code: "0000e011" }, { lang: texts.cut, code: "0000e01b" }, { lang: texts.copy, code: "0000e006" },
+                { lang: texts.paste, code: "0000e019" }, { lang: texts.save, code: "0000e016" }, { lang: texts.print, code: "0000e013" },
+                { lang: texts.find, code: "0000e009" }, { lang: texts.redo, code: "0000e01c" }, { lang: texts.undo, code: "0000e01d" },
+                { lang: texts.selectAll, code: "0000e004" }],
+        media: [{ lang: texts.mediaPlayer, code: "03008301" }, { lang: texts.nextTrack, code: "0300b500" }, { lang: texts.previousTrack, code: "0300b600" },
+                { lang: texts.stop, code: "0300b700" }, { lang: texts.playPause, code: "0300cd00" }, { lang: texts.mute, code: "0300e200" },
+                { lang: texts.volumeUp, code: "0300e900" }, { lang: texts.volumeDown, code: "0300ea00" }],
+        more: [{ lang: texts.myComputer, code: "03009401" }, { lang: texts.webHome, code: "03002302" }, { lang: texts.search, code: "03002102" },
+               { lang: texts.maximize, code: "00042c1b" }, { lang: texts.minimize, code: "00042c11" }, { lang: texts.showDesktop, code: "0000e307" },
+               { lang: texts.run, code: "0000e315" }],
+        dpi: [{ lang: texts.dpiUp, code: "07000100" }, { lang: texts.dpiDown, code: "07000200" }, { lang: texts.dpiLoop, code: "07000300" }],
+        gun: [{ lang: texts.gun1, gun: 0 }, { lang: texts.gun2, gun: 1 }, { lang: texts.gun3, gun: 2 }]
     })
     readonly property int rowHeight: 17
     readonly property int rowPitch: 21
@@ -57,33 +58,33 @@ Rectangle {
     signal gunEnableChosen(int gun)
     signal gunDisableChosen(int gun)
 
-    function init() {
+    function init(): void {
         closeSubMenus()
     }
 
-    function showControl() {
+    // Prepares the menu for the page to show.
+    function showControl(): void {
         closeSubMenus()
-        visible = true
     }
 
-    function closeSubMenus() {
+    function closeSubMenus(): void {
         openSub = ""
         openGun = -1
     }
 
-    function menuHeight(count) {
+    function menuHeight(count: int): int {
         return 2 * margin + count * rowPitch - (rowPitch - rowHeight)
     }
 
     // A sub-menu level with the item at `itemY` (in the menu) as its top,
     // moved up as far as it must to end inside the page.
-    function placeBelow(itemY, count, menuY) {
-        var overflow = y + menuY + itemY + menuHeight(count) - pageHeight
+    function placeBelow(itemY: int, count: int, menuY: int): int {
+        const overflow = y + menuY + itemY + menuHeight(count) - pageHeight
         return overflow > 0 ? Math.max(-y - menuY, itemY - overflow) : itemY
     }
 
-    function enterMain(index) {
-        var it = mainItems[index]
+    function enterMain(index: int): void {
+        const it = mainItems[index]
         openGun = -1
         if (it.sub === undefined) {
             openSub = ""
@@ -93,8 +94,8 @@ Rectangle {
         subY = placeBelow(margin + index * rowPitch - margin, subItems[it.sub].length, 0)
     }
 
-    function chooseMain(index) {
-        var it = mainItems[index]
+    function chooseMain(index: int): void {
+        const it = mainItems[index]
         if (it.code !== undefined)
             codeChosen(it.code)
         else if (it.action === "singleKey")
@@ -105,23 +106,23 @@ Rectangle {
             enterMain(index)
     }
 
-    function gunText(g) {
-        return gunMenuNames[g] !== undefined && gunMenuNames[g] !== "" ? gunMenuNames[g] : keyMenuLang[45 + g]
+    function gunText(g: int): string {
+        return gunMenuNames[g] !== undefined && gunMenuNames[g] !== "" ? gunMenuNames[g] : keyMenuLang[texts.gun1 + g]
     }
 
     // What gun slot g offers for this button: a slot on no button can be
     // assigned or enabled here, one on this button also disabled, one on
     // another button nothing.
-    function gunActions(g) {
+    function gunActions(g: int): var {
         if (gunKeyIndexes[g] === -1)
-            return [48, 49]
+            return [texts.gunAssign, texts.gunEnable]
         if (gunKeyIndexes[g] === selectKey)
-            return [48, 49, 50]
+            return [texts.gunAssign, texts.gunEnable, texts.gunDisable]
         return []
     }
 
-    function enterSub(index) {
-        var it = subItems[openSub][index]
+    function enterSub(index: int): void {
+        const it = subItems[openSub][index]
         if (it.gun === undefined) {
             openGun = -1
             return
@@ -130,21 +131,21 @@ Rectangle {
         gunSubY = placeBelow(margin + index * rowPitch - margin, Math.max(1, gunActions(it.gun).length), subY)
     }
 
-    function chooseSub(index) {
-        var it = subItems[openSub][index]
+    function chooseSub(index: int): void {
+        const it = subItems[openSub][index]
         if (it.code !== undefined)
             codeChosen(it.code)
         else
             enterSub(index)
     }
 
-    function chooseGunAction(lang) {
-        var g = openGun
-        if (lang === 48)
+    function chooseGunAction(lang: int): void {
+        const g = openGun
+        if (lang === texts.gunAssign)
             gunAssignChosen(g)
-        else if (lang === 49)
+        else if (lang === texts.gunEnable)
             gunEnableChosen(g)
-        else if (lang === 50)
+        else if (lang === texts.gunDisable)
             gunDisableChosen(g)
     }
 
@@ -152,7 +153,6 @@ Rectangle {
     height: 338
     color: "#171717"
     border.color: "#5e5e5e"
-    visible: false
     onVisibleChanged: if (!visible) closeSubMenus()
 
     // Inline components see no ids of this file: what they show comes in.
@@ -161,9 +161,6 @@ Rectangle {
         property string label
         property bool opensMenu: false
         property bool open: false
-        property string fontFamily
-        property int fontSize: 12
-        property color fontColor: "#ffffff"
         signal entered()
         signal chosen()
 
@@ -181,9 +178,9 @@ Rectangle {
             minimumPixelSize: 9
             elide: Text.ElideRight
             text: menuRow.label
-            color: menuRow.fontColor
-            font.family: menuRow.fontFamily
-            font.pixelSize: menuRow.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         Text {
             anchors.right: parent.right
@@ -191,8 +188,8 @@ Rectangle {
             anchors.verticalCenter: parent.verticalCenter
             visible: menuRow.opensMenu
             text: "›"
-            color: menuRow.fontColor
-            font.pixelSize: menuRow.fontSize
+            color: Theme.fontColor
+            font.pixelSize: Theme.fontNormalSize
         }
         MouseArea {
             id: rowArea
@@ -221,16 +218,16 @@ Rectangle {
             model: keyMenu.mainItems
 
             MenuRow {
+                id: mainRow
+                required property int index
+                required property var modelData
                 objectName: "keyMenuItem" + modelData.lang
                 y: index * keyMenu.rowPitch
                 label: keyMenu.keyMenuLang[modelData.lang]
-                fontFamily: keyMenu.fontFamily
-                fontSize: keyMenu.fontSize
-                fontColor: keyMenu.fontColor
                 opensMenu: modelData.sub !== undefined
                 open: modelData.sub !== undefined && keyMenu.openSub === modelData.sub
-                onEntered: keyMenu.enterMain(index)
-                onChosen: keyMenu.chooseMain(index)
+                onEntered: keyMenu.enterMain(mainRow.index)
+                onChosen: keyMenu.chooseMain(mainRow.index)
             }
         }
     }
@@ -251,16 +248,16 @@ Rectangle {
                 model: subMenu.visible ? keyMenu.subItems[keyMenu.openSub] : []
 
                 MenuRow {
+                    id: subRow
+                    required property int index
+                    required property var modelData
                     objectName: "keyMenuItem" + modelData.lang
                     y: index * keyMenu.rowPitch
                     label: modelData.gun !== undefined ? keyMenu.gunText(modelData.gun) : keyMenu.keyMenuLang[modelData.lang]
-                    fontFamily: keyMenu.fontFamily
-                    fontSize: keyMenu.fontSize
-                    fontColor: keyMenu.fontColor
                     opensMenu: modelData.gun !== undefined
                     open: modelData.gun !== undefined && keyMenu.openGun === modelData.gun
-                    onEntered: keyMenu.enterSub(index)
-                    onChosen: keyMenu.chooseSub(index)
+                    onEntered: keyMenu.enterSub(subRow.index)
+                    onChosen: keyMenu.chooseSub(subRow.index)
                 }
             }
         }
@@ -281,13 +278,13 @@ Rectangle {
                     model: gunMenu.visible ? keyMenu.gunActions(keyMenu.openGun) : []
 
                     MenuRow {
+                        id: gunRow
+                        required property int index
+                        required property int modelData
                         objectName: "keyMenuItem" + modelData
                         y: index * keyMenu.rowPitch
                         label: keyMenu.keyMenuLang[modelData]
-                        fontFamily: keyMenu.fontFamily
-                        fontSize: keyMenu.fontSize
-                        fontColor: keyMenu.fontColor
-                        onChosen: keyMenu.chooseGunAction(modelData)
+                        onChosen: keyMenu.chooseGunAction(gunRow.modelData)
                     }
                 }
             }

@@ -7,10 +7,10 @@ import ".."
 PresetEditor {
     id: macroEditor
 
-    readonly property QtObject macroNumberModel: presetModel
+    readonly property var macroNumberModel: presetModel
 
     // The list read again from the registry.
-    function init() {
+    function init(): void {
         presets.load()
     }
 }

@@ -1,19 +1,17 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
+import "texts.js" as Texts
 
 // "Macro Key": a macro (or, in gun mode, a gun preset) for the selected
 // button, with the way it plays.
-Image {
+DialogFrame {
     id: macroKey
 
-    // The item the dialog is dragged inside.
-    property Item dragArea: parent
-    property var macroKeyLang: []     // the page's texts
-    property int skinNo: 1
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
-    readonly property string skin: "qrc:/index/modules/img/skin" + skinNo + "/index/"
+    required property var macroKeyLang     // the page's texts
+    // The places of the texts in the table.
+    readonly property var texts: Texts.MacroKey
+    readonly property string skin: "qrc:/index/modules/img/skin" + Theme.skinNo + "/index/"
 
     readonly property int macroMode: 1
     readonly property int gunMode: 2
@@ -26,77 +24,50 @@ Image {
 
     signal macroChosen(string name, int playMode)
     signal gunChosen(int gun, int presetIndex, string name, int playMode)
-    signal closeSure()
 
-    // Shows the dialog with `names`; `current` is chosen when it is among them.
-    function showUI(dialogMode, nameList, current, currentPlayMode) {
+    // Prepares the dialog for `nameList`; `current` is chosen when it is among them.
+    function showUI(dialogMode: int, nameList: var, current: string, currentPlayMode: int): void {
         mode = dialogMode
         names = nameList
         selected = nameList.indexOf(current)
         playMode = currentPlayMode >= 0 && currentPlayMode <= 2 ? currentPlayMode : 0
         listOpen = false
-        visible = true
     }
 
-    function macroKeyFocus() {
+    function macroKeyFocus(): void {
         listOpen = false
     }
 
-    function choose(index) {
+    function choose(index: int): void {
         selected = index
         listOpen = false
     }
 
-    function accept() {
+    function accept(): void {
         if (selected >= 0 && selected < names.length) {
             if (mode === gunMode)
                 gunChosen(gunSlot, selected, names[selected], playMode)
             else
                 macroChosen(names[selected], playMode)
         }
-        closeSure()
+        closeRequested()
     }
 
-    // The picture is held only while the dialog is shown.
-    source: visible ? skin + "macroKeyBg.png" : ""
-    cache: false
-    visible: false
+    background: skin + "macroKeyBg.png"
+    title: macroKeyLang[macroKey.texts.title]
+    holdsPresses: true
+    onFramePressed: macroKeyFocus()
     onVisibleChanged: listOpen = false
-
-    MouseArea {
-        anchors.fill: parent
-        onPressed: macroKey.macroKeyFocus()
-    }
-    MouseArea {
-        width: parent.width
-        height: 30
-        drag.target: macroKey
-        drag.minimumX: 0
-        drag.maximumX: macroKey.dragArea ? macroKey.dragArea.width - macroKey.width : 0
-        drag.minimumY: 0
-        drag.maximumY: macroKey.dragArea ? macroKey.dragArea.height - macroKey.height : 0
-        onPressed: macroKey.macroKeyFocus()
-    }
-    Text {
-        x: 12
-        height: 30
-        verticalAlignment: Text.AlignVCenter
-        text: macroKey.macroKeyLang[0]
-        color: macroKey.fontColor
-        font.family: macroKey.fontFamily
-        font.pixelSize: macroKey.fontSize
-        font.bold: true
-    }
 
     Text {
         x: 20
         y: 46
         width: 130
         wrapMode: Text.WordWrap
-        text: macroKey.macroKeyLang[1]
-        color: macroKey.fontColor
-        font.family: macroKey.fontFamily
-        font.pixelSize: macroKey.fontSize
+        text: macroKey.macroKeyLang[macroKey.texts.choose]
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
     }
 
     // The three ways to play, one chosen.
@@ -109,27 +80,29 @@ Image {
             model: 3
 
             Item {
+                id: modeRow
+                required property int index
                 objectName: "playMode" + index
                 width: 230
                 height: 34
 
                 Image {
                     y: 2
-                    source: macroKey.skin + (macroKey.playMode === index ? "macroTypeCheck.png" : "macroTypeCheck0.png")
+                    source: macroKey.skin + (macroKey.playMode === modeRow.index ? "macroTypeCheck.png" : "macroTypeCheck0.png")
                 }
                 Text {
                     x: 24
                     width: parent.width - 24
-                    text: macroKey.macroKeyLang[2 + index]
-                    color: macroKey.playMode === index ? "#fa6726" : macroKey.fontColor
-                    font.family: macroKey.fontFamily
-                    font.pixelSize: macroKey.fontSize
+                    text: macroKey.macroKeyLang[macroKey.texts.playOnce + modeRow.index]
+                    color: macroKey.playMode === modeRow.index ? "#fa6726" : Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     anchors.fill: parent
                     onClicked: {
                         macroKey.macroKeyFocus()
-                        macroKey.playMode = index
+                        macroKey.playMode = modeRow.index
                     }
                 }
             }
@@ -145,21 +118,15 @@ Image {
             objectName: "macroKeyOk"
             width: 88
             height: 25
-            text: macroKey.macroKeyLang[5]
-            fontFamily: macroKey.fontFamily
-            fontSize: macroKey.fontSize
-            textColor: macroKey.fontColor
+            text: macroKey.macroKeyLang[macroKey.texts.ok]
             onClicked: macroKey.accept()
         }
         Button {
             objectName: "macroKeyCancel"
             width: 88
             height: 25
-            text: macroKey.macroKeyLang[6]
-            fontFamily: macroKey.fontFamily
-            fontSize: macroKey.fontSize
-            textColor: macroKey.fontColor
-            onClicked: macroKey.closeSure()
+            text: macroKey.macroKeyLang[macroKey.texts.cancel]
+            onClicked: macroKey.closeRequested()
         }
     }
 
@@ -180,17 +147,17 @@ Image {
             anchors.verticalCenter: parent.verticalCenter
             elide: Text.ElideRight
             text: macroKey.selected >= 0 ? macroKey.names[macroKey.selected] : ""
-            color: macroKey.fontColor
-            font.family: macroKey.fontFamily
-            font.pixelSize: macroKey.fontSize
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
         }
         Text {
             anchors.right: parent.right
             anchors.rightMargin: 5
             anchors.verticalCenter: parent.verticalCenter
             text: "▾"
-            color: macroKey.fontColor
-            font.pixelSize: macroKey.fontSize
+            color: Theme.fontColor
+            font.pixelSize: Theme.fontNormalSize
         }
         MouseArea {
             anchors.fill: parent
@@ -219,6 +186,9 @@ Image {
             model: macroKey.names
 
             delegate: Rectangle {
+                id: nameRow
+                required property int index
+                required property string modelData
                 objectName: "macroKeyName" + index
                 width: nameList.width
                 height: 18
@@ -229,16 +199,16 @@ Image {
                     width: parent.width - 10
                     anchors.verticalCenter: parent.verticalCenter
                     elide: Text.ElideRight
-                    text: modelData
-                    color: macroKey.fontColor
-                    font.family: macroKey.fontFamily
-                    font.pixelSize: macroKey.fontSize
+                    text: nameRow.modelData
+                    color: Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     id: rowArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: macroKey.choose(index)
+                    onClicked: macroKey.choose(nameRow.index)
                 }
             }
         }
@@ -263,7 +233,7 @@ Image {
             MouseArea {
                 anchors.fill: parent
                 onPositionChanged: (mouse) => {
-                    var end = Math.max(0, nameList.contentHeight - nameList.height)
+                    const end = Math.max(0, nameList.contentHeight - nameList.height)
                     nameList.contentY = Math.max(0, Math.min(end, mouse.y / height * nameList.contentHeight - nameList.height / 2))
                 }
             }

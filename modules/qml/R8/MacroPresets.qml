@@ -11,24 +11,24 @@ PresetList {
     signal deleteMacroSignal(string name)
 
     // The mouse plays macro `name` from `slot` (0-based).
-    function sendMacro(slot, name) {
+    function sendMacro(slot: int, name: string): void {
         if (String(name) === "" || slot < 0)
             return
-        var lines = ui_View.loadMacroIni(name)
+        const lines = ui_View.loadMacroIni(name)
         if (lines.length === 0)
             return
-        var macro = loadMacro(name)
-        var bytes = ui_View.encodeMacroActions(Actions.actionLines(macro.actions), macro.loops, false)
+        const macro = loadMacro(name)
+        const bytes = ui_View.encodeMacroActions(Actions.actionLines(macro.actions), macro.loops, false)
         ui_View.sendMacroData(bytes, slot)
     }
 
     // Slots other profiles bind the macro to hold their own macros in the
     // mouse, so they are left alone.
-    function resendMacro(name) {
-        var uses = ui_View.isMacroUse(name)
-        var sent = []
-        for (var i = 1; i < uses.length; ++i) {
-            var slot = parseInt(uses[i])
+    function resendMacro(name: string): void {
+        const uses = ui_View.isMacroUse(name)
+        const sent = []
+        for (let i = 1; i < uses.length; ++i) {
+            const slot = parseInt(uses[i])
             if (isNaN(slot) || sent.indexOf(slot) >= 0 || String(ui_View.getMacroKey(slot)) !== name)
                 continue
             sent.push(slot)

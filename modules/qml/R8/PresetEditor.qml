@@ -1,5 +1,7 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
+import "texts.js" as Texts
 import "keypages.js" as KeyPages
 import "actions.js" as Actions
 
@@ -9,19 +11,15 @@ import "actions.js" as Actions
 // change is saved at once, so OK and Cancel only close. The list itself is
 // `presets` (a PresetList), which lives as long as the page; the dialog is
 // made when it is first opened.
-Image {
+DialogFrame {
     id: editor
 
-    // The item the dialog is dragged inside.
-    property Item dragArea: parent
-    property PresetList presets
-    property var macroEditorLang: []
-    property QtObject keyCodes
-    property int skinNo: 1
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
-    readonly property string skinIndex: "qrc:/index/modules/img/skin" + skinNo + "/index/"
+    required property PresetList presets
+    required property var macroEditorLang
+    // The places of the texts in the table.
+    readonly property var texts: Texts.Editor
+    required property KeyCodeString keyCodes
+    readonly property string skinIndex: "qrc:/index/modules/img/skin" + Theme.skinNo + "/index/"
 
     property int byteLimit: Actions.maxMacroBytes   // 0: only the line limit
     property var cursorLabels: ["X", "Y"]
@@ -38,7 +36,8 @@ Image {
     property string guardNotice: ""
 
     readonly property int insertedDelay: 50
-    readonly property QtObject presetModel: presets.model()
+    // The view model's list model, which the page's tools cannot see into.
+    readonly property var presetModel: presets.model()
 
     property int currentIndex: -1      // the chosen entry of presetModel
     property var actions: []           // its actions: { type, info }
@@ -52,37 +51,37 @@ Image {
     property bool recordFull: false
     property int editingMacro: -1
     property int editingDelay: -1
+    property bool menuOpen: false
     readonly property int usedBytes: encodedBytes(actions).length
 
     // The list was read again: the dialog starts over at its first entry.
     signal reloaded()
-    signal closeEditor()
 
     // ---- the list
 
-    function macroNames() {
+    function macroNames(): var {
         return presets.macroNames()
     }
 
-    function nameAt(index) {
+    function nameAt(index: int): string {
         return presets.nameAt(index)
     }
 
-    function currentName() {
+    function currentName(): string {
         return nameAt(currentIndex)
     }
 
-    function loadMacro(name) {
+    function loadMacro(name: string): var {
         return presets.loadMacro(name)
     }
 
-    function startOver() {
+    function startOver(): void {
         stopRecordSilently()
         editingMacro = -1
         selectMacro(presetModel.count > 0 ? 0 : -1)
     }
 
-    function selectMacro(index) {
+    function selectMacro(index: int): void {
         if (isInputting)
             return
         currentIndex = index
@@ -99,7 +98,7 @@ Image {
         setLoops(macro.loops)
     }
 
-    function newMacro() {
+    function newMacro(): void {
         if (isInputting)
             return
         var index = presets.create()
@@ -108,13 +107,13 @@ Image {
     }
 
     // False when refused: an empty or path-like name, or one another entry has.
-    function renameMacro(index, newName) {
+    function renameMacro(index: int, newName: string): bool {
         editingMacro = -1
         return presets.rename(index, newName)
     }
 
     // The file goes and the later entries move up one number.
-    function deleteMacro() {
+    function deleteMacro(): void {
         if (isInputting || currentIndex < 0 || !presets.canDelete(currentIndex))
             return
         var index = currentIndex
@@ -125,32 +124,32 @@ Image {
 
     // ---- the bytes
 
-    function encodedBytes(list) {
+    function encodedBytes(list: var): var {
         return ui_View.encodeMacroActions(Actions.actionLines(list), Actions.loopValue(loopsField.text),
                                           presets.gunVariant)
     }
 
-    function fits(list) {
+    function fits(list: var): bool {
         if (list.length > Actions.maxLines)
             return false
         return byteLimit <= 0 || encodedBytes(list).length <= byteLimit
     }
 
-    function noticeText(kind) {
-        var texts = {
+    function noticeText(kind: string): string {
+        const notices = {
             full: ["Full: no more fits in the mouse.", "已满：鼠标放不下更多动作。"],
             notSaved: ["Not saved: the file of \"%1\" cannot be written. The changes stay here.",
                        "未保存：无法写入“%1”的文件，修改仍保留在此。"],
             gunsTooLong: ["Not sent: the three gun presets together must stay below %1 bytes.",
                           "未发送：三个枪械宏合计须小于 %1 字节。"]
         }
-        return texts[kind][language === 1 ? 1 : 0].replace("%1", kind === "notSaved" ? currentName()
+        return notices[kind][language === 1 ? 1 : 0].replace("%1", kind === "notSaved" ? currentName()
                                                                                      : Actions.gunDataLimit)
     }
 
     // The chosen entry's file as the editor shows it. A file that cannot be
     // written is said so; the edit stays on screen.
-    function autoSave() {
+    function autoSave(): void {
         var name = currentName()
         if (name === "")
             return
@@ -159,14 +158,14 @@ Image {
                  ? "" : noticeText("notSaved")
     }
 
-    function setActions(list) {
+    function setActions(list: var): void {
         actions = list
         autoSave()
     }
 
     // ---- recording
 
-    function startRecord() {
+    function startRecord(): void {
         if (currentIndex < 0 || isInputting)
             return
         editingDelay = -1
@@ -183,21 +182,23 @@ Image {
         editor.forceActiveFocus()
     }
 
-    function stopRecordSilently() {
+    function stopRecordSilently(): void {
         isInputting = false
     }
 
-    function stopRecord() {
+    function stopRecord(): void {
         if (!isInputting)
             return
         stopRecordSilently()
         autoSave()
     }
 
-    // The action of a key or button event: 1/2 key, 3/4 button press/release.
-    function inputAction(isDown, usbCode) {
-        var mouse = usbCode >= 0xf0
-        return { type: isDown ? (mouse ? 3 : 1) : (mouse ? 4 : 2), info: keyCodes.inputName(usbCode) }
+    // The action of a key or, from 0xf0 on, a mouse button event.
+    function inputAction(isDown: bool, usbCode: int): var {
+        const mouse = usbCode >= 0xf0
+        const type = isDown ? (mouse ? Actions.typeButtonDown : Actions.typeKeyDown)
+                            : (mouse ? Actions.typeButtonUp : Actions.typeKeyUp)
+        return { type: type, info: keyCodes.inputName(usbCode) }
     }
 
     // A key (or, from 0xf0 on, a mouse button) while recording, at `time`
@@ -206,7 +207,7 @@ Image {
     // of every key then held still fit after it, each with the longest delay
     // it may get; once one is left out the recording is full, and only the
     // releases of recorded presses are taken.
-    function detectKeyboard(isDown, usbCode, time) {
+    function detectKeyboard(isDown: bool, usbCode: int, time: var): void {
         if (!isInputting || keyCodes.inputName(usbCode) === "")
             return
         var held = heldCodes.indexOf(usbCode) >= 0
@@ -217,7 +218,7 @@ Image {
         if (recordedAny && recTime) {
             var ms = Actions.recordedDelay(lastEventTime, at)
             if (ms > 0)
-                next.push({ type: 0, info: String(ms) })
+                next.push({ type: Actions.typeDelay, info: String(ms) })
         }
         next.push(inputAction(isDown, usbCode))
         var nowHeld = isDown ? heldCodes.concat([usbCode]) : heldCodes.filter(function (c) { return c !== usbCode })
@@ -225,7 +226,7 @@ Image {
             var whole = next.slice()
             for (var i = 0; i < nowHeld.length; ++i) {
                 if (recTime)
-                    whole.push({ type: 0, info: String(Actions.maxDelay) })
+                    whole.push({ type: Actions.typeDelay, info: String(Actions.maxDelay) })
                 whole.push(inputAction(false, nowHeld[i]))
             }
             if (!fits(whole)) {
@@ -244,7 +245,7 @@ Image {
     // ---- editing the sequence
 
     // Edits that would not fit are dropped, and said so.
-    function applyEdit(list) {
+    function applyEdit(list: var): bool {
         if (list === null)
             return false
         if (!fits(list)) {
@@ -255,7 +256,7 @@ Image {
         return true
     }
 
-    function deleteAction() {
+    function deleteAction(): void {
         var list = Actions.deleteAction(actions, selectedAction)
         if (list === null)
             return
@@ -263,77 +264,80 @@ Image {
         setActions(list)
     }
 
-    function insertButtonAction(name) {
+    function insertButtonAction(name: string): void {
         applyEdit(Actions.insertButton(actions, selectedAction, name))
     }
 
-    function insertDelayAction(ms) {
+    function insertDelayAction(ms: var): void {
         applyEdit(Actions.insertDelay(actions, selectedAction, ms === undefined ? insertedDelay : ms))
     }
 
     // A delay edit that is no number, or would not fit, is dropped.
-    function setDelay(index, text) {
+    function setDelay(index: int, text: string): bool {
         editingDelay = -1
         var ms = Actions.delayValue(text)
-        if (ms === null || index < 0 || index >= actions.length || actions[index].type !== 0)
+        if (ms === null || index < 0 || index >= actions.length || actions[index].type !== Actions.typeDelay)
             return false
         var list = actions.slice()
-        list[index] = { type: 0, info: String(ms) }
+        list[index] = { type: Actions.typeDelay, info: String(ms) }
         return applyEdit(list)
     }
 
     // A cursor offset typed in place, -127 ... 127; no number is dropped.
-    function setOffset(index, text) {
+    function setOffset(index: int, text: string): bool {
         return applyEdit(Actions.setOffset(actions, index, text))
     }
 
-    function setLoops(n) {
+    function setLoops(n: int): void {
         loopsField.text = String(n)
         loopsOn = n !== 1
     }
 
-    function setLoopsOn(on) {
+    function setLoopsOn(on: bool): void {
         loopsOn = on
         if (!on)
             loopsField.text = "1"
         autoSave()
     }
 
-    function commitLoops() {
+    function commitLoops(): void {
         loopsField.text = String(Actions.loopValue(loopsField.text))
         autoSave()
     }
 
-    function openContextMenu(x, y) {
+    function openContextMenu(x: real, y: real): void {
         contextMenu.x = Math.min(x, width - contextMenu.width - 4)
         contextMenu.y = Math.min(y, height - contextMenu.height - 4)
-        contextMenu.visible = true
+        menuOpen = true
     }
 
     // A press outside the dialog's pop-ups closes them.
-    function macroEditorFocus() {
-        contextMenu.visible = false
+    function macroEditorFocus(): void {
+        menuOpen = false
         editingMacro = -1
         editingDelay = -1
     }
 
-    function close() {
+    function close(): void {
         stopRecord()
         macroEditorFocus()
-        visible = false
-        closeEditor()
+        closeRequested()
     }
 
-    function actionText(a) {
-        if (a.type === 0)
+    function actionText(a: var): string {
+        if (a.type === Actions.typeDelay)
             return a.info + " ms"
-        return (a.type === 1 || a.type === 3 ? "↓  " : "↑  ") + a.info
+        return (Actions.isPress(a.type) ? "↓  " : "↑  ") + a.info
     }
 
-    // The picture is held only while the dialog is shown.
-    source: visible ? "qrc:/macros/modules/img/skin" + skinNo + "/macros/macroEditorBg.png" : ""
-    cache: false
-    visible: false
+    background: "qrc:/macros/modules/img/skin" + Theme.skinNo + "/macros/macroEditorBg.png"
+    title: macroEditorLang[editor.texts.title]
+    holdsPresses: true
+    closeSource: skinIndex + "minBtn.png"
+    closeHoverSource: skinIndex + "minBtnH.png"
+    closeName: "macroEditorClose"
+    onFramePressed: macroEditorFocus()
+    onCloseClicked: close()
     Component.onCompleted: selectMacro(presetModel.count > 0 ? 0 : -1)
 
     Connections {
@@ -344,24 +348,8 @@ Image {
         }
     }
 
-    MouseArea {
-        anchors.fill: parent
-        onPressed: editor.macroEditorFocus()
-    }
-    MouseArea {
-        width: parent.width
-        height: 30
-        drag.target: editor
-        drag.minimumX: 0
-        drag.maximumX: editor.dragArea ? editor.dragArea.width - editor.width : 0
-        drag.minimumY: 0
-        drag.maximumY: editor.dragArea ? editor.dragArea.height - editor.height : 0
-        onPressed: editor.macroEditorFocus()
-    }
-
     component Caption: Text {
-        property string family
-        font.family: family
+        font.family: Theme.fontFamily
         font.pixelSize: 12
         color: "#c8c8c8"
     }
@@ -370,28 +358,9 @@ Image {
         border.color: "#2a2a2a"
     }
 
-    Text {
-        x: 12
-        height: 30
-        verticalAlignment: Text.AlignVCenter
-        text: editor.macroEditorLang[0]
-        color: editor.fontColor
-        font.family: editor.fontFamily
-        font.pixelSize: editor.fontSize
-        font.bold: true
-    }
-    Button {
-        objectName: "macroEditorClose"
-        x: parent.width - width - 8
-        y: 6
-        source: editor.skinIndex + "minBtn.png"
-        hoverSource: editor.skinIndex + "minBtnH.png"
-        onClicked: editor.close()
-    }
-
     // ---- list column
 
-    Caption { x: 14; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[1] }
+    Caption { x: 14; y: 40; text: editor.macroEditorLang[editor.texts.list] }
     Well {
         x: 12
         y: 60
@@ -408,21 +377,24 @@ Image {
             model: editor.presetModel
 
             delegate: Rectangle {
-                objectName: "macroRow" + index
+                id: macroRow
+                required property int index
+                required property string macroName
+                objectName: "macroRow" + macroRow.index
                 width: macroList.width
                 height: 20
-                color: editor.currentIndex === index ? "#761212" : macroArea.containsMouse ? "#2a2a2a" : "transparent"
+                color: editor.currentIndex === macroRow.index ? "#761212" : macroArea.containsMouse ? "#2a2a2a" : "transparent"
 
                 Text {
                     x: 6
                     width: parent.width - 12
                     anchors.verticalCenter: parent.verticalCenter
-                    visible: editor.editingMacro !== index
+                    visible: editor.editingMacro !== macroRow.index
                     elide: Text.ElideRight
-                    text: model.macroName
-                    color: editor.fontColor
-                    font.family: editor.fontFamily
-                    font.pixelSize: editor.fontSize
+                    text: macroRow.macroName
+                    color: Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     id: macroArea
@@ -430,18 +402,18 @@ Image {
                     hoverEnabled: true
                     onClicked: {
                         editor.macroEditorFocus()
-                        editor.selectMacro(index)
+                        editor.selectMacro(macroRow.index)
                     }
                     onDoubleClicked: {
                         if (editor.isInputting)
                             return
-                        editor.selectMacro(index)
-                        editor.editingMacro = index
+                        editor.selectMacro(macroRow.index)
+                        editor.editingMacro = macroRow.index
                     }
                 }
                 Rectangle {
                     anchors.fill: parent
-                    visible: index >= 0 && editor.editingMacro === index
+                    visible: macroRow.index >= 0 && editor.editingMacro === macroRow.index
                     color: "#221815"
                     border.color: "#ea5514"
 
@@ -453,17 +425,17 @@ Image {
                         anchors.verticalCenter: parent.verticalCenter
                         clip: true
                         maximumLength: 64
-                        color: editor.fontColor
+                        color: Theme.fontColor
                         selectionColor: "#b03b3b"
-                        font.family: editor.fontFamily
-                        font.pixelSize: editor.fontSize
-                        onAccepted: editor.renameMacro(index, text)
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
+                        onAccepted: editor.renameMacro(macroRow.index, text)
                         Keys.onEscapePressed: editor.editingMacro = -1
                     }
                     onVisibleChanged: {
                         if (!visible)
                             return
-                        nameField.text = model.macroName
+                        nameField.text = macroRow.macroName
                         nameField.selectAll()
                         nameField.forceActiveFocus()
                     }
@@ -480,10 +452,7 @@ Image {
             objectName: "macroNew"
             width: 80
             height: 24
-            text: editor.macroEditorLang[8]
-            fontFamily: editor.fontFamily
-            fontSize: editor.fontSize
-            textColor: editor.fontColor
+            text: editor.macroEditorLang[editor.texts.newPreset]
             opacity: editor.isInputting || editor.presetModel.count >= editor.presetModel.limit ? 0.3 : 1
             onClicked: editor.newMacro()
         }
@@ -491,10 +460,7 @@ Image {
             objectName: "macroDelete"
             width: 80
             height: 24
-            text: editor.macroEditorLang[9]
-            fontFamily: editor.fontFamily
-            fontSize: editor.fontSize
-            textColor: editor.fontColor
+            text: editor.macroEditorLang[editor.texts.deletePreset]
             opacity: editor.isInputting || editor.currentIndex < 0 || !editor.presets.canDelete(editor.currentIndex) ? 0.3 : 1
             onClicked: editor.deleteMacro()
         }
@@ -514,11 +480,11 @@ Image {
         text: editor.notice !== "" ? editor.notice : editor.guardNotice
         visible: text !== ""
         color: "#fa6726"
-        font.family: editor.fontFamily
-        font.pixelSize: editor.fontSize - 2
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize - 2
     }
 
-    Caption { x: 196; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[2] }
+    Caption { x: 196; y: 40; text: editor.macroEditorLang[editor.texts.sequence] }
     Well {
         x: 194
         y: 60
@@ -536,11 +502,13 @@ Image {
 
             delegate: Rectangle {
                 id: actionRow
-                readonly property bool isCursor: modelData.type === Actions.typeCursorX
-                                                 || modelData.type === Actions.typeCursorY
-                readonly property bool chosen: Actions.inSelection(editor.actions, editor.selectedAction, index)
+                required property int index
+                required property var modelData
+                readonly property bool isCursor: actionRow.modelData.type === Actions.typeCursorX
+                                                 || actionRow.modelData.type === Actions.typeCursorY
+                readonly property bool chosen: Actions.inSelection(editor.actions, editor.selectedAction, actionRow.index)
 
-                objectName: "actionRow" + index
+                objectName: "actionRow" + actionRow.index
                 width: sequence.width
                 height: 20
                 color: chosen ? "#761212" : actionArea.containsMouse ? "#2a2a2a" : "transparent"
@@ -550,20 +518,20 @@ Image {
                     width: 28
                     anchors.verticalCenter: parent.verticalCenter
                     horizontalAlignment: Text.AlignRight
-                    text: index + 1
+                    text: actionRow.index + 1
                     color: "#707070"
-                    font.family: editor.fontFamily
-                    font.pixelSize: editor.fontSize - 2
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize - 2
                 }
                 Text {
-                    x: modelData.type === 0 ? 58 : 44
+                    x: actionRow.modelData.type === Actions.typeDelay ? 58 : 44
                     anchors.verticalCenter: parent.verticalCenter
-                    visible: !actionRow.isCursor && editor.editingDelay !== index
-                    text: editor.actionText(modelData)
-                    color: modelData.type === 0 ? "#9a9a9a" : modelData.type === 1 || modelData.type === 3 ? "#fa6726" : editor.fontColor
-                    font.family: editor.fontFamily
-                    font.pixelSize: editor.fontSize
-                    font.italic: modelData.type === 0
+                    visible: !actionRow.isCursor && editor.editingDelay !== actionRow.index
+                    text: editor.actionText(actionRow.modelData)
+                    color: actionRow.modelData.type === Actions.typeDelay ? "#9a9a9a" : Actions.isPress(actionRow.modelData.type) ? "#fa6726" : Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
+                    font.italic: actionRow.modelData.type === Actions.typeDelay
                 }
                 MouseArea {
                     id: actionArea
@@ -574,15 +542,15 @@ Image {
                         if (editor.isInputting)
                             return
                         editor.macroEditorFocus()
-                        editor.selectedAction = index
+                        editor.selectedAction = actionRow.index
                         if (mouse.button === Qt.RightButton) {
-                            var p = mapToItem(editor, mouse.x, mouse.y)
+                            const p = mapToItem(editor, mouse.x, mouse.y)
                             editor.openContextMenu(p.x, p.y)
                         }
                     }
                     onDoubleClicked: {
-                        if (!editor.isInputting && modelData.type === 0)
-                            editor.editingDelay = index
+                        if (!editor.isInputting && actionRow.modelData.type === Actions.typeDelay)
+                            editor.editingDelay = actionRow.index
                     }
                 }
 
@@ -590,7 +558,7 @@ Image {
                 // value is edited where it stands.
                 Rectangle {
                     x: 38
-                    y: modelData.type === Actions.typeCursorX ? 9 : 0
+                    y: actionRow.modelData.type === Actions.typeCursorX ? 9 : 0
                     width: 2
                     height: 11
                     visible: actionRow.isCursor
@@ -600,11 +568,11 @@ Image {
                     x: 44
                     anchors.verticalCenter: parent.verticalCenter
                     visible: actionRow.isCursor
-                    text: (modelData.type === Actions.typeCursorX ? "↔  " + editor.cursorLabels[0]
+                    text: (actionRow.modelData.type === Actions.typeCursorX ? "↔  " + editor.cursorLabels[0]
                                                                   : "↕  " + editor.cursorLabels[1])
                     color: "#e8c070"
-                    font.family: editor.fontFamily
-                    font.pixelSize: editor.fontSize
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 Rectangle {
                     objectName: "offsetBox"
@@ -624,22 +592,22 @@ Image {
                         anchors.verticalCenter: parent.verticalCenter
                         horizontalAlignment: TextInput.AlignRight
                         enabled: actionRow.isCursor && !editor.isInputting
-                        text: modelData.info
+                        text: actionRow.modelData.info
                         validator: IntValidator { bottom: -Actions.maxOffset; top: Actions.maxOffset }
-                        color: editor.fontColor
+                        color: Theme.fontColor
                         selectionColor: "#b03b3b"
-                        font.family: editor.fontFamily
-                        font.pixelSize: editor.fontSize
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
                         onActiveFocusChanged: {
                             if (activeFocus) {
                                 editor.macroEditorFocus()
-                                editor.selectedAction = index
+                                editor.selectedAction = actionRow.index
                             }
                         }
                         // A value that is refused shows the stored one again.
                         onEditingFinished: {
-                            if (!editor.setOffset(index, text))
-                                text = modelData.info
+                            if (!editor.setOffset(actionRow.index, text))
+                                text = actionRow.modelData.info
                         }
                     }
                 }
@@ -648,7 +616,7 @@ Image {
                     x: 52
                     width: 90
                     height: parent.height
-                    visible: index >= 0 && editor.editingDelay === index
+                    visible: actionRow.index >= 0 && editor.editingDelay === actionRow.index
                     color: "#221815"
                     border.color: "#ea5514"
 
@@ -659,17 +627,17 @@ Image {
                         width: parent.width - 10
                         anchors.verticalCenter: parent.verticalCenter
                         validator: IntValidator { bottom: 0; top: Actions.maxDelay }
-                        color: editor.fontColor
+                        color: Theme.fontColor
                         selectionColor: "#b03b3b"
-                        font.family: editor.fontFamily
-                        font.pixelSize: editor.fontSize
-                        onAccepted: editor.setDelay(index, text)
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
+                        onAccepted: editor.setDelay(actionRow.index, text)
                         Keys.onEscapePressed: editor.editingDelay = -1
                     }
                     onVisibleChanged: {
                         if (!visible)
                             return
-                        delayField.text = modelData.info
+                        delayField.text = actionRow.modelData.info
                         delayField.selectAll()
                         delayField.forceActiveFocus()
                     }
@@ -688,7 +656,7 @@ Image {
                     editor.macroEditorFocus()
                     editor.selectedAction = -1
                     if (mouse.button === Qt.RightButton && editor.currentIndex >= 0) {
-                        var p = mapToItem(editor, mouse.x, mouse.y)
+                        const p = mapToItem(editor, mouse.x, mouse.y)
                         editor.openContextMenu(p.x, p.y)
                     }
                 }
@@ -698,7 +666,7 @@ Image {
 
     // ---- options column
 
-    Caption { x: 460; y: 40; family: editor.fontFamily; text: editor.macroEditorLang[3] }
+    Caption { x: 460; y: 40; text: editor.macroEditorLang[editor.texts.options] }
     Column {
         x: 458
         y: 60
@@ -708,10 +676,7 @@ Image {
             objectName: "recordButton"
             width: 168
             height: 26
-            text: editor.isInputting ? editor.macroEditorLang[5] : editor.macroEditorLang[4]
-            fontFamily: editor.fontFamily
-            fontSize: editor.fontSize
-            textColor: editor.fontColor
+            text: editor.isInputting ? editor.macroEditorLang[editor.texts.stopRecord] : editor.macroEditorLang[editor.texts.startRecord]
             color: editor.isInputting ? "#8f2020" : "#4f1717"
             opacity: editor.currentIndex < 0 ? 0.3 : 1
             onClicked: editor.isInputting ? editor.stopRecord() : editor.startRecord()
@@ -752,10 +717,10 @@ Image {
             Text {
                 x: 22
                 anchors.verticalCenter: parent.verticalCenter
-                text: editor.macroEditorLang[6]
-                color: editor.fontColor
-                font.family: editor.fontFamily
-                font.pixelSize: editor.fontSize
+                text: editor.macroEditorLang[editor.texts.recTime]
+                color: Theme.fontColor
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize
             }
             MouseArea {
                 anchors.fill: parent
@@ -779,10 +744,10 @@ Image {
                 Text {
                     x: 22
                     anchors.verticalCenter: parent.verticalCenter
-                    text: editor.macroEditorLang[7]
-                    color: editor.fontColor
-                    font.family: editor.fontFamily
-                    font.pixelSize: editor.fontSize
+                    text: editor.macroEditorLang[editor.texts.loopsTimer]
+                    color: Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     anchors.fill: parent
@@ -805,9 +770,9 @@ Image {
                     enabled: editor.loopsOn && !editor.isInputting
                     text: "1"
                     validator: IntValidator { bottom: 0; top: Actions.maxLoops }
-                    color: editor.loopsOn ? editor.fontColor : "#808080"
-                    font.family: editor.fontFamily
-                    font.pixelSize: editor.fontSize
+                    color: editor.loopsOn ? Theme.fontColor : "#808080"
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                     onEditingFinished: editor.commitLoops()
                 }
             }
@@ -844,8 +809,8 @@ Image {
                 y: 10
                 text: editor.meterValue + " / " + editor.meterLimit
                 color: editor.meterOver ? "#fa6726" : "#9a9a9a"
-                font.family: editor.fontFamily
-                font.pixelSize: editor.fontSize - 2
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.fontNormalSize - 2
             }
         }
     }
@@ -859,20 +824,14 @@ Image {
             objectName: "macroEditorOk"
             width: 78
             height: 25
-            text: editor.macroEditorLang[10]
-            fontFamily: editor.fontFamily
-            fontSize: editor.fontSize
-            textColor: editor.fontColor
+            text: editor.macroEditorLang[editor.texts.ok]
             onClicked: editor.close()
         }
         Button {
             objectName: "macroEditorCancel"
             width: 78
             height: 25
-            text: editor.macroEditorLang[11]
-            fontFamily: editor.fontFamily
-            fontSize: editor.fontSize
-            textColor: editor.fontColor
+            text: editor.macroEditorLang[editor.texts.cancel]
             onClicked: editor.close()
         }
     }
@@ -886,7 +845,7 @@ Image {
         height: 6 + 5 * 21 - 4
         color: "#171717"
         border.color: "#5e5e5e"
-        visible: false
+        visible: editor.menuOpen
 
         Column {
             x: 3
@@ -894,11 +853,14 @@ Image {
             spacing: 4
 
             Repeater {
-                model: [12, 13, 14, 15, 16]
+                model: [editor.texts.deleteAction, editor.texts.insertLeft, editor.texts.insertMiddle,
+                        editor.texts.insertRight, editor.texts.insertDelay]
 
                 Rectangle {
-                    objectName: "sequenceMenu" + modelData
-                    readonly property bool usable: modelData !== 12 || editor.selectedAction >= 0
+                    id: menuRow
+                    required property int modelData
+                    objectName: "sequenceMenu" + menuRow.modelData
+                    readonly property bool usable: menuRow.modelData !== editor.texts.deleteAction || editor.selectedAction >= 0
                     width: 150
                     height: 17
                     color: itemArea.containsMouse && usable ? "#761212" : "#4f1717"
@@ -907,24 +869,24 @@ Image {
                     Text {
                         x: 6
                         anchors.verticalCenter: parent.verticalCenter
-                        text: editor.macroEditorLang[modelData]
-                        color: editor.fontColor
-                        font.family: editor.fontFamily
-                        font.pixelSize: editor.fontSize
+                        text: editor.macroEditorLang[menuRow.modelData]
+                        color: Theme.fontColor
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
                     }
                     MouseArea {
                         id: itemArea
                         anchors.fill: parent
                         hoverEnabled: true
                         onClicked: {
-                            contextMenu.visible = false
-                            if (modelData === 12)
+                            editor.menuOpen = false
+                            if (menuRow.modelData === editor.texts.deleteAction)
                                 editor.deleteAction()
-                            else if (modelData === 13)
+                            else if (menuRow.modelData === editor.texts.insertLeft)
                                 editor.insertButtonAction("MS-L")
-                            else if (modelData === 14)
+                            else if (menuRow.modelData === editor.texts.insertMiddle)
                                 editor.insertButtonAction("MS-M")
-                            else if (modelData === 15)
+                            else if (menuRow.modelData === editor.texts.insertRight)
                                 editor.insertButtonAction("MS-R")
                             else
                                 editor.insertDelayAction()

@@ -10,7 +10,7 @@ import "actions.js" as Actions
 QtObject {
     id: list
 
-    property QtObject keyCodes
+    required property KeyCodeString keyCodes
     // The list model of ui_View this list is: "macroList" or "gunList".
     property string listName
     property bool gunVariant: false    // the encoder's gun form, cursor offsets
@@ -27,47 +27,48 @@ QtObject {
     signal reloaded()
 
     // Reached when used: ui_View arrives after the page is made.
-    function model() {
+    function model(): var {
         return ui_View[listName]
     }
 
-    function load() {
+    function load(): void {
         model().load()
         reloaded()
     }
 
-    function macroNames() {
+    function macroNames(): var {
         return model().names()
     }
 
-    function nameAt(index) {
+    function nameAt(index: int): string {
         return model().nameAt(index)
     }
 
-    function canDelete(index) {
+    function canDelete(index: int): bool {
         return model().canDelete(index)
     }
 
-    // The actions and loop count stored under `name`.
+    // The actions and loop count stored under `name`. Untyped: the host
+    // calls it by name with a variant.
     function loadMacro(name) {
-        var macro = Actions.parseMacro(store.load(name),
+        const macro = Actions.parseMacro(store.load(name),
                                        function (n) { return keyCodes.keyCode(n) !== 0 },
                                        function (n) { return keyCodes.mouseCode(n) !== 0 },
                                        gunVariant)
-        var loops = store.loops ? store.loops(name) : null
+        const loops = store.loops ? store.loops(name) : null
         if (loops !== null && loops !== undefined)
             macro.loops = Actions.loopValue(loops)
         return macro
     }
 
     // A new empty entry; its index, or -1 when the list is full.
-    function create() {
+    function create(): int {
         return model().create()
     }
 
     // False when refused.
-    function rename(index, newName) {
-        var oldName = nameAt(index)
+    function rename(index: int, newName: string): bool {
+        const oldName = nameAt(index)
         if (!model().rename(index, newName))
             return false
         if (nameAt(index) !== oldName)
@@ -75,10 +76,10 @@ QtObject {
         return true
     }
 
-    function remove(index) {
+    function remove(index: int): bool {
         if (!canDelete(index))
             return false
-        var name = nameAt(index)
+        const name = nameAt(index)
         presetDeleting(name, index)
         model().remove(index)
         presetDeleted(name, index)
@@ -86,7 +87,7 @@ QtObject {
     }
 
     // False when the file could not be written.
-    function save(name, lines, bytes, loops) {
+    function save(name: string, lines: var, bytes: var, loops: int): bool {
         if (!store.save(name, lines, bytes, loops))
             return false
         presetSaved(name)

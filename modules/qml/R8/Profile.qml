@@ -1,46 +1,50 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import ".."
+import "texts.js" as Texts
 
 // "Config": the user's profiles. The list is `profiles` (a ProfileList),
 // which outlives the dialog; choosing an entry switches the page to it, and
 // the list is stored at every change.
-Image {
+DialogFrame {
     id: profile
 
-    property ProfileList profiles
+    required property ProfileList profiles
     property int profileNo: 0          // the current profile, the page's
-    property var mainLang: []
-    property int skinNo: 1
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
-    readonly property string skin: "qrc:/profile/modules/img/skin" + skinNo + "/profile/"
+    required property var mainLang
+    // The places of the texts in the table.
+    readonly property var texts: Texts.Main
+    readonly property string skin: "qrc:/profile/modules/img/skin" + Theme.skinNo + "/profile/"
 
     // Delete, Edit, Copy, Load, Save.
     property var menuTexts: ["删除", "编辑", "复制", "加载", "保存"]
-    readonly property QtObject profileModel: profiles.model()
+    // The view model's list model, which the page's tools cannot see into.
+    readonly property var profileModel: profiles.model()
     readonly property int profileLimit: profileModel.limit
     readonly property int nameLength: 32
     property int selected: -1          // list index
     property int editing: -1
+    property bool menuOpen: false
 
     signal changeProfile(int tmpProfileNo)
-    signal closeUI()
     // An import replaced the current profile: the page shows and sends it.
     signal profileImported()
 
     // ---- the list
 
     // The texts and the current profile chosen; whenever the list is read.
-    function init() {
-        menuTexts = [0, 1, 2, 3, 4].map(function (i) { return mainLang[21 + i] })
+    function init(): void {
+        const labels = []
+        for (let i = 0; i < 5; ++i)
+            labels.push(mainLang[profile.texts.deleteProfile + i])
+        menuTexts = labels
         editing = -1
         // The highlighted row is the page's profile, or none when the list
         // lacks it (the command line may switch to any of the ten).
         selected = profileModel.indexOfNumber(profileNo)
     }
 
-    function select(index) {
+    function select(index: int): void {
         if (index < 0 || index >= profileModel.count)
             return
         selected = index
@@ -49,8 +53,8 @@ Image {
 
     // "profile_" and the first free number, on the lowest free profile,
     // with the factory settings.
-    function newProfile() {
-        var no = profileModel.addNew(profileNo)
+    function newProfile(): void {
+        const no = profileModel.addNew(profileNo)
         if (no < 0)
             return
         ui_View.resetProfile(no)
@@ -59,28 +63,28 @@ Image {
 
     // The chosen profile leaves the list (its files stay); the button keeps
     // two, the context menu does not ask. The page goes to its neighbour.
-    function deleteProfile(keepTwo) {
+    function deleteProfile(keepTwo: bool): void {
         if (selected < 0 || selected >= profileModel.count || (keepTwo && profileModel.count <= 2))
             return
-        var index = selected
+        const index = selected
         profileModel.remove(index)
         selected = -1
         select(Math.min(index, profileModel.count - 1))
     }
 
     // False when refused: empty, too long, or the name of another profile.
-    function renameProfile(index, text) {
+    function renameProfile(index: int, text: string): bool {
         editing = -1
         return profileModel.rename(index, text)
     }
 
     // The copy takes the lowest free number; with six profiles there is none
     // in the list, the copy goes to number 6 and the list stays as it is.
-    function copyProfile() {
-        var name = profileModel.copyName(selected)
+    function copyProfile(): void {
+        const name = profileModel.copyName(selected)
         if (name === "")
             return
-        var no = profileModel.freeNumber(profileNo)
+        const no = profileModel.freeNumber(profileNo)
         if (no === profileNo)
             return
         ui_View.copyProfile(no, profileModel.numberAt(selected))
@@ -89,8 +93,8 @@ Image {
     }
 
     // Import into the current profile; the page follows only when a file was read.
-    function loadProfile() {
-        var imported = ui_View.loadProfile(profileNo)
+    function loadProfile(): void {
+        const imported = ui_View.loadProfile(profileNo)
         ui_View.loadProfileMacroData(profileNo)
         ui_View.loadProfileGunData(profileNo)
         if (imported)
@@ -98,18 +102,18 @@ Image {
     }
 
     // Export of the current profile with the macros and gun presets it may use.
-    function saveProfile() {
+    function saveProfile(): void {
         ui_View.saveProfile(profileNo, ui_View.macroList.carriedNames(), ui_View.gunList.carriedNames())
     }
 
-    function openContextMenu(x, y) {
+    function openContextMenu(x: real, y: real): void {
         contextMenu.x = Math.max(2, Math.min(x, width - contextMenu.width - 2))
         contextMenu.y = Math.max(2, Math.min(y, height - contextMenu.height - 2))
-        contextMenu.visible = true
+        menuOpen = true
     }
 
-    function menuAction(index) {
-        contextMenu.visible = false
+    function menuAction(index: int): void {
+        menuOpen = false
         if (index === 0)
             deleteProfile(false)
         else if (index === 1)
@@ -122,50 +126,33 @@ Image {
             saveProfile()
     }
 
-    function profileEditorFocus() {
-        contextMenu.visible = false
+    function profileEditorFocus(): void {
+        menuOpen = false
         editing = -1
     }
 
-    function close() {
+    function close(): void {
         profileEditorFocus()
-        visible = false
-        closeUI()
+        closeRequested()
     }
 
-    // The picture is held only while the dialog is shown.
-    source: visible ? skin + "profileBG.png" : ""
-    cache: false
-    visible: false
+    background: skin + "profileBG.png"
+    title: mainLang[profile.texts.config] !== undefined ? mainLang[profile.texts.config] : ""
+    titleX: 10
+    titleTop: 9
+    dragArea: null
+    holdsPresses: true
+    closeSource: skin + "profileCloseBtn.png"
+    closeName: "profileClose"
+    closeRightMargin: 9
+    closeY: 12
+    onFramePressed: profileEditorFocus()
+    onCloseClicked: close()
     Component.onCompleted: init()
 
     Connections {
         target: profile.profiles
         function onReloaded() { profile.init() }
-    }
-
-    MouseArea {
-        anchors.fill: parent
-        onPressed: profile.profileEditorFocus()
-    }
-
-    Text {
-        x: 10
-        y: 9
-        text: profile.mainLang[19] !== undefined ? profile.mainLang[19] : ""
-        color: profile.fontColor
-        font.family: profile.fontFamily
-        font.pixelSize: profile.fontSize
-        font.bold: true
-    }
-    Button {
-        objectName: "profileClose"
-        x: 240
-        y: 12
-        width: 14
-        height: 14
-        source: profile.skin + "profileCloseBtn.png"
-        onClicked: profile.close()
     }
 
     // The list area.
@@ -187,11 +174,15 @@ Image {
             model: profile.profileModel
 
             delegate: Rectangle {
+                id: profileRow
+                required property int index
+                required property int profileNo
+                required property string profileName
                 objectName: "profileRow" + index
                 width: profileList.width
                 height: 30
-                color: profile.selected === index ? "#761212" : rowArea.containsMouse ? "#2a1a1a" : "#1a1a1a"
-                border.color: profile.selected === index ? "#b03b3b" : "#2e2e2e"
+                color: profile.selected === profileRow.index ? "#761212" : rowArea.containsMouse ? "#2a1a1a" : "#1a1a1a"
+                border.color: profile.selected === profileRow.index ? "#b03b3b" : "#2e2e2e"
 
                 // The profile's number, as the mouse counts them.
                 Rectangle {
@@ -200,27 +191,27 @@ Image {
                     width: 20
                     height: 20
                     radius: 10
-                    color: profile.selected === index ? "#4f1717" : "#262626"
-                    border.color: profile.selected === index ? "#ea5514" : "#4a4a4a"
+                    color: profile.selected === profileRow.index ? "#4f1717" : "#262626"
+                    border.color: profile.selected === profileRow.index ? "#ea5514" : "#4a4a4a"
 
                     Text {
                         anchors.centerIn: parent
-                        text: model.profileNo + 1
-                        color: profile.fontColor
-                        font.family: profile.fontFamily
-                        font.pixelSize: profile.fontSize - 2
+                        text: profileRow.profileNo + 1
+                        color: Theme.fontColor
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize - 2
                     }
                 }
                 Text {
                     x: 36
                     width: parent.width - 44
                     anchors.verticalCenter: parent.verticalCenter
-                    visible: profile.editing !== index
+                    visible: profile.editing !== profileRow.index
                     elide: Text.ElideRight
-                    text: model.profileName
-                    color: profile.fontColor
-                    font.family: profile.fontFamily
-                    font.pixelSize: profile.fontSize
+                    text: profileRow.profileName
+                    color: Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
                 }
                 MouseArea {
                     id: rowArea
@@ -229,20 +220,20 @@ Image {
                     acceptedButtons: Qt.LeftButton | Qt.RightButton
                     onPressed: (mouse) => {
                         profile.profileEditorFocus()
-                        profile.select(index)
+                        profile.select(profileRow.index)
                         if (mouse.button === Qt.RightButton) {
-                            var p = mapToItem(profile, mouse.x, mouse.y)
+                            const p = mapToItem(profile, mouse.x, mouse.y)
                             profile.openContextMenu(p.x, p.y)
                         }
                     }
-                    onDoubleClicked: (mouse) => { if (mouse.button === Qt.LeftButton) profile.editing = index }
+                    onDoubleClicked: (mouse) => { if (mouse.button === Qt.LeftButton) profile.editing = profileRow.index }
                 }
                 Rectangle {
                     x: 32
                     y: 4
                     width: parent.width - 38
                     height: parent.height - 8
-                    visible: index >= 0 && profile.editing === index
+                    visible: profileRow.index >= 0 && profile.editing === profileRow.index
                     color: "#221815"
                     border.color: "#ea5514"
 
@@ -254,17 +245,17 @@ Image {
                         anchors.verticalCenter: parent.verticalCenter
                         clip: true
                         maximumLength: profile.nameLength
-                        color: profile.fontColor
+                        color: Theme.fontColor
                         selectionColor: "#b03b3b"
-                        font.family: profile.fontFamily
-                        font.pixelSize: profile.fontSize
-                        onAccepted: profile.renameProfile(index, text)
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
+                        onAccepted: profile.renameProfile(profileRow.index, text)
                         Keys.onEscapePressed: profile.editing = -1
                     }
                     onVisibleChanged: {
                         if (!visible)
                             return
-                        nameField.text = model.profileName
+                        nameField.text = profileRow.profileName
                         nameField.selectAll()
                         nameField.forceActiveFocus()
                     }
@@ -278,8 +269,8 @@ Image {
             y: parent.height - 64
             text: profile.profileModel.count + " / " + profile.profileLimit
             color: "#6a6a6a"
-            font.family: profile.fontFamily
-            font.pixelSize: profile.fontSize - 2
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize - 2
         }
 
         Row {
@@ -290,10 +281,7 @@ Image {
             Button {
                 objectName: "profileNew"
                 source: profile.skin + "profileDeleteBtn0.png"
-                text: profile.mainLang[20] !== undefined ? profile.mainLang[20] : ""
-                fontFamily: profile.fontFamily
-                fontSize: profile.fontSize
-                textColor: profile.fontColor
+                text: profile.mainLang[profile.texts.newProfile] !== undefined ? profile.mainLang[profile.texts.newProfile] : ""
                 opacity: profile.profileModel.count < profile.profileLimit ? 1 : 0.3
                 onClicked: {
                     profile.profileEditorFocus()
@@ -303,10 +291,7 @@ Image {
             Button {
                 objectName: "profileDelete"
                 source: profile.skin + "profileDeleteBtn0.png"
-                text: profile.mainLang[21] !== undefined ? profile.mainLang[21] : ""
-                fontFamily: profile.fontFamily
-                fontSize: profile.fontSize
-                textColor: profile.fontColor
+                text: profile.mainLang[profile.texts.deleteProfile] !== undefined ? profile.mainLang[profile.texts.deleteProfile] : ""
                 opacity: profile.profileModel.count > 2 ? 1 : 0.3
                 onClicked: {
                     profile.profileEditorFocus()
@@ -325,7 +310,7 @@ Image {
         height: 6 + 5 * 21 - 4
         color: "#171717"
         border.color: "#5e5e5e"
-        visible: false
+        visible: profile.menuOpen
 
         Column {
             x: 3
@@ -336,6 +321,8 @@ Image {
                 model: 5
 
                 Rectangle {
+                    id: menuRow
+                    required property int index
                     objectName: "profileMenu" + index
                     width: 104
                     height: 17
@@ -344,16 +331,16 @@ Image {
                     Text {
                         x: 6
                         anchors.verticalCenter: parent.verticalCenter
-                        text: profile.menuTexts[index]
-                        color: profile.fontColor
-                        font.family: profile.fontFamily
-                        font.pixelSize: profile.fontSize
+                        text: profile.menuTexts[menuRow.index]
+                        color: Theme.fontColor
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
                     }
                     MouseArea {
                         id: itemArea
                         anchors.fill: parent
                         hoverEnabled: true
-                        onClicked: profile.menuAction(index)
+                        onClicked: profile.menuAction(menuRow.index)
                     }
                 }
             }

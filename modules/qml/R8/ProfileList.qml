@@ -6,14 +6,14 @@ import ".."
 // changes it.
 QtObject {
     // Reached when used: ui_View arrives after the page is made.
-    function model() {
+    function model(): var {
         return ui_View.profileList
     }
 
     // The list was read again from the registry.
     signal reloaded()
 
-    function load() {
+    function load(): void {
         model().load()
         reloaded()
     }

@@ -1,89 +1,59 @@
 import QtQuick
 import ".."
+import "texts.js" as Texts
 
 // "Key": the next key pressed on the keyboard becomes the button's function.
-Image {
+DialogFrame {
     id: singleKey
 
-    // The item the dialog is dragged inside.
-    property Item dragArea: parent
-    property var macroKeyLang: []     // the page's texts
-    property QtObject keyCodes
-    property int skinNo: 1
-    property string fontFamily
-    property int fontSize: 12
-    property color fontColor: "#ffffff"
-    readonly property string skin: "qrc:/index/modules/img/skin" + skinNo + "/index/"
+    required property var macroKeyLang     // the page's texts
+    // The places of the texts in the table.
+    readonly property var texts: Texts.MacroKey
+    required property KeyCodeString keyCodes
+    readonly property string skin: "qrc:/index/modules/img/skin" + Theme.skinNo + "/index/"
     property string keyName: ""
     property int usage: 0
 
     signal keyAssigned(int usage)
-    signal closeSure()
 
-    function showUI() {
+    function showUI(): void {
         keyName = ""
         usage = 0
-        visible = true
     }
 
     // Key presses only; a key without a name is no function.
-    function detectKeyboard(isDown, usbCode) {
+    function detectKeyboard(isDown: bool, usbCode: int): void {
         if (!isDown)
             return
-        var name = keyCodes.keyName(usbCode)
+        const name = keyCodes.keyName(usbCode)
         if (name === "")
             return
         keyName = name
         usage = usbCode
     }
 
-    function accept() {
+    function accept(): void {
         if (keyName !== "")
             keyAssigned(usage)
-        closeSure()
+        closeRequested()
     }
 
-    // The picture is held only while the dialog is shown.
-    source: visible ? skin + "singleKeyBg.png" : ""
-    cache: false
-    visible: false
+    background: skin + "singleKeyBg.png"
+    title: macroKeyLang[singleKey.texts.keyTitle]
+    closeSource: skin + "minBtn.png"
+    closeHoverSource: skin + "minBtnH.png"
+    closeName: "singleKeyClose"
+    closeRightMargin: 7
+    onCloseClicked: closeRequested()
 
-    // The title bar drags the dialog.
-    MouseArea {
-        width: parent.width
-        height: 30
-        drag.target: singleKey
-        drag.minimumX: 0
-        drag.maximumX: singleKey.dragArea ? singleKey.dragArea.width - singleKey.width : 0
-        drag.minimumY: 0
-        drag.maximumY: singleKey.dragArea ? singleKey.dragArea.height - singleKey.height : 0
-    }
-    Text {
-        x: 12
-        height: 30
-        verticalAlignment: Text.AlignVCenter
-        text: singleKey.macroKeyLang[7]
-        color: singleKey.fontColor
-        font.family: singleKey.fontFamily
-        font.pixelSize: singleKey.fontSize
-        font.bold: true
-    }
-    Button {
-        objectName: "singleKeyClose"
-        x: parent.width - width - 7
-        y: 6
-        source: singleKey.skin + "minBtn.png"
-        hoverSource: singleKey.skin + "minBtnH.png"
-        onClicked: singleKey.closeSure()
-    }
     Text {
         y: 46
         width: parent.width
         horizontalAlignment: Text.AlignHCenter
-        text: singleKey.macroKeyLang[8]
-        color: singleKey.fontColor
-        font.family: singleKey.fontFamily
-        font.pixelSize: singleKey.fontSize
+        text: singleKey.macroKeyLang[singleKey.texts.keyPrompt]
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
     }
     Rectangle {
         x: 60
@@ -97,8 +67,8 @@ Image {
             objectName: "singleKeyName"
             anchors.centerIn: parent
             text: singleKey.keyName
-            color: singleKey.fontColor
-            font.family: singleKey.fontFamily
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
             font.pixelSize: 20
             font.bold: true
         }
@@ -112,21 +82,15 @@ Image {
             objectName: "singleKeyOk"
             width: 88
             height: 25
-            text: singleKey.macroKeyLang[5]
-            fontFamily: singleKey.fontFamily
-            fontSize: singleKey.fontSize
-            textColor: singleKey.fontColor
+            text: singleKey.macroKeyLang[singleKey.texts.ok]
             onClicked: singleKey.accept()
         }
         Button {
             objectName: "singleKeyCancel"
             width: 88
             height: 25
-            text: singleKey.macroKeyLang[6]
-            fontFamily: singleKey.fontFamily
-            fontSize: singleKey.fontSize
-            textColor: singleKey.fontColor
-            onClicked: singleKey.closeSure()
+            text: singleKey.macroKeyLang[singleKey.texts.cancel]
+            onClicked: singleKey.closeRequested()
         }
     }
 }

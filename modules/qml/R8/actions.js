@@ -13,9 +13,18 @@ var maxLoops = 65535
 var maxOffset = 127
 var gunDataLimit = 896       // the three gun presets are sent only below this
 
+// The numbers are the ones the files store.
 var typeDelay = 0
+var typeKeyDown = 1
+var typeKeyUp = 2
+var typeButtonDown = 3
+var typeButtonUp = 4
 var typeCursorX = 5
 var typeCursorY = 6
+
+function isPress(type) {
+    return type === typeKeyDown || type === typeButtonDown
+}
 
 function actionLine(a) {
     return a.type + "," + a.info
@@ -89,9 +98,9 @@ function parseMacro(lines, isKey, isButton, withCursor) {
             continue
         if (p.type === typeDelay && /^\d+$/.test(p.info)) {
             actions.push({ type: typeDelay, info: String(Math.min(maxDelay, parseInt(p.info))) })
-        } else if ((p.type === 1 || p.type === 2) && isKey(p.info)) {
+        } else if ((p.type === typeKeyDown || p.type === typeKeyUp) && isKey(p.info)) {
             actions.push({ type: p.type, info: p.info })
-        } else if ((p.type === 3 || p.type === 4) && isButton(p.info)) {
+        } else if ((p.type === typeButtonDown || p.type === typeButtonUp) && isButton(p.info)) {
             actions.push({ type: p.type, info: p.info })
         } else if (withCursor && p.type === typeCursorX && i + 1 < parsed.length && parsed[i + 1]
                    && parsed[i + 1].type === typeCursorY) {
@@ -154,12 +163,12 @@ function insertAt(actions, pos, items) {
 
 // The press and release of a mouse button, after action `at`.
 function insertButton(actions, at, name) {
-    return insertAt(actions, positionAfter(actions, at), [{ type: 3, info: name }, { type: 4, info: name }])
+    return insertAt(actions, positionAfter(actions, at), [{ type: typeButtonDown, info: name }, { type: typeButtonUp, info: name }])
 }
 
 // The press and release of a key, after action `at`.
 function insertKey(actions, at, name) {
-    return insertAt(actions, positionAfter(actions, at), [{ type: 1, info: name }, { type: 2, info: name }])
+    return insertAt(actions, positionAfter(actions, at), [{ type: typeKeyDown, info: name }, { type: typeKeyUp, info: name }])
 }
 
 // A cursor offset pair, after action `at`.

@@ -36,3 +36,18 @@ var MacroKey = {
 var KeyMatrix = {
     macro: 0, deactivated: 1, keyboardKey: 2, title: 3, button: 4
 }
+
+// The key menu's table: its items, sub-menu items and gun slot actions.
+var KeyMenu = {
+    leftButton: 0, rightButton: 1, middleButton: 2, autoRun: 3, fireMode: 4,
+    doubleClick: 5, dpiMenu: 6, mediaMenu: 7, basicMenu: 8, moreMenu: 9,
+    assignKey: 10, macro: 11, gunMenu: 12, deactivated: 13, dpiUp: 14,
+    dpiDown: 15, dpiLoop: 16, mediaPlayer: 17, nextTrack: 18, previousTrack: 19,
+    stop: 20, playPause: 21, mute: 22, volumeUp: 23, volumeDown: 24,
+    newFile: 25, cut: 26, copy: 27, paste: 28, save: 29,
+    print: 30, find: 31, redo: 32, undo: 33, selectAll: 34,
+    myComputer: 35, webHome: 36, search: 37, maximize: 38, minimize: 39,
+    showDesktop: 40, run: 41, forward: 42, back: 43, gunKeySwitch: 44,
+    gun1: 45, gun2: 46, gun3: 47, gunAssign: 48, gunEnable: 49,
+    gunDisable: 50
+}
