@@ -9,6 +9,7 @@
 #include "shell/simulationmenu.h"
 #include "shell/singleapplication.h"
 #include "shell/startup.h"
+#include "shell/startuptrace.h"
 #include "shell/widget.h"
 #include "simulator/simulatedmouse.h"
 
@@ -31,6 +32,7 @@ void tellWhyNot(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    StartupTrace::mark("main entered");
     // Names the per-user data folder (~/.local/share/q530 on Linux),
     // whatever the program file is called.
     QCoreApplication::setApplicationName(QStringLiteral("q530"));
@@ -52,6 +54,8 @@ int main(int argc, char *argv[])
     // Ended from outside as by the tray's Quit: the lock, the socket and a
     // temporary data copy go with it.
     QuitSignals::quitEventLoop();
+    StartupTrace::mark("single instance checked");
+    const StartupWarmUp warmUp;
 
     // Every data path is "./modules/..." in the data folder, which the
     // operating-system layer chooses from the program's own folder. It lives
@@ -61,6 +65,7 @@ int main(int argc, char *argv[])
     folder = slash >= 0 ? folder.left(slash) : QDir::currentPath();
     const DataFolderChoice data = DataFolder::choose(folder);
     DataFolder::enter(data);
+    StartupTrace::mark("data folder ready");
     if (!data.userMessage.isEmpty() && DataFolder::canShowBoxes()) {
         auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("STELLARC VEYRA MOUSE Q530"),
                                     data.userMessage, QMessageBox::Ok);
@@ -79,6 +84,7 @@ int main(int argc, char *argv[])
     else
         hidapi = std::make_unique<HidapiBackend>();
     HidBackend *backend = simulated ? static_cast<HidBackend *>(simulated.get()) : hidapi.get();
+    StartupTrace::mark("device backend made");
 
     chooseRenderer();
     int result = 0;
@@ -99,6 +105,7 @@ int main(int argc, char *argv[])
         HookGuard hooks;
         HostCallbacks callbacks(&window);
         NativeMessageFilter filter;
+        StartupTrace::mark("hooks and filters set");
 
         // Read only by the run script, to picture the window without a display.
         const QString screenshot = qEnvironmentVariable("Q530_SCREENSHOT");

@@ -1,6 +1,7 @@
 #include "singleapplication.h"
 
 #include "platform/instancepaths.h"
+#include "shell/startuptrace.h"
 
 #include <QDataStream>
 #include <QDeadlineTimer>
@@ -88,6 +89,7 @@ SingleApplication::SingleApplication(int &argc, char **argv)
     : QApplication(argc, argv)
     , d(std::make_unique<Private>())
 {
+    StartupTrace::mark("QApplication made");
     // The lock decides who is first, even when two copies start at once. Its
     // owner's process id lets a later start take over a lock that a crashed
     // copy left behind.

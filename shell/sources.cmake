@@ -6,6 +6,7 @@ target_sources(q530ui PRIVATE
     shell/simulationmenu.h shell/simulationmenu.cpp
     shell/singleapplication.h shell/singleapplication.cpp
     shell/startup.h shell/startup.cpp
+    shell/startuptrace.h shell/startuptrace.cpp
     shell/ui_controler.h shell/ui_controler.cpp
     shell/viewhost.h shell/viewhost.cpp
     shell/userevent.h

@@ -1,10 +1,29 @@
 #include "startup.h"
 
 #include "device/devicestate.h"
+#include "startuptrace.h"
 #include "widget.h"
 
+#include <QFontDatabase>
+#include <QImageReader>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
+
+StartupWarmUp::StartupWarmUp()
+    : m_thread([] {
+        // Both are guarded by Qt's own locks; the GUI thread waits there for
+        // what is not ready yet rather than doing it a second time.
+        QFontDatabase::families();
+        QImageReader::supportedImageFormats();
+        StartupTrace::mark("fonts and picture formats ready (on their own thread)");
+    })
+{
+}
+
+StartupWarmUp::~StartupWarmUp()
+{
+    m_thread.join();
+}
 
 void chooseRenderer()
 {
@@ -20,8 +39,12 @@ void chooseRenderer()
 void runFirstDeviceCheck(Widget &window)
 {
     window.checkDevice();
-    if (!deviceReady())
+    StartupTrace::mark("device checked and link started");
+    if (!deviceReady()) {
+        window.showTray();
         return;
+    }
     window.showNormal();
+    StartupTrace::mark("window shown");
     window.startUI();
 }

@@ -1,6 +1,7 @@
 #include "ui_controler.h"
 
 #include "apptitle.h"
+#include "startuptrace.h"
 #include "viewhost.h"
 #include "device/hid_thread.h"
 #include "viewmodel/myqquickview.h"
@@ -22,7 +23,9 @@ Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
 
     m_view = new myQQuickView;
     m_view->setObjectName(QStringLiteral("ui_View"));
+    StartupTrace::mark("view model made (settings and profiles read)");
     m_host = new ViewHost(m_view, window);
+    StartupTrace::mark("view host made (QML engine)");
     // The host's child: its pages go before the view model they call.
     m_view->setParent(m_host);
     m_host->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
@@ -30,6 +33,7 @@ Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
     context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    StartupTrace::mark("pages loaded (QML compile)");
 
     window->resize(m_host->size());
     window->setWindowTitle(applicationTitle());

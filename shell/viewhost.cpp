@@ -1,5 +1,6 @@
 #include "viewhost.h"
 
+#include "startuptrace.h"
 
 #include "viewmodel/myqquickview.h"
 
@@ -53,6 +54,16 @@ ViewHost::~ViewHost()
     m_view->setFileChooser({});
     m_view->setMessageBox({});
     m_view->setShownQuery({});
+}
+
+void ViewHost::paintEvent(QPaintEvent *event)
+{
+    QQuickWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    StartupTrace::markFirstFrame();
+    QMetaObject::invokeMethod(this, &ViewHost::firstFramePainted, Qt::QueuedConnection);
 }
 
 void ViewHost::focusInEvent(QFocusEvent *event)

@@ -19,11 +19,18 @@ public:
 
     myQQuickView *viewModel() const;
 
+signals:
+    // Queued after the first paint, so it comes once that frame is on its
+    // way to the screen: work that can wait goes there.
+    void firstFramePainted();
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void callRoot(const QString &function, const QVariantList &arguments);
 
     QPointer<myQQuickView> m_view;
+    bool m_painted = false;
 };

@@ -7,6 +7,7 @@
 #include "storage/savelog.h"
 #include "ui_controler.h"
 #include "userevent.h"
+#include "shell/startuptrace.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 
@@ -37,6 +38,7 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     connect(view(), &myQQuickView::messageRequested, this, &Widget::showBalloon);
 
     buildTray();
+    connect(host(), &ViewHost::firstFramePainted, this, &Widget::showTray);
 
     // A change the mouse took but its file did not: said once for a file,
     // in a box that does not stop the window, and as the tray's message.
@@ -45,6 +47,7 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     // A native window from the start, so system notices reach a window that
     // has not been shown yet.
     winId();
+    StartupTrace::mark("native window made");
 }
 
 Widget::~Widget()
@@ -82,9 +85,20 @@ void Widget::buildTray()
         "QMenu::icon { padding-left: 2px; padding-right: 2px; } "));
     m_tray->setContextMenu(menu);
     m_tray->setToolTip(QStringLiteral("STELLARC VEYRA MOUSE Q530"));
-    m_tray->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
     connect(m_tray, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+}
+
+void Widget::showTray()
+{
+    if (m_trayShown)
+        return;
+    m_trayShown = true;
+    m_tray->setIcon(QIcon(QStringLiteral("./modules/img/trayIcon.ico")));
     m_tray->setVisible(true);
+    for (const auto &[title, text] : std::as_const(m_earlyNotices))
+        m_tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+    m_earlyNotices.clear();
+    StartupTrace::mark("tray shown, with the notices before it");
 }
 
 void Widget::startUI()
@@ -162,7 +176,10 @@ void Widget::onDeviceChange()
 
 void Widget::showBalloon(const QString &title, const QString &text)
 {
-    m_tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+    if (m_trayShown)
+        m_tray->showMessage(title, text, QSystemTrayIcon::Information, 10000);
+    else
+        m_earlyNotices.append({title, text});
     emit balloonShown(title, text);
 }
 

@@ -34,6 +34,10 @@ public:
     // Queues the page's "initUI" now and its "run" from the event loop, once
     // per run: the first time the window is shown, whichever way it opens.
     void startUI();
+    // Puts the icon into the tray, once, with the notices that came before.
+    // A shown window does it after its first frame, as nothing on screen
+    // needs it sooner; a start without a mouse at once.
+    void showTray();
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -44,6 +48,7 @@ public slots:
     void onDeviceChange();
 
 signals:
+    // A notice went to the tray: shown at once, or when the tray comes.
     void balloonShown(const QString &title, const QString &text);
     // The page's "run" has been queued.
     void uiStarted();
@@ -65,5 +70,7 @@ private:
     Ui_Controler *m_controler = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
     QAction *m_quit = nullptr;
+    QList<std::pair<QString, QString>> m_earlyNotices;
+    bool m_trayShown = false;
     bool m_uiStarted = false;
 };
