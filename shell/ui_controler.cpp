@@ -3,14 +3,13 @@
 #include "apptitle.h"
 #include "startuptrace.h"
 #include "viewhost.h"
-#include "device/hid_thread.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QWidget>
 
-Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
+Ui_Controler::Ui_Controler(QWidget *window)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("Widget"));
@@ -28,11 +27,11 @@ Ui_Controler::Ui_Controler(QWidget *window, Hid_Thread *hid)
     StartupTrace::mark("view host made (QML engine)");
     // The host's child: its pages go before the view model they call.
     m_view->setParent(m_host);
-    m_host->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
+    // The names the pages call C++ by, in place before the pages are made.
     QQmlContext *context = m_host->rootContext();
     context->setContextProperty(QStringLiteral("ui_View"), m_view);
-    context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    m_host->setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
     StartupTrace::mark("pages loaded (QML compile)");
 
     window->resize(m_host->size());

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-class Hid_Thread;
 class QWidget;
 class ViewHost;
 class myQQuickView;
@@ -19,7 +18,7 @@ class Ui_Controler : public QObject
 public:
     // Sets up `window` and fills it with a view host showing the pages of a
     // new view model; the window owns the host, the host the view model.
-    explicit Ui_Controler(QWidget *window, Hid_Thread *hid);
+    explicit Ui_Controler(QWidget *window);
 
     myQQuickView *view() const;
     ViewHost *host() const;

@@ -25,7 +25,7 @@ Widget::Widget(HidBackend *backend, QWidget *parent)
     : QWidget(parent)
     , m_hid(backend, this)
 {
-    m_controler = new Ui_Controler(this, &m_hid);
+    m_controler = new Ui_Controler(this);
     view()->setHid(&m_hid);
 
     m_pollTimer.setInterval(kPollIntervalMs);

@@ -9,8 +9,10 @@ import QtQuick
 Item {
     id: page
 
-    // The dashboard once it is made, null before.
-    readonly property Dashboard dashboard: dashboardLoader.item as Dashboard
+    // The dashboard once it is made, null before. Not typed as Dashboard on
+    // purpose: naming the type here would load and compile it, and every type
+    // it uses, before the first frame instead of during the lock.
+    readonly property var dashboard: dashboardLoader.item
     // True once the start-up lock has ended and the page replaced the splash.
     property bool mainPageShown: false
     // initUI came before the dashboard existed; the dashboard finishes it.
