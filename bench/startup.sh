@@ -314,13 +314,14 @@ goal() {
 floor=minimal-sw
 map_ratio="$(ratio "${m[q530,9]}" "${m[$floor,9]}")"
 anon_ratio="$(ratio "${m[q530,10]}" "${m[$floor,10]}")"
-# Whole clock ticks: 0.0 % is not one tick of CPU in the 10 s.
-idle_cpu="$(awk -v v="${m[q530,4]}" 'BEGIN { if (v == "n/a") print v; else printf "%.1f", v }')"
+# From the threads' own run time (nanoseconds, "fine"), to one decimal: clock
+# ticks are 10 ms, so one tick more or less in the 10 s is 0.1 % by chance.
+idle_cpu="$(awk -v v="${m[q530,5]}" 'BEGIN { if (v == "n/a") print v; else printf "%.1f", v }')"
 echo
 echo "Goals, against the software-renderer floor ($floor):"
 echo "  window mapped within 1.5 x floor: $(goal "$map_ratio" 1.5) ($map_ratio x)"
 echo "  private memory within 1.5 x floor: $(goal "$anon_ratio" 1.5) ($anon_ratio x)"
-echo "  idle CPU 0.0 % over ${idle_cpu_s} s: $(goal "$idle_cpu" 0) ($idle_cpu %)"
+echo "  idle CPU 0.0 % over ${idle_cpu_s} s: $(goal "$idle_cpu" 0) ($idle_cpu %; ${m[q530,5]} % from the threads' run time, ${m[q530,4]} % in clock ticks)"
 
 if [ "$trace" = 1 ] && [ -s "$work/trace" ] && [ -s "$work/trace-outside" ]; then
     echo
