@@ -1,6 +1,7 @@
 #include "screenshot.h"
 
 #include "device/devicestate.h"
+#include "shell/pagecall.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 #include "widget.h"
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QJSValue>
-#include <QMetaMethod>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,36 +53,11 @@ QJsonValue property(const QObject *item, const char *name)
     return item ? plain(item->property(name)) : QJsonValue();
 }
 
-// A page function by name, whatever types it declares; one that is not
-// there gives null, without a warning.
-QJsonValue call(QObject *item, const char *function, QVariant argument = QVariant())
+// A page function that is not there gives null.
+QJsonValue call(QObject *item, const char *function, const QVariant &argument = QVariant())
 {
-    if (!item)
-        return QJsonValue();
-    const int arguments = argument.isValid() ? 1 : 0;
-    const QMetaObject *meta = item->metaObject();
-    for (int i = meta->methodCount() - 1; i >= 0; --i) {
-        const QMetaMethod method = meta->method(i);
-        if (method.name() != function || method.parameterCount() != arguments)
-            continue;
-        QGenericArgument passed;
-        if (arguments) {
-            const QMetaType type = method.parameterMetaType(0);
-            if (type != QMetaType::fromType<QVariant>() && !argument.convert(type))
-                return QJsonValue();
-            passed = type == QMetaType::fromType<QVariant>() ? QGenericArgument("QVariant", &argument)
-                                                            : QGenericArgument(type.name(), argument.constData());
-        }
-        const QMetaType returns = method.returnMetaType();
-        if (returns == QMetaType::fromType<void>())
-            return QJsonValue();
-        QVariant result(returns);
-        const bool called = returns == QMetaType::fromType<QVariant>()
-            ? method.invoke(item, QGenericReturnArgument("QVariant", &result), passed)
-            : method.invoke(item, QGenericReturnArgument(returns.name(), result.data()), passed);
-        return called ? plain(result) : QJsonValue();
-    }
-    return QJsonValue();
+    const QVariant result = callPageFunction(item, function, argument.isValid() ? QVariantList{argument} : QVariantList{});
+    return result.isValid() ? plain(result) : QJsonValue();
 }
 
 // One role of every row of a list model, as the panel lists it.

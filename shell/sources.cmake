@@ -2,6 +2,7 @@ target_sources(q530ui PRIVATE
     shell/apptitle.h shell/apptitle.cpp
     shell/copydatanotice.h shell/copydatanotice.cpp
     shell/hostcallbacks.h shell/hostcallbacks.cpp
+    shell/pagecall.h shell/pagecall.cpp
     shell/screenshot.h shell/screenshot.cpp
     shell/simulationmenu.h shell/simulationmenu.cpp
     shell/singleapplication.h shell/singleapplication.cpp

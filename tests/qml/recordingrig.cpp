@@ -5,54 +5,24 @@
 #include "device/devicestate.h"
 #include "hooks/callbackregistry.h"
 #include "platform/hookguard.h"
+#include "shell/pagecall.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 #include "tests/support/datacopy.h"
 
 #include <QDir>
-#include <QMetaMethod>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QTest>
 
-// By name, whatever types the function declares: the arguments are converted
-// to them and the result comes back as a variant.
 QVariant callQml(QObject *object, const char *function, const QVariant &a, const QVariant &b)
 {
-    QVariantList args;
+    QVariantList arguments;
     if (a.isValid())
-        args.append(a);
+        arguments.append(a);
     if (b.isValid())
-        args.append(b);
-    const QMetaObject *meta = object->metaObject();
-    for (int i = meta->methodCount() - 1; i >= 0; --i) {
-        const QMetaMethod method = meta->method(i);
-        if (method.name() != function || method.parameterCount() != args.size())
-            continue;
-        QGenericArgument generic[2];
-        for (int p = 0; p < args.size(); ++p) {
-            const QMetaType type = method.parameterMetaType(p);
-            if (type.id() == QMetaType::QVariant) {
-                generic[p] = QGenericArgument("QVariant", &args[p]);
-                continue;
-            }
-            if (!args[p].convert(type))
-                return {};
-            generic[p] = QGenericArgument(type.name(), args[p].constData());
-        }
-        const QMetaType returnType = method.returnMetaType();
-        QVariant result;
-        if (returnType.id() == QMetaType::QVariant)
-            method.invoke(object, QGenericReturnArgument("QVariant", &result), generic[0], generic[1]);
-        else if (returnType.id() == QMetaType::Void)
-            method.invoke(object, generic[0], generic[1]);
-        else {
-            result = QVariant(returnType);
-            method.invoke(object, QGenericReturnArgument(returnType.name(), result.data()), generic[0], generic[1]);
-        }
-        return result;
-    }
-    return {};
+        arguments.append(b);
+    return callPageFunction(object, function, arguments);
 }
 
 RecordingRig::RecordingRig() = default;
