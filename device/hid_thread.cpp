@@ -420,25 +420,42 @@ void Hid_Thread::listenEvents(uint index)
             return;
         }
     }
+    // The event interface stays open between reads, so an idle wait costs
+    // one poll per read timeout. A read that fails (the mouse gone, or a bad
+    // moment) closes it; the next open tells which of the two it was.
+    HidHandle *h = nullptr;
     while (m_listening) {
-        HidHandle *h = openEventInterface(index);
         if (!h) {
-            qDebug("Device removed");
-            QMutexLocker lock(&m_listMutex);
-            if (index < uint(m_devices.size()))
-                m_devices[int(index)].eventPath.clear();
-            m_listening = false;
-            return;
+            h = openEventInterface(index);
+            if (!h) {
+                qDebug("Device removed");
+                QMutexLocker lock(&m_listMutex);
+                if (index < uint(m_devices.size()))
+                    m_devices[int(index)].eventPath.clear();
+                m_listening = false;
+                return;
+            }
         }
         uchar report[Protocol::kNotificationSize] = {};
         const int got = m_backend->readTimeout(h, report, sizeof report, kListenerReadTimeoutMs);
+        if (got < 0) {
+            closeEventHandle();
+            h = nullptr;
+            continue;
+        }
         if (got == Protocol::kNotificationSize && report[0] == Protocol::kNotifyByte0
             && report[1] == Protocol::kNotifyByte1) {
             const QString text = DpiTables::balloonText(report[3]);
             if (!text.isEmpty()) // stages outside 1..8 are ignored
                 emit balloonRequested(QStringLiteral("Info"), text);
         }
-        m_backend->close(m_eventHandle);
-        m_eventHandle = nullptr;
     }
+    closeEventHandle();
+}
+
+void Hid_Thread::closeEventHandle()
+{
+    if (m_eventHandle)
+        m_backend->close(m_eventHandle);
+    m_eventHandle = nullptr;
 }

@@ -202,6 +202,7 @@ private:
     void closeCommandHandle();
     HidHandle *openCommandInterface(uint index);
     HidHandle *openEventInterface(uint index);
+    void closeEventHandle();
     HidHandle *openInterface(uint index, bool command);
     uint reportLengthOf(uint index) const;
     void connectStep();
