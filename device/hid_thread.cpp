@@ -20,6 +20,7 @@ Hid_Thread::Hid_Thread(HidBackend *backend, QObject *owner)
     , m_backend(backend)
     , m_listener(QtFuture::makeReadyFuture())
     , m_sleep([](int ms) { QThread::msleep(ulong(ms)); })
+    , m_sendAll(qEnvironmentVariableIntValue("Q530_SEND_ALL") == 1)
 {
     m_listenerPool.setMaxThreadCount(1);
     m_listenerPool.setExpiryTimeout(-1);
@@ -69,6 +70,7 @@ void Hid_Thread::updateDeviceList(const QList<DeviceDescription> &descriptions)
         m_backend->freeEnumeration(list);
     }
 
+    m_held.forgetAll(); // the mouse may have been replaced meanwhile
     QMutexLocker lock(&m_listMutex);
     m_devices = records;
 }
@@ -254,9 +256,22 @@ void Hid_Thread::buildRequest(uchar code, const Params &params)
 
 SetResult Hid_Thread::startSet(uchar code, const Params &params, bool settles, const uchar *block, int n)
 {
-    PendingSet set{code, params, settles, QByteArray(), std::make_shared<QPromise<bool>>()};
+    PendingSet set{code, params, settles, QByteArray(), std::make_shared<QPromise<bool>>(), std::nullopt, 0};
     if (block && n > 0)
         set.block = QByteArray(reinterpret_cast<const char *>(block), std::min(n, Protocol::kDataBufferSize));
+    if (code == Protocol::kSetMacroOrRecovery && set.block.isEmpty())
+        m_held.forgetAll(); // factory data: the mouse's own, which this link never sent
+    if (!m_sendAll && m_currentIndex.load() == kMouseIndex)
+        set.slot = HeldRecord::slotOf(code, params.p, !set.block.isEmpty());
+    if (set.slot) {
+        const QByteArray bytes = QByteArray(reinterpret_cast<const char *>(params.p), sizeof params.p) + set.block;
+        if (m_held.holds(*set.slot, bytes)) {
+            if (m_waiting == 0)
+                sendDeferredSets();
+            return SetResult(QtFuture::makeReadyFuture(true));
+        }
+        set.ticket = m_held.issue(*set.slot, bytes);
+    }
     set.outcome->start();
     const SetResult result(set.outcome->future());
     // Issued from an event handled inside another command's wait: going
@@ -276,8 +291,7 @@ void Hid_Thread::sendSet(const PendingSet &set)
 {
     if (!waitTransportFree()) {
         qDebug("cmd Failed %02X", unsigned(set.code));
-        set.outcome->addResult(false);
-        set.outcome->finish();
+        endSet(set, false);
         return;
     }
     buildRequest(set.code, set.params);
@@ -285,12 +299,19 @@ void Hid_Thread::sendSet(const PendingSet &set)
         std::memcpy(m_io.data, set.block.constData(), size_t(set.block.size()));
     HandOver::give(&m_io);
     const int n = int(set.block.size());
-    m_lastSet = QtConcurrent::run([this, n, settles = set.settles, outcome = set.outcome] {
-        const bool taken = runSetExchange(n, settles);
-        outcome->addResult(taken);
-        outcome->finish();
+    m_lastSet = QtConcurrent::run([this, n, set] {
+        const bool taken = runSetExchange(n, set.settles);
+        endSet(set, taken);
         return taken;
     });
+}
+
+void Hid_Thread::endSet(const PendingSet &set, bool taken)
+{
+    if (set.slot)
+        m_held.ended(*set.slot, set.ticket, taken);
+    set.outcome->addResult(taken);
+    set.outcome->finish();
 }
 
 void Hid_Thread::sendDeferredSets()
@@ -337,6 +358,7 @@ std::optional<QByteArray> Hid_Thread::getBlock(uchar code, const Params &params,
 void Hid_Thread::swichCurDevice(uint did)
 {
     if (did != m_currentIndex.load()) {
+        m_held.forgetAll();
         m_currentIndex.store(did);
         startListener(did);
     }
@@ -371,6 +393,7 @@ void Hid_Thread::connectStep()
         return;
     }
     m_deniedPaths.clear();
+    m_held.forgetAll(); // a mouse just plugged in holds its own settings
     qDebug("Device Connect");
     setDeviceReady(true);
     emit balloonRequested(QStringLiteral("Info"), QStringLiteral("Detect Mouse"));
@@ -382,8 +405,12 @@ void Hid_Thread::startListener(uint index)
     stopListener();
     // Bytes that were never read are not the mouse's: writing them back would
     // clear its options.
-    if (const std::optional<KeyboardOptions> o = hid_83H_GetKeyboardoption())
+    if (const std::optional<KeyboardOptions> o = hid_83H_GetKeyboardoption()) {
+        // What the mouse just said counts, not what this link last sent it.
+        const uchar p[6] = {};
+        m_held.forget(*HeldRecord::slotOf(Protocol::kSetOptions, p, false));
         hid_03H_SetKeyboardoption(o->byte1, o->byte2, o->byte3, uchar(o->byte4 | Protocol::kOptionReportDpiStage));
+    }
     // Both commands wait for the transport while processing events; a device
     // check in that time may have started a listener of its own.
     stopListener();
@@ -429,6 +456,7 @@ void Hid_Thread::listenEvents(uint index)
             h = openEventInterface(index);
             if (!h) {
                 qDebug("Device removed");
+                m_held.forgetAll();
                 QMutexLocker lock(&m_listMutex);
                 if (index < uint(m_devices.size()))
                     m_devices[int(index)].eventPath.clear();

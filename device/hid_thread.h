@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devicetable.h"
+#include "heldrecord.h"
 #include "linkresults.h"
 #include "protocol.h"
 
@@ -98,6 +99,14 @@ public:
     // Blocks until the last SET exchange started here has ended.
     void waitForPendingExchange();
 
+    // A SET whose bytes the mouse holds already (it took them from this link
+    // since the connect) is not sent: its result is taken at once. With
+    // send-all every SET goes, for a mouse that forgets; Q530_SEND_ALL=1 in
+    // the environment sets it at start.
+    void setSendAll(bool sendAll) { m_sendAll = sendAll; }
+    bool sendsAll() const { return m_sendAll; }
+
+    static constexpr uint kMouseIndex = 1; // the record of the mouse family
     static constexpr int kInputReportTimeoutMs = 1000;
     static constexpr int kListenerReadTimeoutMs = 500;
     static constexpr int kTransportAttempts = 255;
@@ -178,11 +187,14 @@ private:
         bool settles;
         QByteArray block;
         std::shared_ptr<QPromise<bool>> outcome;
+        std::optional<HeldRecord::Slot> slot; // where the mouse will hold it
+        quint64 ticket = 0;
     };
     class Exchange;
 
     SetResult startSet(uchar code, const Params &params, bool settles, const uchar *block = nullptr, int n = 0);
     void sendSet(const PendingSet &set);
+    void endSet(const PendingSet &set, bool taken);
     void sendDeferredSets();
     struct Answer
     {
@@ -228,6 +240,8 @@ private:
     QList<PendingSet> m_deferred;     // SETs issued meanwhile, oldest first
     QByteArray m_deniedPaths;         // the mouse last refused to this user, already told
     Sleeper m_sleep;
+    HeldRecord m_held;
+    bool m_sendAll;
 
     struct
     {

@@ -6,6 +6,7 @@ target_sources(q530core PRIVATE
     device/devicestate.h device/devicestate.cpp
     device/handover.h
     device/linkresults.h
+    device/heldrecord.h device/heldrecord.cpp
     device/hid_thread.h device/hid_thread.cpp
     device/hid_commands.cpp
 )

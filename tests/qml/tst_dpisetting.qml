@@ -30,6 +30,7 @@ PageTestCase {
         var page = openPage()
         var stage = item(page, "dpiStage2")
         testRig.clearMouseRecords()
+        var held = testRig.mouseState().dpiCodes
         if (data.dy === undefined) {
             mouseClick(item(stage, "dpiTrack"), 10, data.y)
         } else {
@@ -48,7 +49,8 @@ PageTestCase {
         compare(mouse.dpiStageCount, 6)
         compare(mouse.dpiCodes, [0x5e, 0x5e, data.code, 0x5e, 0x5e, 0x5e, off, off])
         compare(stored("sensor/dpi_R8"), [6000, 6000, data.value, 6000, 6000, 6000, 250, 250])
-        compare(testRig.framesSent(0x11), 1)
+        // A set the mouse holds already (the row before gave it) is not sent.
+        compare(testRig.framesSent(0x11), held[2] === data.code ? 0 : 1)
     }
 
     function test_stageSwitchedOffKeepsItsValue() {

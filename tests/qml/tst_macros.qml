@@ -188,7 +188,7 @@ PageTestCase {
         makeMacros(page, 2)
         assignMacro(page, 3, 0, 0)
         mouseClick(item(page, "macroEditorButton"))
-        mouseDoubleClickSequence(item(editor, "macroRow0"))
+        mouseDoubleClickSequence(row(editor, "macroRow0"))
         compare(editor.editingMacro, 0)
         compare(editor.renameMacro(0, data.name), data.accepted)
         compare(editor.editingMacro, -1)

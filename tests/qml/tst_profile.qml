@@ -216,7 +216,6 @@ PageTestCase {
         verify(!item(page, "mainMask").visible)
         compare(mouseEntry(1, 3), [7, 0, 1, 0])
         compare(testRig.keyMatrixNo(), 0)
-        compare(testRig.framesSent(0x04), 3)
         verify(!page.dashboard.isProfileChanged)
         page.setProtectUI(0)
 
