@@ -44,23 +44,6 @@ std::optional<HeldRecord::Slot> HeldRecord::slotOf(uchar code, const uchar *p, b
     }
 }
 
-int HeldRecord::groupOf(Slot s)
-{
-    switch (uchar(s >> 8)) {
-    case kSetReportRate:
-    case kSetOptions:
-        return 1; // both carry the report rate
-    case kSetLed:
-    case kSetLedType:
-    case kSetRgbEffectOrKeyMatrix:
-    case kSetLedStageColor:
-    case kSetColor:
-        return 2; // one effect may reset another's colours
-    default:
-        return 0;
-    }
-}
-
 bool HeldRecord::holds(Slot s, const QByteArray &bytes) const
 {
     QMutexLocker lock(&m_mutex);
@@ -71,10 +54,6 @@ bool HeldRecord::holds(Slot s, const QByteArray &bytes) const
 quint64 HeldRecord::issue(Slot s, const QByteArray &bytes)
 {
     QMutexLocker lock(&m_mutex);
-    // A peer's SET still on its way is forgotten too: it ends before this
-    // one reaches the mouse, which may then change what it set.
-    if (const int group = groupOf(s))
-        m_entries.removeIf([group](const auto &it) { return groupOf(it.key()) == group; });
     m_entries.insert(s, Entry{bytes, ++m_lastTicket, false});
     return m_lastTicket;
 }

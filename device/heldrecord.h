@@ -14,10 +14,8 @@
 // Sound by construction: a SET forgets its slot when it is issued and the
 // slot is known again only once the mouse took it, and only if no later SET
 // to the slot was issued meanwhile; a refused, dropped or interrupted
-// exchange leaves the slot unknown. Settings that may share state on the
-// mouse (the report rate in two commands, the lighting commands) are
-// forgotten together. The DPI stage and the key matrix number are never
-// known: the mouse changes them by itself.
+// exchange leaves the slot unknown. The DPI stage and the key matrix number
+// are never known: the mouse changes them by itself.
 //
 // Thread-safe: SETs are issued on the GUI thread and end on the pool.
 class HeldRecord
@@ -49,7 +47,6 @@ private:
         quint64 ticket = 0;
         bool held = false;
     };
-    static int groupOf(Slot slot);
 
     mutable QMutex m_mutex;
     QHash<Slot, Entry> m_entries;

@@ -261,11 +261,12 @@ SetResult Hid_Thread::startSet(uchar code, const Params &params, bool settles, c
         set.block = QByteArray(reinterpret_cast<const char *>(block), std::min(n, Protocol::kDataBufferSize));
     if (code == Protocol::kSetMacroOrRecovery && set.block.isEmpty())
         m_held.forgetAll(); // factory data: the mouse's own, which this link never sent
-    if (!m_sendAll && m_currentIndex.load() == kMouseIndex)
+    if (m_currentIndex.load() == kMouseIndex)
         set.slot = HeldRecord::slotOf(code, params.p, !set.block.isEmpty());
     if (set.slot) {
+        // Sent or not, the record follows, so it is true when send-all ends.
         const QByteArray bytes = QByteArray(reinterpret_cast<const char *>(params.p), sizeof params.p) + set.block;
-        if (m_held.holds(*set.slot, bytes)) {
+        if (!m_sendAll && m_held.holds(*set.slot, bytes)) {
             if (m_waiting == 0)
                 sendDeferredSets();
             return SetResult(QtFuture::makeReadyFuture(true));

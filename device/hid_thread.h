@@ -98,6 +98,10 @@ public:
 
     // Blocks until the last SET exchange started here has ended.
     void waitForPendingExchange();
+    // The last SET exchange started, and whether one is still to end or to
+    // start (issued during another command's wait).
+    QFuture<bool> lastExchange() const { return m_lastSet; }
+    bool hasPendingSets() const { return !m_lastSet.isFinished() || !m_deferred.isEmpty(); }
 
     // A SET whose bytes the mouse holds already (it took them from this link
     // since the connect) is not sent: its result is taken at once. With

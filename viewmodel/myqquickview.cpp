@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QFutureWatcher>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -125,6 +126,22 @@ void myQQuickView::queueRootCall(const char *function, const QVariantList &argum
 }
 
 // ---- host duties -----------------------------------------------------------------
+
+void myQQuickView::notifyWhenSent()
+{
+    if (!m_hid || !m_hid->hasPendingSets()) {
+        QMetaObject::invokeMethod(this, &myQQuickView::sentToMouse, Qt::QueuedConnection);
+        return;
+    }
+    // A SET issued while the last one ran starts only once it has ended, so
+    // the watch goes on until none is left.
+    auto *watcher = new QFutureWatcher<bool>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        notifyWhenSent();
+    });
+    watcher->setFuture(m_hid->lastExchange());
+}
 
 void myQQuickView::syncFW()
 {

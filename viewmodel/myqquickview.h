@@ -103,6 +103,8 @@ signals:
     void rootCallRequested(const QString &function, const QVariantList &arguments);
     // The page asks for its input to be blocked (false) or let through again.
     void enabledRequested(bool enabled);
+    // Every SET issued before notifyWhenSent() has ended (or none was sent).
+    void sentToMouse();
 
 public slots:
     // ---- host and application configuration
@@ -115,6 +117,9 @@ public slots:
     void initUI();
     void runUI();
     void syncFW();
+    // sentToMouse() follows, from the event loop, once the mouse has taken
+    // or refused every SET issued so far.
+    void notifyWhenSent();
     void setEnableAudio(bool isEnable);
     void playMedia_Index(uchar index);
     void playMedia_Background();

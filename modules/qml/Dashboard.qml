@@ -63,8 +63,11 @@ Item {
 
     // A press on the page's background (not on a panel or a dialog).
     signal emptyAreaPressed()
-    // The page locks itself while it sends a whole profile.
-    signal lockRequested(int interval)
+    // The page locks itself while it sends a whole profile: from the start
+    // until the mouse has taken the last of it. What the mouse holds already
+    // is not sent, so an unchanged profile hardly locks it at all.
+    signal sendingStarted()
+    signal sendingEnded()
 
     // ---- start-up
 
@@ -195,13 +198,14 @@ Item {
 
     function factoryReset() {
         closeDialog()
-        lockRequested(1500)
+        sendingStarted()
         ui_View.resetProfile(profileNo)
         initPanels(true)
         gunPresets.readGunData()
         gunPresets.setGunMenuName()
         keyMatrixMain.initGunKeyShow()
         gunPresets.sendMacro(5, gunPresets.getMacroName(0), gunPresets.getMacroName(1), gunPresets.getMacroName(2))
+        sendingEnded()
     }
 
     // Closing it, by this button as by its own, gives the mouse the profile
@@ -234,19 +238,20 @@ Item {
         closeDialog()
         if (!isProfileChanged)
             return
-        lockRequested(1500)
+        sendingStarted()
         isProfileChanged = false
         initPanels(true)
         gunPresets.init(true)
         gunPresets.setGunMenuName()
         keyMatrixMain.initGunKeyShow()
         ui_View.ui_02H_SetKeyMatrixNo(0)
+        sendingEnded()
     }
 
     // The current profile was replaced by an imported one: the page shows it
     // and the mouse gets all of it.
     function profileImported() {
-        lockRequested(1500)
+        sendingStarted()
         macroPresets.load()
         gunPresets.init(false)
         initPanels(true)
@@ -254,6 +259,7 @@ Item {
         gunPresets.setGunMenuName()
         keyMatrixMain.initGunKeyShow()
         gunPresets.sendGunMacro()
+        sendingEnded()
     }
 
     // A press on the mask first lets the open dialog drop its own pop-ups.

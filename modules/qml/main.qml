@@ -17,6 +17,8 @@ Item {
     property bool mainPageShown: false
     // initUI came before the dashboard existed; the dashboard finishes it.
     property bool initPending: false
+    // A lock that lasts until the mouse has taken what is being sent.
+    property bool sendingLock: false
 
     // ---- called by the view model and the window controller, which hand
     // over their arguments as variants: these take untyped parameters.
@@ -44,6 +46,15 @@ Item {
         tmrProtectUI.restart()
         if (!dashboardLoader.active)
             dashboardDelay.start()
+    }
+
+    // Locks the page until the mouse has taken what the dashboard sends
+    // (sentToMouse), however long that takes.
+    function lockWhileSending() {
+        protectUIItem.setBusy(true)
+        ui_View.setEnabled(false)
+        tmrProtectUI.stop()
+        sendingLock = true
     }
 
     // `time`: when the event happened, in the capture's milliseconds
@@ -105,7 +116,18 @@ Item {
 
     Connections {
         target: page.dashboard
-        function onLockRequested(interval: int) { page.setProtectUI(interval) }
+        function onSendingStarted() { page.lockWhileSending() }
+        function onSendingEnded() { ui_View.notifyWhenSent() }
+    }
+
+    Connections {
+        target: ui_View
+        function onSentToMouse() {
+            if (!page.sendingLock)
+                return
+            page.sendingLock = false
+            page.endProtectUI()
+        }
     }
 
     BusyIndicator {

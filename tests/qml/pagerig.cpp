@@ -183,6 +183,11 @@ int PageRig::framesSentTotal()
     return int(m_sim->frames().size());
 }
 
+bool PageRig::linkIdle() const
+{
+    return !m_sim->link.hasPendingSets();
+}
+
 void PageRig::clearMouseRecords()
 {
     m_sim->link.waitForPendingExchange();

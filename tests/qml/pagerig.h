@@ -61,6 +61,8 @@ public:
     Q_INVOKABLE int framesSent(int code);
     Q_INVOKABLE int framesSentTotal();
     Q_INVOKABLE void clearMouseRecords();
+    // No SET is on its way to the mouse or waiting to start.
+    Q_INVOKABLE bool linkIdle() const;
 
     // What the system's pointer settings were given, in order.
     Q_INVOKABLE QVariantList pointerSpeeds() const;

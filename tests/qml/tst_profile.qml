@@ -6,6 +6,7 @@ import QtTest
 // export and import through the file dialogs with the macros and gun presets
 // a profile carries.
 PageTestCase {
+    id: profileCase
     name: "Profile"
 
     function init() {
@@ -224,6 +225,44 @@ PageTestCase {
         testRig.clearMouseRecords()
         mouseClick(item(dialog, "profileClose"))
         compare(testRig.framesSentTotal(), 0)
+    }
+
+    // Whether the link was idle at each end of the page's lock.
+    property var idleAtUnlock: []
+    property var watchedLock: null
+    Connections {
+        target: profileCase.watchedLock
+        function onBusyChanged() {
+            if (!profileCase.watchedLock.busy)
+                profileCase.idleAtUnlock.push(testRig.linkIdle())
+        }
+    }
+
+    // The page is locked from the close until the mouse has taken the last
+    // of what was sent, and a switch the mouse needs little of is short.
+    function test_lockLastsAsLongAsTheSending() {
+        // Profile 1 made the same as profile 0.
+        testRig.setStored(1, "sensor/dpi_R8", [800, 1600, 2400, 3200, 5000, 6400, 250, 250])
+        testRig.setStored(1, "sensor/stage_R8", 2)
+        testRig.setStored(1, "color_R8/ledEffect", [3, 4, 2])
+        var page = openFilledPage()
+        var lock = item(page, "protectUIItem")
+        idleAtUnlock = []
+        watchedLock = lock
+        for (const to of [1, 0]) {
+            var dialog = openProfiles(page)
+            testRig.clearMouseRecords()
+            mouseClick(item(dialog, "profileRow" + to))
+            mouseClick(item(dialog, "profileClose"))
+            verify(lock.busy)
+            verify(!ui_View.enabled)
+            tryCompare(lock, "busy", false)
+            verify(ui_View.enabled)
+        }
+        compare(idleAtUnlock, [true, true])
+        // Back to the same settings: only the key matrix number went.
+        compare(testRig.framesSentTotal(), testRig.framesSent(0x02))
+        ui_View.resetProfile(1)
     }
 
     function padded(bytes) {
