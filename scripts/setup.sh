@@ -4,7 +4,8 @@
 # user it creates: desktop-file-utils, appstream, passwd, util-linux; the
 # recording test holds keys on an X server of its own: xvfb, xdotool; the
 # pages are checked by qmllint, which needs the QML modules' type files and
-# python3 for its report).
+# python3 for its report; the Debian package is made by CPack, which asks
+# dpkg-shlibdeps and file for its dependencies, and judged by lintian).
 set -euo pipefail
 
 packages=(
@@ -16,6 +17,7 @@ packages=(
     xvfb xauth xdotool fonts-wqy-microhei
     clang libclang-rt-14-dev
     desktop-file-utils appstream passwd util-linux python3
+    dpkg-dev file lintian
 )
 
 missing=()

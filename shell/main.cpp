@@ -17,6 +17,7 @@
 #include <QMessageBox>
 
 #include <memory>
+#include "q530version.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     // Names the per-user data folder (~/.local/share/q530 on Linux),
     // whatever the program file is called.
     QCoreApplication::setApplicationName(QStringLiteral("q530"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(Q530_VERSION));
     SingleApplication app(argc, argv);
     if (app.isRunning()) {
         // The running copy brings its window up; one that never answers is

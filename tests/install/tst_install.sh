@@ -5,12 +5,15 @@
 # re-install, a newer shipped language file reaches the user, and a data
 # folder that cannot be used says so and crashes nothing.
 #
-#   tst_install.sh <build folder>
+#   tst_install.sh <build folder>        with cmake --install
+#   tst_install.sh <build folder> deb    from the Debian package, unpacked into
+#                                        a scratch root (never this machine's)
 #
 # As root (CI) it creates a user of its own for the runs; exits 77 (skipped)
 # only when no such user can be made.
 set -euo pipefail
 build=$(cd "$1" && pwd)
+mode=${2:-cmake}
 
 work=$(mktemp -d /tmp/q530-install-XXXXXX)
 chmod 755 "$work"
@@ -53,9 +56,21 @@ mkdir -p "$runtime" "$shots"
 [ -z "$made_user" ] || chown "$user:" "$runtime" "$shots"
 chmod 700 "$runtime"
 
+if [ "$mode" = deb ]; then
+    command -v dpkg-deb >/dev/null || fail "dpkg-deb is missing"
+    cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1 \
+        || { cat "$work/cpack.log"; fail "cpack failed"; }
+    deb=$(ls "$work"/package/q530_*_amd64.deb)
+    prefix="$work/root/usr"
+fi
+
 install_program() {
     chmod -R u+w "$prefix" 2>/dev/null || true
-    cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install failed"
+    if [ "$mode" = deb ]; then
+        dpkg-deb -x "$deb" "$work/root" >"$work/install.log" 2>&1 || fail "dpkg-deb -x failed"
+    else
+        cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install failed"
+    fi
     # An installation is read-only to the user who runs it.
     [ -n "$made_user" ] || chmod -R a-w "$prefix"
 }
@@ -89,9 +104,31 @@ for f in bin/q530 share/q530/modules/setting/apConfig.bin share/q530/modules/$la
          share/applications/com.stellarc.q530.desktop share/metainfo/com.stellarc.q530.metainfo.xml \
          share/icons/hicolor/48x48/apps/com.stellarc.q530.png share/icons/hicolor/256x256/apps/com.stellarc.q530.png \
          share/icons/hicolor/scalable/apps/com.stellarc.q530.svg lib/udev/rules.d/70-q530.rules \
-         bin/q530ctl share/man/man1/q530ctl.1; do
+         bin/q530ctl share/man/man1/q530ctl.1.gz share/man/man1/q530.1.gz share/doc/q530/copyright \
+         share/doc/q530/changelog.gz share/lintian/overrides/q530; do
     [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
+
+echo "one version everywhere"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || fail "no project version found"
+[ "$(as_user "$prefix/bin/q530ctl" --version)" = "q530ctl $version" ] || fail "q530ctl --version is not $version"
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/com.stellarc.q530.metainfo.xml" \
+    || fail "the AppStream release is not $version"
+zcat "$prefix/share/man/man1/q530ctl.1.gz" | head -1 | grep -q "\"q530 $version\"" || fail "the manual page is not of $version"
+if [ "$mode" = deb ]; then
+    [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package is not of version $version"
+    [ "$(basename "$deb")" = "q530_${version}_amd64.deb" ] || fail "package file named $(basename "$deb")"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for d in libqt6quick6 libqt6quickwidgets6 libhidapi-hidraw0 qml6-module-qtquick qml6-module-qtquick-window \
+             qml6-module-qtqml-workerscript qt6-qpa-plugins; do
+        case ", $depends" in *", $d"*) ;; *) fail "the package does not depend on $d: $depends" ;; esac
+    done
+    dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst | grep -q "udevadm control --reload-rules" \
+        || fail "the package does not reload udev's rules after install"
+    dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postrm | grep -q "udevadm control --reload-rules" \
+        || fail "the package does not reload udev's rules after removal"
+fi
 [ ! -e "$prefix/bin/modules" ] || fail "data installed beside the program"
 snapshot() { (cd "$prefix" && find . -type f -exec md5sum {} + | sort); }
 before=$(snapshot)

@@ -41,6 +41,8 @@ CtlOptions CtlOptionParser::parse(const QStringList &argv, QString &error)
             options.verbose = true;
         } else if (a == QLatin1String("--help")) {
             options.help = true;
+        } else if (a == QLatin1String("--version")) {
+            options.version = true;
         } else {
             error = QStringLiteral("unknown option %1").arg(a);
             return options;
@@ -53,7 +55,7 @@ CtlOptions CtlOptionParser::parse(const QStringList &argv, QString &error)
     if (i < argv.size())
         options.command = argv.at(i++);
     options.arguments = argv.mid(i);
-    if (options.command.isEmpty() && !options.help)
+    if (options.command.isEmpty() && !options.help && !options.version)
         error = QStringLiteral("no command given");
     return options;
 }
@@ -93,6 +95,7 @@ QString CtlOptionParser::usage()
         "  --json       print one JSON object instead of text\n"
         "  --verbose    pass on the diagnostic output of the device link\n"
         "  --help       this text\n"
+        "  --version    the version of q530ctl and q530\n"
         "\n"
         "Exit status: 0 done, 1 q530 is running, 2 bad usage, 3 no mouse,\n"
         "4 the mouse did not accept a command, 5 the data folder cannot be used,\n"

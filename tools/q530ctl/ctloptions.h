@@ -13,6 +13,7 @@ struct CtlOptions
     bool json = false;
     bool verbose = false;
     bool help = false;
+    bool version = false;
     // With --simulate: where the simulated mouse's state goes afterwards.
     QString dumpFile;
     QString command;

@@ -1,5 +1,7 @@
 #include "ctlrun.h"
 
+#include "q530version.h"
+
 #include "commands.h"
 #include "ctlreport.h"
 #include "ctlsession.h"
@@ -89,6 +91,11 @@ int runCtl(const QStringList &argv, QTextStream &out, QTextStream &err)
     const CtlOptions options = CtlOptionParser::parse(argv, error);
     if (options.help) {
         out << CtlOptionParser::usage();
+        out.flush();
+        return CtlExit::kDone;
+    }
+    if (options.version) {
+        out << "q530ctl " Q530_VERSION "\n";
         out.flush();
         return CtlExit::kDone;
     }

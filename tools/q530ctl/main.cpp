@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include "q530version.h"
 
 namespace {
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
         qInstallMessageHandler(quiet);
     // The program's name, so the run finds the program's per-user data.
     QCoreApplication::setApplicationName(QStringLiteral("q530"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(Q530_VERSION));
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
