@@ -12,12 +12,12 @@
 #include "shell/startuptrace.h"
 #include "shell/widget.h"
 #include "simulator/simulatedmouse.h"
+#include "q530version.h"
 
 #include <QDir>
 #include <QMessageBox>
 
 #include <memory>
-#include "q530version.h"
 
 namespace {
 

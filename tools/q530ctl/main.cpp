@@ -1,11 +1,11 @@
 #include "ctlrun.h"
+#include "q530version.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
 #include <cstring>
-#include "q530version.h"
 
 namespace {
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
