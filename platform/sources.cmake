@@ -10,6 +10,7 @@ target_sources(q530core PRIVATE
     platform/nativemessagefilter.h
     platform/pointersettings.h
     platform/quitsignals.h
+    platform/tracesample.h
     platform/updater.h
 )
 if(WIN32)
@@ -21,6 +22,7 @@ if(WIN32)
         platform/windows/nativemessagefilter_windows.cpp
         platform/windows/pointersettings_windows.cpp
         platform/windows/quitsignals_windows.cpp
+        platform/windows/tracesample_windows.cpp
         platform/windows/updater_windows.cpp
     )
 else()
@@ -32,6 +34,7 @@ else()
         platform/linux/nativemessagefilter_linux.cpp
         platform/linux/pointersettings_linux.cpp
         platform/linux/quitsignals_linux.cpp
+        platform/linux/tracesample_linux.cpp
         platform/linux/updater_linux.cpp
     )
 endif()
