@@ -5,7 +5,8 @@
 # recording test holds keys on an X server of its own: xvfb, xdotool; the
 # pages are checked by qmllint, which needs the QML modules' type files and
 # python3 for its report; the Debian package is made by CPack, which asks
-# dpkg-shlibdeps and file for its dependencies, and judged by lintian).
+# dpkg-shlibdeps and file for its dependencies, and judged by lintian; the
+# Windows code is compiled, syntax only, by MinGW-w64).
 set -euo pipefail
 
 packages=(
@@ -17,7 +18,7 @@ packages=(
     xvfb xauth xdotool fonts-wqy-microhei
     clang libclang-rt-14-dev
     desktop-file-utils appstream passwd util-linux python3
-    dpkg-dev file lintian
+    dpkg-dev file lintian g++-mingw-w64-x86-64-posix
 )
 
 missing=()
