@@ -77,6 +77,9 @@ void TestShellMouse::dpiButtonOnTheMouseShowsItsStage()
     DpiTables::reset();
     DpiTables::setValues({400, 800, 1600, 3200, 6400, 12000, 16000, 26000});
     m_balloons->clear();
+    // The connection's option write runs on the pool: it may still be on
+    // its way when the window is up.
+    QTRY_VERIFY(m_mouse.state().options[3] & 0x40);
     m_mouse.pressDpiButton();
     const int stage = m_mouse.state().dpiStage;
     QTRY_COMPARE(lastBalloon(), QStringLiteral("DPI Switch to %1").arg(DpiTables::value(stage - 1)));
