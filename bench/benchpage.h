@@ -3,6 +3,7 @@
 #include "device/hid_thread.h"
 #include "simulator/simulatedmouse.h"
 #include "tests/support/datacopy.h"
+#include "tests/support/nowindow.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
 
@@ -13,18 +14,6 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QTemporaryDir>
-
-// main.qml calls the window controller only when the user moves or hides the
-// window; the benchmarks have no window to move.
-class NoWindow : public QObject
-{
-    Q_OBJECT
-public slots:
-    void onMinimize() {}
-    void onClose() {}
-    void onXChanged(int) {}
-    void onYChanged(int) {}
-};
 
 // A working folder holding a copy of the shipped data (Q530_DATA_DIR, each
 // benchmark's own), entered for the run, and the simulated mouse on the

@@ -12,6 +12,7 @@
 #include "storage/profileset.h"
 #include "tests/device/devicefixture.h"
 #include "tests/support/datacopy.h"
+#include "tests/support/nowindow.h"
 #include "viewmodel/myqquickview.h"
 
 #include <QDir>
@@ -26,16 +27,6 @@
 #include <memory>
 
 namespace {
-
-class NoWindow : public QObject
-{
-    Q_OBJECT
-public slots:
-    void onMinimize() {}
-    void onClose() {}
-    void onXChanged(int) {}
-    void onYChanged(int) {}
-};
 
 // Every byte of the mouse's state that a SET can reach, in one array.
 QByteArray stateBytes(const MouseState &s)
