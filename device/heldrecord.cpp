@@ -81,12 +81,3 @@ void HeldRecord::forgetAll()
     QMutexLocker lock(&m_mutex);
     m_entries.clear();
 }
-
-int HeldRecord::knownSlots() const
-{
-    QMutexLocker lock(&m_mutex);
-    int n = 0;
-    for (const Entry &e : m_entries)
-        n += e.held ? 1 : 0;
-    return n;
-}

@@ -38,7 +38,6 @@ public:
     void forget(Slot slot);
     // Nothing is known any more (connect, removal, factory data).
     void forgetAll();
-    int knownSlots() const;
 
 private:
     struct Entry

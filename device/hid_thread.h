@@ -108,7 +108,6 @@ public:
     // send-all every SET goes, for a mouse that forgets; Q530_SEND_ALL=1 in
     // the environment sets it at start.
     void setSendAll(bool sendAll) { m_sendAll = sendAll; }
-    bool sendsAll() const { return m_sendAll; }
 
     static constexpr uint kMouseIndex = 1; // the record of the mouse family
     static constexpr int kInputReportTimeoutMs = 1000;
