@@ -69,6 +69,10 @@ inline QString carriedLines(const QString &kind, int i) { return kCarriedGroup +
 inline const QString kMacroKind = QStringLiteral("macro");
 inline const QString kGunKind = QStringLiteral("gun");
 
+// [programs] names: the programs the profile follows (see ProgramList).
+inline const QString kProgramsGroup = QStringLiteral("programs");
+inline const QString kPrograms = QStringLiteral("programs/names");
+
 } // namespace ProfileKeys
 
 // The application configuration ("apConfig.bin").
@@ -79,6 +83,10 @@ inline const QString kTotal = QStringLiteral("common/total");
 inline QString entry(int i) { return QStringLiteral("common/") + QString::number(i); }
 inline const QString kProfileNo = QStringLiteral("R8/profileNo");
 inline const QString kColourMaxStage = QStringLiteral("R8/colorMaxStage");
+// Whether profiles follow the program in use, and the profile (0-based) for
+// programs no profile lists.
+inline const QString kFollowPrograms = QStringLiteral("follow/enabled");
+inline const QString kFollowFallback = QStringLiteral("follow/fallback");
 
 } // namespace ConfigKeys
 

@@ -22,6 +22,7 @@ target_sources(q530core PRIVATE
     storage/nameregistry.h storage/nameregistry.cpp
     storage/panelvalues.h storage/panelvalues.cpp
     storage/presetfiles.h storage/presetfiles.cpp
+    storage/programlist.h storage/programlist.cpp
     storage/profileimport.h storage/profileimport.cpp
     storage/profileset.h storage/profileset.cpp
     storage/profilestore.h storage/profilestore.cpp
