@@ -10,6 +10,8 @@
 
 #include <optional>
 
+class CtlSession;
+
 namespace DpiStages {
 struct Panel;
 }
@@ -23,6 +25,10 @@ std::optional<int> number(const QString &text, int min, int max);
 QString outOfRange(const QString &what, const QString &text, int min, int max);
 
 } // namespace CtlArgs
+
+// Why profile `number` (counted from 1) cannot be worked on, for an error
+// line: the profile list does not have it. Empty when it can.
+QString noSuchProfile(CtlSession &session, int number);
 
 // The DPI panel's stages for a report: text lines and a JSON list.
 QString dpiStagesText(const DpiStages::Panel &panel);
@@ -39,3 +45,6 @@ std::unique_ptr<CtlCommand> makeButtons(const QStringList &args, QString &error)
 std::unique_ptr<CtlCommand> makeFunctions(const QStringList &args, QString &error);
 std::unique_ptr<CtlCommand> makeProfile(const QStringList &args, QString &error);
 std::unique_ptr<CtlCommand> makeMacro(const QStringList &args, QString &error);
+std::unique_ptr<CtlCommand> makeFollow(const QStringList &args, QString &error);
+// "profile N programs ...": `args` are the words after "programs".
+std::unique_ptr<CtlCommand> makeProfilePrograms(int number, const QStringList &args, QString &error);

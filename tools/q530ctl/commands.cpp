@@ -60,6 +60,7 @@ std::unique_ptr<CtlCommand> makeCommand(const QString &name, const QStringList &
         {QStringLiteral("functions"), makeFunctions},
         {QStringLiteral("profile"), makeProfile},
         {QStringLiteral("macro"), makeMacro},
+        {QStringLiteral("follow"), makeFollow},
     };
     const auto it = makers.find(name);
     if (it == makers.end()) {

@@ -1,4 +1,5 @@
-// profile: list, switch, export, import and reset, as the profile dialog does.
+// profile: list, switch, export, import and reset, as the profile dialog does;
+// "profile N programs" is in followcommands.cpp.
 
 #include "commandparts.h"
 #include "storage/datakeys.h"
@@ -79,16 +80,8 @@ public:
     {
         if (m_action == Action::List)
             return {};
-        ProfileListModel &listed = *session.view().profileList();
-        listed.load();
-        bool known = listed.count() == 0;
-        QStringList names;
-        for (int i = 0; i < listed.count(); ++i) {
-            known = known || listed.numberAt(i) == m_number - 1;
-            names.append(QStringLiteral("%1 %2").arg(listed.numberAt(i) + 1).arg(listed.nameAt(i)));
-        }
-        if (!known)
-            return QStringLiteral("there is no profile %1 (%2)").arg(m_number).arg(names.join(QStringLiteral(", ")));
+        if (const QString unknown = noSuchProfile(session, m_number); !unknown.isEmpty())
+            return unknown;
         if (m_action == Action::Import)
             return notAProfile(m_path);
         if (m_action == Action::Export) {
@@ -217,6 +210,21 @@ private:
 
 } // namespace
 
+QString noSuchProfile(CtlSession &session, int number)
+{
+    ProfileListModel &listed = *session.view().profileList();
+    listed.load();
+    bool known = listed.count() == 0;
+    QStringList names;
+    for (int i = 0; i < listed.count(); ++i) {
+        known = known || listed.numberAt(i) == number - 1;
+        names.append(QStringLiteral("%1 %2").arg(listed.numberAt(i) + 1).arg(listed.nameAt(i)));
+    }
+    if (known)
+        return {};
+    return QStringLiteral("there is no profile %1 (%2)").arg(number).arg(names.join(QStringLiteral(", ")));
+}
+
 std::unique_ptr<CtlCommand> makeProfile(const QStringList &args, QString &error)
 {
     if (args.isEmpty())
@@ -231,8 +239,9 @@ std::unique_ptr<CtlCommand> makeProfile(const QStringList &args, QString &error)
         action = Action::Reset;
         wanted = 2;
     }
-    if (args.size() != wanted) {
-        error = QStringLiteral("profile takes nothing, N, export N FILE, import N FILE or reset N");
+    const bool programs = action == Action::Switch && args.size() > 1 && args.at(1) == QLatin1String("programs");
+    if (args.size() != wanted && !programs) {
+        error = QStringLiteral("profile takes nothing, N, N programs, export N FILE, import N FILE or reset N");
         return nullptr;
     }
     const QString &numberText = action == Action::Switch ? first : args.at(1);
@@ -241,6 +250,8 @@ std::unique_ptr<CtlCommand> makeProfile(const QStringList &args, QString &error)
         error = CtlArgs::outOfRange(QStringLiteral("a profile"), numberText, 1, kShownProfiles);
         return nullptr;
     }
+    if (programs)
+        return makeProfilePrograms(*number, args.mid(2), error);
     if (wanted == 3 && args.at(2).isEmpty()) {
         error = QStringLiteral("profile %1 needs a file name, and the one given is empty").arg(first);
         return nullptr;
