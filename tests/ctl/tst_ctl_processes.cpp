@@ -40,6 +40,7 @@ private slots:
     void profileNotTakenIsReported();
     void exportImportCarriesTheMacros();
     void resetGivesTheFactoryFile();
+    void programsAndFollowingReachTheFiles();
     void importOfAnotherProfileSendsNothing();
     void importedStagesObeyThePanel();
     void refusedWhileTheProgramRuns();
@@ -254,6 +255,13 @@ void TestCtlProcesses::badArgumentsChangeNothing_data()
     QTest::newRow("macro slot 6 holds gun macros") << QStringList{"macro", "send", "Hello", "6"} << "from 1 to 5";
     QTest::newRow("macro send of an unknown macro") << QStringList{"macro", "send", "Nope", "1"} << "no macro";
     QTest::newRow("a name that would be a path") << QStringList{"macro", "send", "../setting/p1", "1"} << "no macro";
+    QTest::newRow("a program name with a folder") << QStringList{"profile", "1", "programs", "add", "a/b"}
+                                                  << "not a program's name";
+    QTest::newRow("programs of profile 7") << QStringList{"profile", "7", "programs"} << "from 1 to 6";
+    QTest::newRow("programs of a profile not in the list") << QStringList{"profile", "4", "programs"} << "no profile 4";
+    QTest::newRow("programs with an unknown action") << QStringList{"profile", "1", "programs", "list"}
+                                                     << "add NAME or remove NAME";
+    QTest::newRow("follow neither on nor off") << QStringList{"follow", "yes"} << "on or off";
     QTest::newRow("dump without the simulated mouse") << QStringList{"--dump-mouse=x", "info"} << "only goes with";
 }
 
@@ -465,6 +473,58 @@ void TestCtlProcesses::resetGivesTheFactoryFile()
     QVERIFY2(mouseHolds(run.mouse, "keyMatrices/0@8", QVariantList{1, 0, 0xF2, 0}, seen), qPrintable(seen));
 }
 
+void TestCtlProcesses::programsAndFollowingReachTheFiles()
+{
+    const auto said = [this](const QStringList &arguments) {
+        const CtlRun run = m_home->run(arguments);
+        return run.exitCode == 0 ? QString::fromUtf8(run.out) : QString("exit %1: %2").arg(run.exitCode).arg(run.err);
+    };
+    QCOMPARE(said({"profile", "2", "programs", "add", "gimp"}), QString("profile 2 follows gimp\n"));
+    QCOMPARE(said({"profile", "2", "programs", "add", "steam_app_578080"}),
+             QString("profile 2 follows steam_app_578080\n"));
+    QCOMPARE(said({"profile", "2", "programs", "add", "gimp"}), QString("profile 2 already follows gimp\n"));
+    QCOMPARE(said({"profile", "2", "programs"}), QString("gimp\nsteam_app_578080\n"));
+    const QJsonObject listed =
+        QJsonDocument::fromJson(m_home->run({"--json", "profile", "2", "programs"}).out).object();
+    QCOMPARE(listed.value("profile"), QJsonValue(2));
+    QCOMPARE(listed.value("programs"), QJsonValue(QJsonArray{"gimp", "steam_app_578080"}));
+    QCOMPARE(said({"profile", "2", "programs", "remove", "gimp"}), QString("profile 2 no longer follows gimp\n"));
+    QCOMPARE(said({"profile", "2", "programs", "remove", "gimp"}), QString("profile 2 does not follow gimp\n"));
+    QCOMPARE(m_home->stored("p2.bin", "programs/names"), QString("steam_app_578080"));
+    QVERIFY(!QSettings(m_home->settingFile("p1.bin"), QSettings::IniFormat).childGroups().contains("programs"));
+    const QString file = m_home->home() + "/two.pf";
+    QCOMPARE(m_home->run({"profile", "export", "2", file}).exitCode, 0);
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value("programs/names").toString(), QString("steam_app_578080"));
+
+    // A full list takes no other name, and one it has is still no error.
+    QStringList full;
+    for (int i = 0; i < 32; ++i)
+        full.append(QString("game%1").arg(i));
+    QSettings(m_home->settingFile("p1.bin"), QSettings::IniFormat).setValue("programs/names", full);
+    const CtlRun refused = m_home->run({"profile", "1", "programs", "add", "one-more"});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains("remove one first"), refused.err.constData());
+    QCOMPARE(said({"profile", "1", "programs", "add", "game31"}), QString("profile 1 already follows game31\n"));
+
+    // Following on takes the current profile as the fallback, unless one is stored.
+    QSettings(m_home->settingFile("apConfig.bin"), QSettings::IniFormat).setValue("R8/profileNo", 1);
+    QVERIFY(said({"follow", "on"}).startsWith("follow: on (q530 takes it at its next start)\nfallback profile: 2\n"));
+    QCOMPARE(m_home->stored("apConfig.bin", "follow/enabled"), QString("true"));
+    QCOMPARE(m_home->stored("apConfig.bin", "follow/fallback"), QString("1"));
+    QCOMPARE(said({"follow", "off"}).section('\n', 0, 1),
+             QString("follow: off (q530 takes it at its next start)\nfallback profile: 2"));
+    QCOMPARE(m_home->stored("apConfig.bin", "follow/enabled"), QString("false"));
+    QSettings(m_home->settingFile("apConfig.bin"), QSettings::IniFormat).setValue("R8/profileNo", 0);
+    QCOMPARE(m_home->run({"follow", "on"}).exitCode, 0);
+    QCOMPARE(m_home->stored("apConfig.bin", "follow/fallback"), QString("1"));
+    const QJsonObject shown = QJsonDocument::fromJson(m_home->run({"--json", "follow"}).out).object();
+    QCOMPARE(shown.value("follow"), QJsonValue(true));
+    QCOMPARE(shown.value("fallback"), QJsonValue(2));
+    QCOMPARE(shown.value("profiles").toArray().size(), 2);
+    QCOMPARE(shown.value("profiles").toArray().at(1),
+             QJsonValue(QJsonObject{{"profile", 2}, {"programs", QJsonArray{"steam_app_578080"}}}));
+}
+
 void TestCtlProcesses::importOfAnotherProfileSendsNothing()
 {
     const QString file = m_home->home() + "/two.pf";
@@ -556,6 +616,10 @@ void TestCtlProcesses::unsavedChangeIsReported_data()
     QTest::newRow("read-only profile: a DPI change") << "read-only" << QStringList{"dpi", "1", "900"} << p1;
     QTest::newRow("read-only profile: an import")
         << "read-only" << QStringList{"profile", "import", "1", "@home/mine.pf"} << p1;
+    QTest::newRow("read-only profile: a program added")
+        << "read-only" << QStringList{"profile", "1", "programs", "add", "gimp"} << p1;
+    QTest::newRow("read-only configuration: follow on")
+        << "read-only" << QStringList{"follow", "on"} << QStringList{"modules/setting/apConfig.bin"};
     QTest::newRow("read-only export file") << "read-only" << QStringList{"profile", "export", "1", "@q530/good.pf"}
                                            << QStringList{"good.pf"};
 }
