@@ -16,6 +16,7 @@ target_sources(q530core PRIVATE
 )
 if(WIN32)
     target_sources(q530core PRIVATE
+        platform/windows/activeprogram_windows.cpp
         platform/windows/datafolder_windows.cpp
         platform/windows/deviceaccess_windows.cpp
         platform/windows/devicenotifier_windows.cpp
