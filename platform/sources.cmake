@@ -1,6 +1,7 @@
 # The operating-system layer: one header per service, the system's source
 # file chosen here so nothing above this folder needs an #ifdef.
 target_sources(q530core PRIVATE
+    platform/activeprogram.h platform/activeprogram.cpp
     platform/datafolder.h platform/datafolder.cpp
     platform/dataseed.h platform/dataseed.cpp
     platform/deviceaccess.h
@@ -15,6 +16,7 @@ target_sources(q530core PRIVATE
 )
 if(WIN32)
     target_sources(q530core PRIVATE
+        platform/windows/activeprogram_windows.cpp
         platform/windows/datafolder_windows.cpp
         platform/windows/deviceaccess_windows.cpp
         platform/windows/devicenotifier_windows.cpp
@@ -27,6 +29,7 @@ if(WIN32)
     )
 else()
     target_sources(q530core PRIVATE
+        platform/linux/activeprogram_linux.cpp
         platform/linux/datafolder_linux.cpp
         platform/linux/deviceaccess_linux.cpp
         platform/linux/devicenotifier_linux.cpp

@@ -6,7 +6,8 @@
 # pages are checked by qmllint, which needs the QML modules' type files and
 # python3 for its report; the Debian package is made by CPack, which asks
 # dpkg-shlibdeps and file for its dependencies, and judged by lintian; the
-# Windows code is compiled, syntax only, by MinGW-w64).
+# Windows code is compiled, syntax only, by MinGW-w64; the program in front
+# is read from the X server through libxcb, tested on an Xvfb of its own).
 set -euo pipefail
 
 packages=(
@@ -14,7 +15,7 @@ packages=(
     qt6-base-dev qt6-declarative-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qtqml-workerscript qml6-module-qttest qt6-declarative-dev-tools
-    libhidapi-dev libudev-dev
+    libhidapi-dev libudev-dev libxcb1-dev
     xvfb xauth xdotool fonts-wqy-microhei
     clang libclang-rt-14-dev
     desktop-file-utils appstream passwd util-linux python3

@@ -5,6 +5,7 @@
 // the page on it; without Xvfb or xdotool it skips.
 
 #include "recordingrig.h"
+#include "tests/support/xserver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,66 +13,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
-
-// Xvfb on the first free display, for as long as the object lives.
-class XServer
-{
-public:
-    XServer()
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        m_pid = fork();
-        if (m_pid == 0) {
-            // The server writes its display number to descriptor 3 once it
-            // takes connections.
-            dup2(fds[1], 3);
-            const int quiet = open("/dev/null", O_WRONLY);
-            dup2(quiet, 1);
-            dup2(quiet, 2);
-            execlp("Xvfb", "Xvfb", "-displayfd", "3", "-nolisten", "tcp", "-ardelay", "200", "-arinterval", "30",
-                   "r", "-screen", "0", "1280x1024x24", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        QByteArray number;
-        pollfd ready{fds[0], POLLIN, 0};
-        char c = 0;
-        while (m_pid > 0 && poll(&ready, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-            number.append(c);
-        close(fds[0]);
-        if (c == '\n' && !number.isEmpty())
-            m_display = ':' + number;
-        else
-            stop();
-    }
-    ~XServer() { stop(); }
-    XServer(const XServer &) = delete;
-    XServer &operator=(const XServer &) = delete;
-
-    QByteArray display() const { return m_display; }
-
-private:
-    void stop()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-        m_pid = -1;
-    }
-
-    pid_t m_pid = -1;
-    QByteArray m_display;
-};
 
 // When one xdotool step ran, by the test's clock: the server stamped its
 // event in between.
@@ -200,7 +142,7 @@ void RecordXServerTest::keysFromTheServer()
 
 int main(int argc, char **argv)
 {
-    XServer server;
+    XServer server({"-ardelay", "200", "-arinterval", "30", "r", "-screen", "0", "1280x1024x24"});
     if (server.display().isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else {
