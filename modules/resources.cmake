@@ -37,6 +37,7 @@ set(q530_pages
     R8/PresetList.qml
     R8/Profile.qml
     R8/ProfileList.qml
+    R8/ProgramsDialog.qml
     R8/RateDial.qml
     R8/ReportRate.qml
     R8/ScrollRate.qml

@@ -3,6 +3,7 @@ target_sources(q530ui PRIVATE
     shell/copydatanotice.h shell/copydatanotice.cpp
     shell/hostcallbacks.h shell/hostcallbacks.cpp
     shell/pagecall.h shell/pagecall.cpp
+    shell/programfollowing.h shell/programfollowing.cpp
     shell/screenshot.h shell/screenshot.cpp
     shell/simulationmenu.h shell/simulationmenu.cpp
     shell/singleapplication.h shell/singleapplication.cpp

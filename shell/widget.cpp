@@ -7,6 +7,7 @@
 #include "storage/savelog.h"
 #include "ui_controler.h"
 #include "userevent.h"
+#include "shell/programfollowing.h"
 #include "shell/startuptrace.h"
 #include "shell/viewhost.h"
 #include "viewmodel/myqquickview.h"
@@ -72,7 +73,11 @@ void Widget::buildTray()
     m_quit = new QAction(tr("Quit (&Q)"), this);
     connect(m_quit, &QAction::triggered, qApp, &QCoreApplication::quit);
 
+    m_following = new ProgramFollowing(*this);
+
     auto *menu = new QMenu(this);
+    menu->addAction(m_following->action());
+    menu->addSeparator();
     menu->addAction(m_quit);
     menu->setStyleSheet(QStringLiteral(
         "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class HidBackend;
+class ProgramFollowing;
 class QAction;
 class Ui_Controler;
 class ViewHost;
@@ -38,6 +39,9 @@ public:
     // A shown window does it after its first frame, as nothing on screen
     // needs it sooner; a start without a mouse at once.
     void showTray();
+    // A notice of the tray: shown at once, or when the tray comes.
+    void showBalloon(const QString &title, const QString &text);
+    ProgramFollowing *following() const { return m_following; }
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -60,7 +64,6 @@ protected:
 
 private:
     void buildTray();
-    void showBalloon(const QString &title, const QString &text);
     void warnNotSaved(const QString &file, const QString &reason);
     void requestRestore();
     void restoreWindow();
@@ -70,6 +73,7 @@ private:
     Ui_Controler *m_controler = nullptr;
     QSystemTrayIcon *m_tray = nullptr;
     QAction *m_quit = nullptr;
+    ProgramFollowing *m_following = nullptr;
     QList<std::pair<QString, QString>> m_earlyNotices;
     bool m_trayShown = false;
     bool m_uiStarted = false;

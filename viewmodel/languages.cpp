@@ -18,7 +18,7 @@ const QString kLanguageFolder = QStringLiteral("./modules/i18n/");
 constexpr int kDpiTextTable = 6;
 constexpr int kProductLayoutStrings = 16;
 
-const char *const kGroups[] = {"main", "keyMatrix", "keyMenu", "macroEditor", "gunControl", "macroKey", "other"};
+const char *const kGroups[] = {"main", "keyMatrix", "keyMenu", "macroEditor", "gunControl", "macroKey", "other", "follow"};
 
 QString suffixFor(int country)
 {

@@ -210,6 +210,22 @@ public slots:
     void resetProfile(int profile);
     void copyProfile(int destprofile, int srcprofile);
 
+    // ---- profiles that follow the program in use
+    // The programs profile `profile` follows; [] outside 0..9.
+    QStringList programsOf(int profile);
+    // Stores the list, checked (see ProgramList); false when it could not be
+    // written or `profile` is out of range.
+    bool setPrograms(int profile, QStringList names);
+    bool isProgramName(QString name);
+    // The programs with a window open now, for the dialog to pick from.
+    QStringList programsWithWindows();
+    // The profile for programs no profile lists; the current profile until one is stored.
+    int followFallback();
+    void setFollowFallback(int profile);
+    // The tray's switch. Turning it on sets the fallback to the current profile.
+    bool isFollowing() const;
+    void setFollowing(bool on);
+
     // ---- names, macro and gun files
     QVariantList getNameList(QVariant type);
     QVariant updataNameList(QVariant type, QStringList nameList);

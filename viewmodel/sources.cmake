@@ -8,5 +8,6 @@ target_sources(q530core PRIVATE
     viewmodel/keypages.cpp
     viewmodel/panelrules.cpp
     viewmodel/profilefiles.cpp
+    viewmodel/programfollow.cpp
     viewmodel/classiclocale.h viewmodel/classiclocale.cpp
 )

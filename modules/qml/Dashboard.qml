@@ -16,6 +16,9 @@ Item {
     property int dialog: Dashboard.NoDialog
     property int popup: Dashboard.NoPopup
     readonly property bool keyMenuOpen: popup === Dashboard.KeyMenuPopup
+    // Profiles do not follow the program in use while the user is in a
+    // dialog or a pop-up (recordings run in dialogs).
+    readonly property bool holdsFollowing: dialog !== Dashboard.NoDialog || popup !== Dashboard.NoPopup
 
     property bool isScrollRateFocus: false
     property int language: 1   // 0 English, 1 Chinese
@@ -49,6 +52,13 @@ Item {
     property var macroKeyLang: ["Macro Key", "Please select a macro", "Macro runs one-time after\npressing the button",
         "Macro runs endless loop\nuntil any button is pressed", "Macro runs endless loop\nuntil button is released",
         "OK", "Cancel", "Key", "Please assign a Key"]
+
+    // Profiles that follow programs: the profile dialog's "Programs..." and
+    // its dialog (the shell has the tray's and the balloons' texts).
+    property var followLang: ["Programs...", "Programs", "This profile follows these programs:", "Add", "Remove",
+        "OK", "Cancel", "Program name", "Programs with a window open now:", "Every other program:",
+        "Not a program's name", "", "", "", "",
+        "Following is off: turn on \"Follow the program in use\" in the tray menu.", "No program yet"]
 
     readonly property string skinIndex: "qrc:/index/modules/img/skin" + Theme.skinNo + "/index/"
     readonly property string skinProfile: "qrc:/profile/modules/img/skin" + Theme.skinNo + "/profile/"
@@ -103,6 +113,7 @@ Item {
         macroEditorLang = KeyPages.mergeTexts(macroEditorLang, ui_View.getGlobalStrings(3, langFile))
         gunEditorLang = KeyPages.mergeTexts(gunEditorLang, ui_View.getGlobalStrings(4, langFile))
         macroKeyLang = KeyPages.mergeTexts(macroKeyLang, ui_View.getGlobalStrings(5, langFile))
+        followLang = KeyPages.mergeTexts(followLang, ui_View.getGlobalStrings(7, langFile))
         // The page shows none of these; reading them gives the tray's DPI
         // notices their Chinese texts.
         ui_View.getGlobalStrings(6, langFile)
@@ -842,6 +853,7 @@ Item {
                 profiles: profileList
                 profileNo: dash.profileNo
                 mainLang: dash.mainLang
+                followLang: dash.followLang
                 onChangeProfile: (tmpProfileNo) => dash.changeProfile(tmpProfileNo)
                 onCloseRequested: dash.profileDialogClosed()
                 onProfileImported: dash.profileImported()

@@ -112,4 +112,29 @@ PageTestCase {
         mouseClick(item(gun, "insertCursorCancel"))
         mouseClick(item(gun, "macroEditorOk"))
     }
+
+    function test_6_programsDialog() {
+        for (var language of ["English", "ChineseSimplified"]) {
+            testRig.setAppConfig("common/language", language)
+            freshProfile()
+            var page = openFilledPage()
+            ui_View.updataNameList(2, ["PUBG0", "Standard1", "Office2", "Racing3"])
+            ui_View.setPrograms(3, ["steam_app_1551360", "forza"])
+            page.dashboard.fillFromProfile()
+            mouseClick(item(page, "profileBtn"))
+            var dialog = item(page, "profileMain")
+            mouseClick(row(dialog, "profileRow3"), 150, 20, Qt.RightButton)
+            mouseClick(item(dialog, "profileMenu5"))
+            var programs = item(dialog, "programsDialog")
+            programs.withWindows = ["code", "firefox", "forza", "gimp", "steam", "thunderbird"]
+            mouseClick(row(programs, "programsRow1"))
+            shot(page, language === "English" ? "programs-dialog.png" : "programs-dialog-zh.png")
+            mouseClick(item(programs, "programsCancel"))
+            mouseClick(item(dialog, "profileClose"))
+            ui_View.setPrograms(3, [])
+            ui_View.updataNameList(2, ["PUBG0", "Standard1"])
+            page.setProtectUI(0)
+        }
+        testRig.setAppConfig("common/language", "English")
+    }
 }

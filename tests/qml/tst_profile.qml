@@ -389,4 +389,51 @@ PageTestCase {
         compare(testRig.folderDigest(), before)
         verify(!page.dashboard.isProfileChanged)
     }
+
+    // "Programs...": typed names (a path refused), Remove, the fallback
+    // chosen from the list; stored in the profile's file at OK, and nothing
+    // at Cancel.
+    function test_programsDialog() {
+        ui_View.setPrograms(1, [])
+        var page = openFilledPage()
+        var dialog = openProfiles(page)
+        contextMenu(dialog, 1, 5)
+        var programs = item(dialog, "programsDialog")
+        verify(programs.visible)
+        compare(programs.profileNo, 1)
+        verify(page.dashboard.holdsFollowing)
+
+        var field = item(programs, "programsField")
+        verify(field.activeFocus)
+        for (var name of ["gimp", "a/b", "cs2"]) {
+            field.text = name
+            mouseClick(item(programs, "programsAdd"))
+        }
+        compare(programs.names, ["gimp", "cs2"])
+        verify(!item(programs, "programsRefusal").visible)
+        field.text = "a/b"
+        keyClick(Qt.Key_Return)
+        verify(item(programs, "programsRefusal").visible)
+        compare(field.text, "a/b")
+
+        mouseClick(row(programs, "programsRow0"))
+        mouseClick(item(programs, "programsRemove"))
+        compare(programs.names, ["cs2"])
+        mouseClick(item(programs, "programsFallback"))
+        mouseClick(row(programs, "programsFallback1"))
+        verify(programs.visible)
+        field.text = ""
+        mouseClick(item(programs, "programsOk"))
+        verify(!programs.visible)
+        compare(ui_View.programsOf(1), ["cs2"])
+        compare(String(testRig.stored(1, "programs/names")), "cs2")
+        compare(ui_View.followFallback(), 1)
+
+        contextMenu(dialog, 1, 5)
+        compare(programs.names, ["cs2"])
+        field.text = "steam_app_578080"
+        mouseClick(item(programs, "programsAdd"))
+        mouseClick(item(programs, "programsCancel"))
+        compare(ui_View.programsOf(1), ["cs2"])
+    }
 }

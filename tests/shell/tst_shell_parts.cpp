@@ -282,10 +282,13 @@ void TestShellParts::simulationEntriesFollowThePlug()
             shown << (action->isSeparator() ? "-" : action->text() + (action->isEnabled() ? "" : " (off)"));
         return shown;
     };
-    QCOMPARE(entries(), QStringList({"Press DPI button", "Unplug mouse", "Plug in mouse (off)", "-", "Quit (&Q)"}));
-    menu->actions().at(1)->trigger();
+    const QString follow = QStringLiteral("Follow the program in use");
+    QCOMPARE(entries(), QStringList({follow, "-", "Press DPI button", "Unplug mouse", "Plug in mouse (off)", "-",
+                                     "Quit (&Q)"}));
+    menu->actions().at(3)->trigger();
     QVERIFY(!mouse.isPlugged());
-    QCOMPARE(entries(), QStringList({"Press DPI button (off)", "Unplug mouse (off)", "Plug in mouse", "-", "Quit (&Q)"}));
+    QCOMPARE(entries(), QStringList({follow, "-", "Press DPI button (off)", "Unplug mouse (off)", "Plug in mouse", "-",
+                                     "Quit (&Q)"}));
 }
 
 void TestShellParts::unsavedChangeIsToldOnce()

@@ -12,12 +12,14 @@ DialogFrame {
     required property ProfileList profiles
     property int profileNo: 0          // the current profile, the page's
     required property var mainLang
+    // The "follow" table: "Programs..." and the programs dialog's texts.
+    required property var followLang
     // The places of the texts in the table.
     readonly property var texts: Texts.Main
     readonly property string skin: "qrc:/profile/modules/img/skin" + Theme.skinNo + "/profile/"
 
-    // Delete, Edit, Copy, Load, Save.
-    property var menuTexts: ["删除", "编辑", "复制", "加载", "保存"]
+    // Delete, Edit, Copy, Load, Save, Programs...
+    property var menuTexts: ["删除", "编辑", "复制", "加载", "保存", "程序..."]
     // The view model's list model, which the page's tools cannot see into.
     readonly property var profileModel: profiles.model()
     readonly property int profileLimit: profileModel.limit
@@ -37,6 +39,7 @@ DialogFrame {
         const labels = []
         for (let i = 0; i < 5; ++i)
             labels.push(mainLang[profile.texts.deleteProfile + i])
+        labels.push(followLang[0] !== undefined ? followLang[0] : "")
         menuTexts = labels
         editing = -1
         // The highlighted row is the page's profile, or none when the list
@@ -122,8 +125,10 @@ DialogFrame {
             copyProfile()
         else if (index === 3)
             loadProfile()
-        else
+        else if (index === 4)
             saveProfile()
+        else if (selected >= 0)
+            programsDialog.open(profileModel.numberAt(selected))
     }
 
     function profileEditorFocus(): void {
@@ -133,6 +138,7 @@ DialogFrame {
 
     function close(): void {
         profileEditorFocus()
+        programsDialog.visible = false
         closeRequested()
     }
 
@@ -307,7 +313,7 @@ DialogFrame {
         id: contextMenu
         objectName: "profileMenu"
         width: 110
-        height: 6 + 5 * 21 - 4
+        height: 6 + 6 * 21 - 4
         color: "#171717"
         border.color: "#5e5e5e"
         visible: profile.menuOpen
@@ -318,7 +324,7 @@ DialogFrame {
             spacing: 4
 
             Repeater {
-                model: 5
+                model: 6
 
                 Rectangle {
                     id: menuRow
@@ -345,5 +351,14 @@ DialogFrame {
                 }
             }
         }
+    }
+
+    ProgramsDialog {
+        id: programsDialog
+        x: 20
+        y: 70
+        z: 3
+        followLang: profile.followLang
+        profileModel: profile.profileModel
     }
 }
