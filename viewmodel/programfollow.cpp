@@ -8,6 +8,9 @@
 #include "storage/programlist.h"
 #include "storage/profileset.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 QStringList myQQuickView::programsOf(int profile)
 {
     QSettings *file = m_profiles->at(profile);
@@ -35,7 +38,12 @@ bool myQQuickView::isProgramName(QString name)
 
 QStringList myQQuickView::programsWithWindows()
 {
-    return ActiveProgram::withWindows();
+    // This program's own window keeps the profile it has (the user edits
+    // the lists there), so listing it would do nothing: it is not offered.
+    QStringList programs = ActiveProgram::withWindows();
+    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    programs.removeIf([&self](const QString &name) { return ProgramList::sameProgram(name, self); });
+    return programs;
 }
 
 int myQQuickView::followFallback()
