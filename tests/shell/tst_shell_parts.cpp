@@ -46,6 +46,7 @@ private slots:
     void drag();
     void recordedInputReachesThePage();
     void simulationEntriesFollowThePlug();
+    void followEntryIsStored();
     void unsavedChangeIsToldOnce();
 };
 
@@ -289,6 +290,29 @@ void TestShellParts::simulationEntriesFollowThePlug()
     QVERIFY(!mouse.isPlugged());
     QCOMPARE(entries(), QStringList({follow, "-", "Press DPI button (off)", "Unplug mouse (off)", "Plug in mouse", "-",
                                      "Quit (&Q)"}));
+}
+
+// The tray's switch is the configuration's: turned on, the profile in use
+// becomes the one for every other program, and the next start finds it on.
+void TestShellParts::followEntryIsStored()
+{
+    SimulatedMouse mouse;
+    {
+        Widget window(&mouse);
+        QAction *follow = window.trayIcon()->contextMenu()->actions().at(0);
+        QVERIFY(follow->isCheckable() && !follow->isChecked());
+        window.view()->ui_02H_SetCurrentProfile(3);
+        follow->trigger();
+        QVERIFY(window.view()->isFollowing());
+        QCOMPARE(window.view()->followFallback(), 3);
+        window.view()->ui_02H_SetCurrentProfile(0);
+    }
+    Widget again(&mouse);
+    QAction *follow = again.trayIcon()->contextMenu()->actions().at(0);
+    QVERIFY(follow->isChecked());
+    QCOMPARE(again.view()->followFallback(), 3);
+    follow->trigger();
+    QVERIFY(!again.view()->isFollowing());
 }
 
 void TestShellParts::unsavedChangeIsToldOnce()
