@@ -57,7 +57,8 @@ InsertDialog {
             return false
         }
         refusal = ""
-        if (!listed(name) && names.length < maxNames)
+        // Not listed(): the Qt 6.4 qmllint crashes on that call from here.
+        if (names.indexOf(name) < 0 && names.length < maxNames)
             names = names.concat([name])
         field.text = ""
         return true
