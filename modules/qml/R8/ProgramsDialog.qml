@@ -103,18 +103,15 @@ InsertDialog {
     onAccepted: accept()
     onRejected: close()
 
-    component Label: Text {
-        color: Theme.fontColor
-        font.family: Theme.fontFamily
-        font.pixelSize: Theme.fontNormalSize
-        elide: Text.ElideRight
-    }
-
-    Label {
+    Text {
         x: 12
         y: 8
         width: parent.width - 24
         text: programs.lang(2)
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
+        elide: Text.ElideRight
     }
 
     // The list.
@@ -144,11 +141,15 @@ InsertDialog {
                 height: 20
                 color: programs.selected === nameRow.index ? "#761212" : rowArea.containsMouse ? "#2a1a1a" : "transparent"
 
-                Label {
+                Text {
                     x: 6
                     width: parent.width - 12
                     anchors.verticalCenter: parent.verticalCenter
                     text: nameRow.modelData
+                    color: Theme.fontColor
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.fontNormalSize
+                    elide: Text.ElideRight
                 }
                 MouseArea {
                     id: rowArea
@@ -158,11 +159,14 @@ InsertDialog {
                 }
             }
         }
-        Label {
+        Text {
             anchors.centerIn: parent
             visible: programs.names.length === 0
             text: programs.lang(16)
             color: "#6a6a6a"
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
+            elide: Text.ElideRight
         }
     }
 
@@ -191,12 +195,15 @@ InsertDialog {
             onTextEdited: programs.refusal = ""
             Keys.onEscapePressed: programs.close()
         }
-        Label {
+        Text {
             x: 6
             anchors.verticalCenter: parent.verticalCenter
             visible: field.text === "" && !field.activeFocus
             text: programs.lang(7)
             color: "#6a6a6a"
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
+            elide: Text.ElideRight
         }
     }
     Button {
@@ -219,7 +226,7 @@ InsertDialog {
         opacity: programs.selected >= 0 ? 1 : 0.3
         onClicked: programs.removeSelected()
     }
-    Label {
+    Text {
         objectName: "programsRefusal"
         x: 12
         y: 186
@@ -228,15 +235,20 @@ InsertDialog {
         text: programs.refusal
         color: "#ea5514"
         font.pixelSize: Theme.fontNormalSize - 2
+        font.family: Theme.fontFamily
+        elide: Text.ElideRight
     }
 
     // The programs with a window open now: a press puts the name in the field.
-    Label {
+    Text {
         x: 12
         y: 202
         width: parent.width - 24
         text: programs.lang(8)
         color: "#a0a0a0"
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
+        elide: Text.ElideRight
     }
     Rectangle {
         x: 12
@@ -271,12 +283,16 @@ InsertDialog {
                         border.color: "#4e3434"
                         opacity: programs.listed(chip.modelData) ? 0.4 : 1
 
-                        Label {
+                        Text {
                             id: chipText
                             x: 6
                             width: parent.width - 12
                             anchors.verticalCenter: parent.verticalCenter
                             text: chip.modelData
+                            color: Theme.fontColor
+                            font.family: Theme.fontFamily
+                            font.pixelSize: Theme.fontNormalSize
+                            elide: Text.ElideRight
                         }
                         MouseArea {
                             id: chipArea
@@ -295,13 +311,17 @@ InsertDialog {
     }
 
     // The profile for every other program.
-    Label {
+    Text {
         x: 12
         y: 308
         width: 120
         height: 25
         verticalAlignment: Text.AlignVCenter
         text: programs.lang(9)
+        color: Theme.fontColor
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.fontNormalSize
+        elide: Text.ElideRight
     }
     Rectangle {
         id: fallbackBox
@@ -313,11 +333,15 @@ InsertDialog {
         color: fallbackArea.containsMouse ? "#2a1a1a" : "#1a1a1a"
         border.color: programs.choosingFallback ? "#ea5514" : "#4e3434"
 
-        Label {
+        Text {
             x: 6
             width: parent.width - 24
             anchors.verticalCenter: parent.verticalCenter
             text: programs.fallbackName()
+            color: Theme.fontColor
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.fontNormalSize
+            elide: Text.ElideRight
         }
         Text {
             x: parent.width - 16
@@ -333,7 +357,7 @@ InsertDialog {
             onClicked: programs.choosingFallback = !programs.choosingFallback
         }
     }
-    Label {
+    Text {
         objectName: "programsOffHint"
         x: 12
         y: 336
@@ -341,11 +365,11 @@ InsertDialog {
         height: 28
         visible: !programs.following
         wrapMode: Text.WordWrap
-        elide: Text.ElideNone
         maximumLineCount: 2
         text: programs.lang(15)
         color: "#a0a0a0"
         font.pixelSize: Theme.fontNormalSize - 2
+        font.family: Theme.fontFamily
     }
 
     // The profiles to choose from, opening upwards over the lists.
@@ -379,11 +403,15 @@ InsertDialog {
                     height: 20
                     color: choiceArea.containsMouse || programs.fallback === choice.profileNo ? "#761212" : "#4f1717"
 
-                    Label {
+                    Text {
                         x: 6
                         width: parent.width - 12
                         anchors.verticalCenter: parent.verticalCenter
                         text: (choice.profileNo + 1) + "  " + choice.profileName
+                        color: Theme.fontColor
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.fontNormalSize
+                        elide: Text.ElideRight
                     }
                     MouseArea {
                         id: choiceArea
