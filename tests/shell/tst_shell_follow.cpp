@@ -13,12 +13,12 @@
 #include "storage/inifile.h"
 #include "tests/support/xserver.h"
 
-#include <QProcess>
+#include <QApplication>
 #include <QSignalSpy>
 
 #include <xcb/xcb.h>
 
-#include <list>
+#include <vector>
 
 using namespace ShellTesting;
 
@@ -93,6 +93,14 @@ QVariant stored(const QString &file, const QString &key)
 class TestShellFollow : public QObject
 {
     Q_OBJECT
+public:
+    TestShellFollow(QByteArray display, xcb_window_t gimp, xcb_window_t game)
+        : m_display(std::move(display))
+        , m_gimp(gimp)
+        , m_game(game)
+    {
+    }
+
 private slots:
     void initTestCase();
     void cleanupTestCase();
@@ -101,7 +109,6 @@ private slots:
     void waitsForTheDialogToClose();
 
 private:
-    xcb_window_t startProgram(const QString &name);
     int pageProfile() const { return m_dashboard->property("profileNo").toInt(); }
     QString lastBalloon() const { return m_balloons->isEmpty() ? QString() : m_balloons->last().at(1).toString(); }
     // The program in front, followed by the page: its profile, the
@@ -109,10 +116,8 @@ private:
     void expectProfile(int profile);
     int framesSent() const { return int(m_mouse.recorded(SimulatedMouse::Record::FeatureSent).size()); }
 
-    std::unique_ptr<XServer> m_server;
+    QByteArray m_display;
     std::unique_ptr<WindowManager> m_wm;
-    QTemporaryDir m_programs;
-    std::list<QProcess> m_processes;
     SimulatedMouse m_mouse;
     std::unique_ptr<Widget> m_window;
     QObject *m_dashboard = nullptr;
@@ -123,14 +128,9 @@ private:
 
 void TestShellFollow::initTestCase()
 {
-    m_server = std::make_unique<XServer>();
-    if (m_server->display().isEmpty())
+    if (m_display.isEmpty())
         QSKIP("Xvfb could not be started");
-    // The page still draws offscreen; only the watcher looks at the server.
-    qputenv("DISPLAY", m_server->display());
-    qunsetenv("WAYLAND_DISPLAY");
-    qunsetenv("XDG_SESSION_TYPE");
-    m_wm = std::make_unique<WindowManager>(m_server->display());
+    m_wm = std::make_unique<WindowManager>(m_display);
     QVERIFY(m_wm->isUp());
 
     enterDataFolder();
@@ -147,8 +147,6 @@ void TestShellFollow::initTestCase()
         config.setValue("follow/enabled", true);
         config.setValue("follow/fallback", 0);
     }
-    m_gimp = startProgram("gimp");
-    m_game = startProgram("mygame");
     QVERIFY(m_gimp && m_game);
 
     m_window = std::make_unique<Widget>(&m_mouse);
@@ -167,29 +165,7 @@ void TestShellFollow::cleanupTestCase()
 {
     m_balloons.reset();
     m_window.reset();
-    for (QProcess &p : m_processes) {
-        p.closeWriteChannel();
-        if (!p.waitForFinished(3000))
-            p.kill();
-    }
     m_wm.reset();
-    m_server.reset();
-}
-
-// A copy of the window program under `name`, so its executable is `name`.
-xcb_window_t TestShellFollow::startProgram(const QString &name)
-{
-    const QString copy = m_programs.filePath(name);
-    if (!QFile::copy(QStringLiteral(Q530_FOLLOW_WINDOW), copy))
-        return 0;
-    QProcess &p = m_processes.emplace_back();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", QString::fromLatin1(m_server->display()));
-    p.setProcessEnvironment(env);
-    p.start(copy, {name + "-class"});
-    if (!p.waitForStarted() || !p.waitForReadyRead(5000))
-        return 0;
-    return p.readLine().trimmed().toUInt();
 }
 
 void TestShellFollow::expectProfile(int profile)
@@ -257,5 +233,71 @@ void TestShellFollow::waitsForTheDialogToClose()
     EXPECT_PROFILE(1);
 }
 
-QTEST_MAIN(TestShellFollow)
+namespace {
+
+// A copy of the window program under `name`, so its executable is `name`,
+// on the server; it lives until `keep` is closed. Its window, 0 if none.
+struct Started
+{
+    int input;
+    pid_t pid;
+};
+
+xcb_window_t startProgram(const QTemporaryDir &folder, const char *name, std::vector<Started> &keep)
+{
+    const QByteArray copy = QFile::encodeName(folder.filePath(QString::fromLatin1(name)));
+    if (!QFile::copy(QStringLiteral(Q530_FOLLOW_WINDOW), QString::fromLocal8Bit(copy)))
+        return 0;
+    int in[2], out[2];
+    if (pipe(in) != 0 || pipe(out) != 0)
+        return 0;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        execl(copy.constData(), name, name, static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    keep.push_back({in[1], pid});
+    QByteArray line;
+    char c = 0;
+    pollfd ready{out[0], POLLIN, 0};
+    while (poll(&ready, 1, 5000) > 0 && read(out[0], &c, 1) == 1 && c != '\n')
+        line.append(c);
+    close(out[0]);
+    return line.toUInt();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The server and the two programs are started before any thread of the
+    // program's: a fork after them is what a sanitizer of threads does not take.
+    XServer server;
+    QTemporaryDir programs;
+    std::vector<Started> keep;
+    xcb_window_t gimp = 0, game = 0;
+    if (!server.display().isEmpty()) {
+        // The page still draws offscreen; only the watcher looks at the server.
+        qputenv("DISPLAY", server.display());
+        qunsetenv("WAYLAND_DISPLAY");
+        qunsetenv("XDG_SESSION_TYPE");
+        gimp = startProgram(programs, "gimp", keep);
+        game = startProgram(programs, "mygame", keep);
+    }
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        TestShellFollow test(server.display(), gimp, game);
+        result = QTest::qExec(&test, argc, argv);
+    }
+    for (const Started &program : keep) {
+        close(program.input); // a program ends when its input closes
+        waitpid(program.pid, nullptr, 0);
+    }
+    return result;
+}
 #include "tst_shell_follow.moc"
