@@ -95,9 +95,7 @@ public:
                 names.append(m_name);
             else
                 names.removeIf([this](const QString &n) { return ProgramList::sameProgram(n, m_name); });
-            ProfileSet &profiles = session.view().profiles();
-            ProgramList::write(*profiles.at(m_number - 1), names);
-            if (!profiles.sync(m_number - 1))
+            if (!session.view().setPrograms(m_number - 1, names))
                 return report.fail(CtlExit::kNotSaved,
                                    QStringLiteral("profile %1 keeps its programs%2").arg(m_number).arg(why()));
         }
@@ -116,7 +114,7 @@ public:
 private:
     QStringList programs(CtlSession &session) const
     {
-        return ProgramList::read(*session.view().profiles().at(m_number - 1));
+        return session.view().programsOf(m_number - 1);
     }
 
     int m_number;
@@ -161,7 +159,7 @@ public:
         report.set(QStringLiteral("fallback"), fallback ? QJsonValue(*fallback + 1) : QJsonValue());
         QJsonArray profiles;
         for (int i = 0; i < kShownProfiles; ++i) {
-            const QStringList names = ProgramList::read(*view.profiles().at(i));
+            const QStringList names = view.programsOf(i);
             if (names.isEmpty())
                 continue;
             report.line(QStringLiteral("profile %1: %2").arg(i + 1).arg(names.join(QStringLiteral(", "))));
