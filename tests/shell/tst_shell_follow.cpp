@@ -248,8 +248,10 @@ xcb_window_t startProgram(const QTemporaryDir &folder, const char *name, std::ve
     const QByteArray copy = QFile::encodeName(folder.filePath(QString::fromLatin1(name)));
     if (!QFile::copy(QStringLiteral(Q530_FOLLOW_WINDOW), QString::fromLocal8Bit(copy)))
         return 0;
+    // Close-on-exec, so the second program does not hold the first one's
+    // input open: it would never see its input end.
     int in[2], out[2];
-    if (pipe(in) != 0 || pipe(out) != 0)
+    if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0)
         return 0;
     const pid_t pid = fork();
     if (pid == 0) {
@@ -296,6 +298,7 @@ int main(int argc, char **argv)
     }
     for (const Started &program : keep) {
         close(program.input); // a program ends when its input closes
+        kill(program.pid, SIGTERM); // and surely when told to
         waitpid(program.pid, nullptr, 0);
     }
     return result;

@@ -22,7 +22,7 @@ public:
         arguments.insert(arguments.begin(), {"Xvfb", "-displayfd", "3", "-nolisten", "tcp"});
         arguments.push_back(nullptr);
         int fds[2];
-        if (pipe(fds) != 0)
+        if (pipe2(fds, O_CLOEXEC) != 0)
             return;
         m_pid = fork();
         if (m_pid == 0) {
